@@ -1,0 +1,68 @@
+#include "app/Startup.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include "app/Config.h"
+#include "app/Console.h"
+#include "app/Game.h"
+#include "app/MainLoop.h"
+
+namespace dusk {
+
+int windowWidth = 0;
+int windowHeight = 0;
+Game* game = nullptr;
+
+namespace {
+
+GLFWwindow* openWindow() {
+    if (!glfwInit()) {
+        failAndExit("ERROR: Could not init glfw.", true);
+    }
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    GLFWwindow* window =
+        glfwCreateWindow(windowWidth, windowHeight, "Duskhollow", nullptr, nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        failAndExit("ERROR: Could not open window.", true);
+    }
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        glfwTerminate();
+        failAndExit("ERROR: Could not init glew.", true);
+    }
+    // GLEW's core-profile start-up leaves GL_INVALID_ENUM behind; it is not
+    // the game's error and would otherwise be reported after the first frame.
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    return window;
+}
+
+}  // namespace
+
+void setUpWindow(GLFWwindow* window) {
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    game = new Game(window);
+}
+
+int runApplication() {
+    const WindowConfig config = readWindowConfig("Release/config.txt");
+    windowWidth = config.width;
+    windowHeight = config.height;
+
+    GLFWwindow* window = openWindow();
+    setUpWindow(window);
+    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
+    glViewport(0, 0, windowWidth, windowHeight);
+    runMainLoop();
+    glfwTerminate();
+    return 0;
+}
+
+}  // namespace dusk

@@ -1,0 +1,54 @@
+#pragma once
+#include <GL/glew.h>
+#include <assimp/scene.h>
+
+#include <assimp/Importer.hpp>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "assets/BoneRecord.h"
+#include "assets/SubMesh.h"
+#include "assets/VertexWeights.h"
+#include "math/Math.h"
+
+namespace dusk {
+
+class Texture;
+
+// The row-major aiMatrix4x4 as our column-major mat4 (same mathematical place).
+mat4 toColumnMajor(const aiMatrix4x4& m);
+
+// An animated, skinned model: shared buffers as StaticModel plus the bone
+// influences, the skeleton's bones, and the imported scene kept alive for the
+// animation. Attribute locations: 0 position, 1 uv, 2 normal, 3 bone ids
+// (integer), 4 weights. Its texture is always "Model/Object/animTest.png".
+class SkinnedModel {
+public:
+    SkinnedModel() = default;
+    ~SkinnedModel();
+    SkinnedModel(const SkinnedModel&) = delete;
+    SkinnedModel& operator=(const SkinnedModel&) = delete;
+
+    bool load(const std::string& modelPath);  // always true; failures are printed
+    void draw() const;
+    void clear();
+
+    // Poses the skeleton from the first animation at timeSeconds; out holds
+    // boneCount matrices afterwards. Without a scene or an animation every bone
+    // keeps its last (at first identity) finalTransform.
+    void boneTransforms(float timeSeconds, std::vector<mat4>& out);
+
+    GLuint vertexArray = 0;
+    GLuint buffers[5] = {0, 0, 0, 0, 0};  // 0 index, 1 position, 2 normal, 3 uv, 4 weights
+    std::vector<SubMesh> subMeshes;
+    std::vector<Texture*> textures;
+    std::map<std::string, uint32_t> boneIndexByName;
+    uint32_t boneCount = 0;
+    std::vector<BoneRecord> bones;
+    mat4 globalInverseTransform{1.0f};
+    const aiScene* scene = nullptr;
+    Assimp::Importer importer;
+};
+
+}  // namespace dusk

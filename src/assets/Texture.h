@@ -1,0 +1,32 @@
+#pragma once
+#include <GL/glew.h>
+#include <Magick++.h>
+
+#include <string>
+
+namespace dusk {
+
+// Initialises Magick++ once for the process; safe to call repeatedly.
+void initImageLibrary();
+
+// One image file decoded by Magick++ into 8-bit RGBA and uploaded as a 2-D
+// texture. The decoded image and its RGBA bytes stay with the record. The GL
+// texture object is never deleted by the game.
+class Texture {
+public:
+    explicit Texture(const std::string& fileName);
+
+    // Reads, converts and uploads the file; a new GL name on every success.
+    // False (after one message line) when the image library reports an error.
+    bool load();
+    // Makes unit 0 active and binds textureObject.
+    void bind() const;
+
+    std::string fileName;
+    GLenum target = GL_TEXTURE_2D;
+    GLuint textureObject = 0;
+    Magick::Image image;
+    Magick::Blob pixels;
+};
+
+}  // namespace dusk

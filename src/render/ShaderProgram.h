@@ -1,0 +1,27 @@
+#pragma once
+#include <GL/glew.h>
+
+#include <string>
+
+namespace dusk {
+
+// One linked program from a vertex and a fragment shader file. Building either
+// succeeds or ends the process with status 1 after its message; there is no
+// fallback. Programs are shared through plain pointers; no user frees one.
+class ShaderProgram {
+public:
+    ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath);
+    ~ShaderProgram();
+    ShaderProgram(const ShaderProgram&) = delete;
+    ShaderProgram& operator=(const ShaderProgram&) = delete;
+
+    GLuint program = 0;
+    GLuint vertexShader = 0;
+    GLuint fragmentShader = 0;
+
+private:
+    void loadShader(const std::string& path, GLenum type, GLuint& target);
+    void link();
+};
+
+}  // namespace dusk
