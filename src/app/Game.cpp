@@ -1,21 +1,384 @@
 #include "app/Game.h"
 
+#include <btBulletDynamicsCommon.h>
+
+#include "app/Console.h"
+#include "app/Rules.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
+#include "render/RenderTarget.h"
+#include "render/ScreenOverlay.h"
+#include "render/ShaderProgram.h"
+#include "render/ShadowMap.h"
+#include "render/Uniforms.h"
+#include "render/ViewFrustum.h"
+#include "scene/AnimatedObject.h"
+#include "scene/Camera.h"
+#include "scene/DirectionalLight.h"
+#include "scene/Physics.h"
+#include "scene/PointLight.h"
+#include "scene/SkyBox.h"
+#include "scene/Tree.h"
 
 namespace dusk {
 
-Game::Game(GLFWwindow* window) : window(window), width(windowWidth), height(windowHeight) {}
+namespace {
 
-void Game::update(GLFWwindow*, float) {}
+const char* const shaderDir = "Duskhollow/Shader/";
+const int kidCount = 10;
+const int firstTreeCount = 40;
+const int secondTreeCount = 30;
 
-void Game::handleKeys() {
-    if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
-        glfwSetWindowShouldClose(window, GLFW_TRUE);
+ShaderProgram* makeProgram(std::vector<ShaderProgram*>& programs, const char* vertex,
+                           const char* fragment) {
+    auto* program = new ShaderProgram(std::string(shaderDir) + vertex, std::string(shaderDir) + fragment);
+    programs.push_back(program);
+    return program;
+}
+
+}  // namespace
+
+Game::Game(GLFWwindow* window) : window(window), width(windowWidth), height(windowHeight) {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    createPrograms();
+    createWorld();
+    createShadowFramebuffer();
+}
+
+void Game::createPrograms() {
+    basicProgram = makeProgram(programs, "basic.vert", "basic.frag");
+    makeProgram(programs, "skinning.vert", "basic.frag");
+    makeProgram(programs, "basic.vert", "sky.frag");
+    depthProgram = makeProgram(programs, "DepthRTT.vertexshader", "DepthRTT.fragmentshader");
+    frustum = new ViewFrustum();
+    sceneTarget = new RenderTarget(windowWidth, windowHeight);
+    lensFlareProgram = makeProgram(programs, "lensFlare.vert", "lensFlare.frag");
+    overlay = new ScreenOverlay(lensFlareProgram, sceneTarget->colorTexture, sceneTarget->depthTexture);
+    // basic.frag serves the skinning program too: its shadow sampler must not
+    // share unit 0 with the kid's colour texture (two sampler types on one unit
+    // make every draw an invalid operation), so it points at the shadow unit.
+    glUseProgram(programs[1]->program);
+    setUniform(programs[1]->program, "shadowMap", 1);
+}
+
+void Game::createWorld() {
+    ShaderProgram* skinningProgram = programs[1];
+    ShaderProgram* skyProgram = programs[2];
+    magic = 20000.0f;
+    health = 2.0f;
+    maxHealth = 2.0f;
+    scene::createPhysicsWorld();
+    camera = new scene::Camera(mat4(1.0f), window);
+    ground = new scene::SkyBox("Model/Object/ground20.obj", mat4(1.0f), basicProgram,
+                               "Model/Image/ground19.jpg");
+    skyBox = new scene::SkyBox("Model/Object/skybox.obj", mat4(1.0f), skyProgram,
+                               "Model/Image/skybox2.jpg");
+    directionalLight = new scene::DirectionalLight(translate(mat4(1.0f), vec3(100.0f)), programs,
+                                                   vec3(1.0f, 1.0f, 1.0f));
+    directionalLight->draw();
+    createKids(skinningProgram);
+    createTrees();
+}
+
+void Game::createKids(ShaderProgram* skinningProgram) {
+    // The prototype only loads the model; it is in no list and owns no body.
+    auto* prototype = new scene::AnimatedObject("Model/Object/animTest2.dae", mat4(1.0f),
+                                                skinningProgram, "Model/Object/boy_smooth.png",
+                                                camera);
+    for (int i = 0; i < kidCount; ++i) {
+        kids.push_back(new scene::AnimatedObject(*prototype));
+        pointLights.push_back(new scene::PointLight(mat4(1.0f), i, basicProgram));
     }
 }
 
-void Game::render() {}
+void Game::createTrees() {
+    const struct {
+        const char* message;
+        const char* model;
+        int count;
+    } kinds[] = {{"Loading Model: Tree 1", "Model/Object/tree1.obj", firstTreeCount},
+                 {"Loading Model: Tree 3", "Model/Object/tree3.obj", secondTreeCount}};
+    for (const auto& kind : kinds) {
+        printLine(kind.message);
+        auto* prototype =
+            new scene::Tree(kind.model, mat4(1.0f), basicProgram, "Model/Image/tree1.png");
+        for (int i = 0; i < kind.count; ++i) {
+            trees.push_back(new scene::Tree(*prototype));
+        }
+    }
+}
 
-void Game::releaseWorld() { programs.clear(); }
+void Game::createShadowFramebuffer() {
+    glGenFramebuffers(1, &shadowFramebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
+    glGenTextures(1, &shadowDepthTexture);
+    glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSize, shadowMapSize, 0,
+                 GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, shadowDepthTexture, 0);
+    glDrawBuffer(GL_NONE);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        printLine("error: Frame Buffer not completed");
+    }
+}
+
+// ---------------------------------------------------------------- update --
+
+void Game::update(GLFWwindow* window, float dt) {
+    health = regenerateHealth(health, maxHealth, dt);
+    magic = static_cast<float>(magic + dt * 0.05);
+    camera->update(dt);
+    if (glfwGetKey(window, GLFW_KEY_SPACE) == GLFW_PRESS && magic >= dt) {
+        camera->body->applyImpulse(btVector3(0.0f, 15.0f, 0.0f), btVector3(0.3f, 0.1f, 0.3f));
+        magic -= dt;
+    }
+    ground->update(dt);
+    uploadViewProjection();
+    for (auto* kid : kids) {
+        kid->update(dt);
+    }
+    for (auto* tree : trees) {
+        tree->update(dt);
+    }
+    uploadPointLights();
+    judgeKids(dt);
+    scene::stepPhysics(dt);
+}
+
+void Game::judgeKids(float dt) {
+    for (auto* kid : kids) {
+        // Once the game has ended in this frame the remaining kids are not
+        // judged: a loss must not print its message and wait twice.
+        if (judgeKid(kid, dt)) {
+            return;
+        }
+    }
+}
+
+bool Game::judgeKid(scene::AnimatedObject* kid, float dt) {
+    const vec3 player(camera->modelMatrix[3]);
+    if (kidSeesPlayer(player, kid->modelMatrix)) {
+        if (!kid->isActive()) {
+            return false;
+        }
+        health -= dt;
+        if (health <= 0.0f) {
+            loseGame();
+            return true;
+        }
+        return false;
+    }
+    if (glfwGetKey(window, GLFW_KEY_LEFT_CONTROL) != GLFW_PRESS || !kid->isActive() ||
+        !screamReaches(player, kid->modelMatrix)) {
+        return false;
+    }
+    kid->setActive(false);
+    const int left = activeKidCount();
+    if (left == 0) {
+        winGame();
+        return true;
+    }
+    printLine("Terrified kid! Kids left: " + std::to_string(left) + " of " +
+              std::to_string(kids.size()));
+    return false;
+}
+
+int Game::activeKidCount() const {
+    int count = static_cast<int>(kids.size());
+    for (const auto* kid : kids) {
+        if (!kid->isActive()) {
+            --count;
+        }
+    }
+    return count;
+}
+
+void Game::loseGame() {
+    printLine("GAME OVER! The kid has seen you. (Press enter to close)");
+    // Show the game-over picture while the console waits for Enter.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width, height);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    overlay->drawGameOver();
+    glfwSwapBuffers(window);
+    waitForEnter();
+    glfwSetWindowShouldClose(window, GLFW_TRUE);
+}
+
+void Game::winGame() {
+    printLine("All kids are terrified! You won! (Press enter to close)");
+    waitForEnter();
+    glfwSetWindowShouldClose(window, GLFW_TRUE);
+}
+
+// ------------------------------------------------------------------ keys --
+
+void Game::handleKeys() {
+    auto pressed = [this](int key) { return glfwGetKey(window, key) == GLFW_PRESS; };
+    if (pressed(GLFW_KEY_ESCAPE)) {
+        glfwSetWindowShouldClose(window, GLFW_TRUE);
+    }
+    if (pressed(GLFW_KEY_F2)) {
+        for (const char* line : helpLines()) {
+            printLine(line);
+        }
+        showFrameTime = !showFrameTime;
+    }
+    if (pressed(GLFW_KEY_F3)) {
+        wireframeMode = !wireframeMode;
+        printLine(wireframeMode ? "enable wireframe mode" : "disable wireframe mode");
+    }
+    if (pressed(GLFW_KEY_F4)) {
+        bilinearSampling = !bilinearSampling;
+        printLine(bilinearSampling ? "texture sampling bilinear"
+                                   : "texture sampling nearest neighbour");
+    }
+    if (pressed(GLFW_KEY_F5)) {
+        mipmapMode = nextMipmapMode(mipmapMode);
+        printLine(mipmapMessage(mipmapMode));
+    }
+    if (pressed(GLFW_KEY_F8)) {
+        frustumCulling = !frustumCulling;
+        printLine(frustumCulling ? "enable View Frustum Culling" : "disable View Frustum Culling");
+    }
+    if (pressed(GLFW_KEY_F9)) {
+        transparencyEnabled = !transparencyEnabled;
+        printLine(transparencyEnabled ? "enable transparency" : "disable transparency");
+        glUseProgram(overlay->program->program);
+        setUniform(overlay->program->program, "transparencyFlag", transparencyEnabled ? 1 : 0);
+    }
+}
+
+// ---------------------------------------------------------------- render --
+
+mat4 Game::viewProjection() const {
+    const mat4 projection = perspective(1.0471975803375244f,
+                                        static_cast<float>(width) / static_cast<float>(height),
+                                        0.1f, 1000.0f);
+    return projection * camera->getViewMatrix();
+}
+
+void Game::uploadViewProjection() {
+    const mat4 viewProj = viewProjection();
+    for (auto* program : programs) {
+        glUseProgram(program->program);
+        setUniform(program->program, "view_proj", viewProj);
+    }
+}
+
+void Game::uploadPointLights() {
+    std::vector<scene::LanternCarrier> carriers;
+    carriers.reserve(kids.size());
+    for (const auto* kid : kids) {
+        carriers.push_back({vec3(kid->modelMatrix[3]), kid->isActive()});
+    }
+    scene::uploadLanterns(programs, scene::lanternPositions(carriers, pointLights.size()));
+}
+
+void Game::render() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    const mat4 depthVP = depthViewProjection(directionalLight->direction);
+    renderShadowPass(depthVP);
+    renderMainPass(depthVP);
+
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    overlay->draw(health / maxHealth);
+    applyTextureSettings();
+    if (wireframeMode) {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    }
+}
+
+void Game::renderShadowPass(const mat4& depthVP) {
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
+    glViewport(0, 0, shadowMapSize, shadowMapSize);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glUseProgram(depthProgram->program);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(4.0f, 2.0f);
+    setUniform(depthProgram->program, "depth_view_proj", depthVP);
+    ground->setProgram(depthProgram);
+    ground->draw();
+    for (auto* tree : trees) {
+        tree->setProgram(depthProgram);
+        tree->draw();
+    }
+}
+
+void Game::renderMainPass(const mat4& depthVP) {
+    const GLuint basic = basicProgram->program;
+    glUseProgram(basic);
+    const mat4 biasVP = biasViewProjection(depthVP);
+    setUniform(basic, "myTextureSampler", 0);
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
+    setUniform(basic, "shadowMap", 1);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget->framebuffer);
+    glViewport(0, 0, width, height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setUniform(basic, "biasVP", biasVP);
+
+    for (auto* kid : kids) {
+        kid->draw();
+    }
+    directionalLight->draw();
+    countTreesInView();
+    for (auto* tree : trees) {
+        tree->setProgram(basicProgram);
+        tree->draw();
+    }
+    skyBox->draw();
+    ground->setProgram(basicProgram);
+    glUseProgram(basic);
+    setUniform(basic, "biasVP", biasVP);
+    ground->draw();
+}
+
+void Game::countTreesInView() {
+    // The planes follow the camera, so the figure tells how many trees are
+    // really in view; every tree is drawn whatever the test says.
+    frustum->setFromMatrix(viewProjection());
+    objectsDrawn = static_cast<int>(trees.size());
+    for (const auto* tree : trees) {
+        if (frustum->sphereInFrustum(tree->boundingCenter, tree->boundingRadius) == 0) {
+            --objectsDrawn;
+        }
+    }
+}
+
+void Game::applyTextureSettings() {
+    const int filter = minificationFilter(mipmapMode, bilinearSampling);
+    if (filter != 0) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+void Game::releaseWorld() {
+    delete directionalLight;
+    delete skyBox;
+    delete ground;
+    directionalLight = nullptr;
+    skyBox = nullptr;
+    ground = nullptr;
+    trees.clear();
+    pointLights.clear();
+    kids.clear();
+    programs.clear();
+}
 
 }  // namespace dusk

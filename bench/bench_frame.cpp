@@ -1,0 +1,179 @@
+// Frame cost of the real game at 1280 x 720: update and render timed apart
+// (render with glFinish before the clock stops), one frame per repetition so
+// the median and 95th percentile come out of the repetitions, and the
+// start-up to the first presented frame. BM_FillFloor draws the same fill
+// work (a 4096^2 depth pass, a full-window scene pass and the overlay) with
+// trivial shaders, as the floor to compare the frame against.
+//
+// Run from anywhere under a display: xvfb-run -a -s "-screen 0 1280x720x24" ./bench_frame
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/Startup.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+GLFWwindow* window = nullptr;
+double startupSeconds = 0.0;
+
+double seconds(Clock::time_point from) {
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+bool startGame() {
+    if (chdir(DUSK_RUN_DIR) != 0 || !glfwInit()) {
+        return false;
+    }
+    const auto start = Clock::now();
+    dusk::windowWidth = 1280;
+    dusk::windowHeight = 720;
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    window = glfwCreateWindow(1280, 720, "Duskhollow", nullptr, nullptr);
+    if (window == nullptr) {
+        return false;
+    }
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        return false;
+    }
+    dusk::setUpWindow(window);
+    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
+    glViewport(0, 0, 1280, 720);
+    dusk::game->update(window, 1.0f / 60.0f);
+    dusk::game->render();
+    glfwSwapBuffers(window);
+    glFinish();
+    startupSeconds = seconds(start);
+    return true;
+}
+
+void BM_Startup(benchmark::State& state) {
+    for (auto _ : state) {
+        state.SetIterationTime(startupSeconds);
+    }
+}
+BENCHMARK(BM_Startup)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+double p95(const std::vector<double>& values) {
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[static_cast<size_t>(0.95 * static_cast<double>(sorted.size() - 1))];
+}
+
+void frameBenchmark(benchmark::State& state, int part) {
+    float dt = 1.0f / 60.0f;
+    for (auto _ : state) {
+        const auto frameStart = Clock::now();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // The player stays unseen-proof here: a loss would wait for Enter.
+        dusk::game->health = dusk::game->maxHealth;
+        const auto updateStart = Clock::now();
+        dusk::game->update(window, dt);
+        const double update = seconds(updateStart);
+        const auto renderStart = Clock::now();
+        dusk::game->render();
+        glFinish();
+        const double render = seconds(renderStart);
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        dt = static_cast<float>(seconds(frameStart));
+        state.SetIterationTime(part == 0 ? update : part == 1 ? render : seconds(frameStart));
+    }
+}
+
+void BM_Update(benchmark::State& state) { frameBenchmark(state, 0); }
+void BM_Render(benchmark::State& state) { frameBenchmark(state, 1); }
+void BM_Frame(benchmark::State& state) { frameBenchmark(state, 2); }
+
+const char* const floorVertex = R"(#version 330 core
+layout(location = 0) in vec2 p;
+void main() { gl_Position = vec4(p, 0.5, 1.0); })";
+const char* const floorFragment = R"(#version 330 core
+out vec4 colour;
+void main() { colour = vec4(0.2, 0.3, 0.4, 1.0); })";
+
+// The same fill work as a frame with trivial shaders: the floor under it.
+void BM_FillFloor(benchmark::State& state) {
+    GLuint program = glCreateProgram();
+    for (auto [type, text] : {std::pair{GL_VERTEX_SHADER, floorVertex},
+                              std::pair{GL_FRAGMENT_SHADER, floorFragment}}) {
+        GLuint shader = glCreateShader(type);
+        glShaderSource(shader, 1, &text, nullptr);
+        glCompileShader(shader);
+        glAttachShader(program, shader);
+    }
+    glLinkProgram(program);
+    const float quad[] = {-1, -1, 1, -1, -1, 1, -1, 1, 1, -1, 1, 1};
+    GLuint vao = 0;
+    GLuint vbo = 0;
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    glGenBuffers(1, &vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_CULL_FACE);
+    glUseProgram(program);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        glBindFramebuffer(GL_FRAMEBUFFER, dusk::game->shadowFramebuffer);
+        glViewport(0, 0, 4096, 4096);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        glDrawArrays(GL_TRIANGLES, 0, 6);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, 1280, 720);
+        for (int pass = 0; pass < 2; ++pass) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glDrawArrays(GL_TRIANGLES, 0, 6);
+        }
+        glFinish();
+        glfwSwapBuffers(window);
+        state.SetIterationTime(seconds(start));
+    }
+    glEnable(GL_CULL_FACE);
+    glBindVertexArray(0);
+}
+
+void registerFrameBenchmarks() {
+    const auto stat = [](auto* b) {
+        b->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(300)
+            ->ComputeStatistics("p95", p95)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMillisecond);
+    };
+    stat(benchmark::RegisterBenchmark("BM_Update", BM_Update));
+    stat(benchmark::RegisterBenchmark("BM_Render", BM_Render));
+    stat(benchmark::RegisterBenchmark("BM_Frame", BM_Frame));
+    stat(benchmark::RegisterBenchmark("BM_FillFloor", BM_FillFloor));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!startGame()) {
+        std::fprintf(stderr, "bench_frame: no window (needs a display and build/run)\n");
+        return 1;
+    }
+    registerFrameBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
