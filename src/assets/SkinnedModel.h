@@ -39,6 +39,13 @@ public:
     // keeps its last (at first identity) finalTransform.
     void boneTransforms(float timeSeconds, std::vector<mat4>& out);
 
+    // Enters the bones of one mesh (a new name gets the next index and the
+    // mesh's offset matrix; a known name keeps its first offset) and writes
+    // each influence into the first free slot of vertex baseVertex + id.
+    // Influences past the fourth, or on a vertex id outside weights, are
+    // dropped without a word.
+    void collectBones(const aiMesh& mesh, uint32_t baseVertex, std::vector<VertexWeights>& weights);
+
     GLuint vertexArray = 0;
     GLuint buffers[5] = {0, 0, 0, 0, 0};  // 0 index, 1 position, 2 normal, 3 uv, 4 weights
     std::vector<SubMesh> subMeshes;
@@ -49,6 +56,12 @@ public:
     mat4 globalInverseTransform{1.0f};
     const aiScene* scene = nullptr;
     Assimp::Importer importer;
+
+private:
+    void buildScene();
+    void loadTexture();
+    void updateNode(const aiAnimation& animation, float t, const aiNode& node,
+                    const mat4& parentTransform);
 };
 
 }  // namespace dusk

@@ -9,6 +9,15 @@ namespace dusk {
 // Initialises Magick++ once for the process; safe to call repeatedly.
 void initImageLibrary();
 
+// Reads fileName into image and converts it into 8-bit "RGBA" bytes in
+// pixels, whatever the file's own depth or colour type. False with the image
+// library's text in error when that fails. A warning that still leaves a
+// decoded image (a truncated JPEG is filled up with grey) counts as success;
+// one that leaves no pixels, or bytes too few for width x height texels,
+// counts as failure.
+bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob& pixels,
+                std::string& error);
+
 // One image file decoded by Magick++ into 8-bit RGBA and uploaded as a 2-D
 // texture. The decoded image and its RGBA bytes stay with the record. The GL
 // texture object is never deleted by the game.

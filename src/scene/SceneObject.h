@@ -7,10 +7,15 @@ namespace dusk::scene {
 
 // Everything that stands in the world: a model matrix (world transform and the
 // "model" uniform) and, for objects in the physics world, a rigid body.
+// The object owns its body: destroying the object takes the body out of the
+// world and frees it. Copying is up to the subclasses (a copy gets its own
+// body or none, never its source's).
 class SceneObject {
 public:
     explicit SceneObject(const mat4& modelMatrix);
-    virtual ~SceneObject() = default;
+    virtual ~SceneObject();
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
 
     virtual void update(float dt) = 0;
     virtual void draw() {}

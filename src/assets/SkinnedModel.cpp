@@ -1,0 +1,194 @@
+#include "assets/SkinnedModel.h"
+
+#include <assimp/postprocess.h>
+
+#include "app/Console.h"
+#include "assets/Animation.h"
+#include "assets/MeshArrays.h"
+#include "assets/Texture.h"
+
+namespace dusk {
+
+namespace {
+
+// No importer property is set: LimitBoneWeights keeps its default of four.
+const unsigned int kSkinnedImportFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals |
+                                         aiProcess_LimitBoneWeights | aiProcess_FlipUVs;
+
+// The kid's texture, whatever the file's materials say.
+const char* const kSkinTexture = "Model/Object/animTest.png";
+
+void uploadWeights(GLuint buffer, const std::vector<VertexWeights>& weights) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(weights.size() * sizeof(VertexWeights)),
+                 weights.data(), GL_STATIC_DRAW);
+    const GLsizei stride = sizeof(VertexWeights);
+    glEnableVertexAttribArray(3);
+    glVertexAttribIPointer(3, 4, GL_INT, stride, nullptr);
+    glEnableVertexAttribArray(4);
+    glVertexAttribPointer(4, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(offsetof(VertexWeights, weights)));
+}
+
+}  // namespace
+
+mat4 toColumnMajor(const aiMatrix4x4& m) {
+    mat4 out;
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            out[column][row] = m[row][column];
+        }
+    }
+    return out;
+}
+
+SkinnedModel::~SkinnedModel() { clear(); }
+
+bool SkinnedModel::load(const std::string& modelPath) {
+    clear();
+    // A model loaded anew starts from an empty skeleton and no sub-meshes, so
+    // nothing of an earlier file survives a failed or different import.
+    subMeshes.clear();
+    boneIndexByName.clear();
+    bones.clear();
+    boneCount = 0;
+    glGenVertexArrays(1, &vertexArray);
+    glBindVertexArray(vertexArray);
+    glGenBuffers(5, buffers);
+
+    scene = importer.ReadFile(modelPath, kSkinnedImportFlags);
+    if (scene == nullptr) {
+        printLine("Error parsing '" + modelPath + "': '" + importer.GetErrorString() + "'");
+    } else {
+        globalInverseTransform = mat4(1.0f);
+        buildScene();
+    }
+    glBindVertexArray(0);
+    return true;
+}
+
+void SkinnedModel::buildScene() {
+    uint32_t vertexTotal = 0;
+    uint32_t indexTotal = 0;
+    subMeshes = layOutSubMeshes(*scene, vertexTotal, indexTotal);
+    textures.assign(scene->mNumMaterials, nullptr);
+    MeshArrays arrays;
+    arrays.reserve(vertexTotal, indexTotal);
+    std::vector<VertexWeights> weights(vertexTotal);
+    for (unsigned int i = 0; i < scene->mNumMeshes; ++i) {
+        const aiMesh& mesh = *scene->mMeshes[i];
+        arrays.appendVertices(mesh);
+        collectBones(mesh, subMeshes[i].baseVertex, weights);
+        arrays.appendIndices(mesh);
+        loadTexture();
+    }
+    uploadFloatAttribute(buffers[1], 0, arrays.positions, 3);
+    uploadFloatAttribute(buffers[3], 1, arrays.uvs, 2);
+    uploadFloatAttribute(buffers[2], 2, arrays.normals, 3);
+    uploadWeights(buffers[4], weights);
+    uploadIndices(buffers[0], arrays.indices);
+}
+
+void SkinnedModel::collectBones(const aiMesh& mesh, uint32_t baseVertex,
+                                std::vector<VertexWeights>& weights) {
+    for (unsigned int b = 0; b < mesh.mNumBones; ++b) {
+        const aiBone& bone = *mesh.mBones[b];
+        const std::string name(bone.mName.data, bone.mName.length);
+        auto known = boneIndexByName.find(name);
+        uint32_t index = 0;
+        if (known != boneIndexByName.end()) {
+            index = known->second;
+        } else {
+            index = boneCount++;
+            bones.emplace_back();
+            bones.back().offsetMatrix = toColumnMajor(bone.mOffsetMatrix);
+            boneIndexByName.emplace(name, index);
+        }
+        for (unsigned int w = 0; w < bone.mNumWeights; ++w) {
+            const size_t vertex = size_t(baseVertex) + bone.mWeights[w].mVertexId;
+            if (vertex < weights.size()) {
+                weights[vertex].add(index, bone.mWeights[w].mWeight);
+            }
+        }
+    }
+}
+
+void SkinnedModel::loadTexture() {
+    // Every mesh loads the texture anew into slot 0 (which exists even for a
+    // file that names no material), replacing an earlier mesh's record.
+    if (textures.empty()) {
+        textures.resize(1);
+    }
+    delete textures[0];
+    textures[0] = new Texture(kSkinTexture);
+    if (!textures[0]->load()) {
+        printLine(std::string("Error loading texture '") + kSkinTexture + "'");
+        delete textures[0];
+        textures[0] = nullptr;
+        return;
+    }
+    printLine(std::string("Loaded Texture: ") + kSkinTexture);
+}
+
+void SkinnedModel::draw() const {
+    glBindVertexArray(vertexArray);
+    for (const SubMesh& sub : subMeshes) {
+        if (sub.materialIndex < textures.size() && textures[sub.materialIndex] != nullptr) {
+            textures[sub.materialIndex]->bind();
+        }
+        glDrawElementsBaseVertex(
+            GL_TRIANGLES, GLsizei(sub.indexCount), GL_UNSIGNED_INT,
+            reinterpret_cast<const void*>(uintptr_t(sub.baseIndex) * sizeof(uint32_t)),
+            GLint(sub.baseVertex));
+    }
+    glBindVertexArray(0);
+}
+
+void SkinnedModel::clear() {
+    for (Texture*& texture : textures) {
+        delete texture;
+        texture = nullptr;
+    }
+    if (buffers[0] != 0) {
+        glDeleteBuffers(5, buffers);
+        for (GLuint& buffer : buffers) {
+            buffer = 0;
+        }
+    }
+    if (vertexArray != 0) {
+        glDeleteVertexArrays(1, &vertexArray);
+        vertexArray = 0;
+    }
+}
+
+void SkinnedModel::boneTransforms(float timeSeconds, std::vector<mat4>& out) {
+    // A failed import, a file without animation or a channel without keys
+    // cannot be posed: the bones keep their last matrices.
+    if (canAnimate(scene)) {
+        const aiAnimation& animation = *scene->mAnimations[0];
+        const float t = animationTime(timeSeconds, animation.mTicksPerSecond, animation.mDuration);
+        updateNode(animation, t, *scene->mRootNode, mat4(1.0f));
+    }
+    out.resize(boneCount);
+    for (uint32_t i = 0; i < boneCount && i < bones.size(); ++i) {
+        out[i] = bones[i].finalTransform;
+    }
+}
+
+void SkinnedModel::updateNode(const aiAnimation& animation, float t, const aiNode& node,
+                              const mat4& parentTransform) {
+    const aiNodeAnim* channel = findChannel(animation, node.mName);
+    const mat4 local =
+        channel != nullptr ? channelMatrix(*channel, t) : toColumnMajor(node.mTransformation);
+    const mat4 global = parentTransform * local;
+    auto bone = boneIndexByName.find(std::string(node.mName.data, node.mName.length));
+    if (bone != boneIndexByName.end()) {
+        BoneRecord& record = bones[bone->second];
+        record.finalTransform = globalInverseTransform * global * record.offsetMatrix;
+    }
+    for (unsigned int i = 0; i < node.mNumChildren; ++i) {
+        updateNode(animation, t, *node.mChildren[i], global);
+    }
+}
+
+}  // namespace dusk

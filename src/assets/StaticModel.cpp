@@ -1,0 +1,103 @@
+#include "assets/StaticModel.h"
+
+#include <assimp/postprocess.h>
+
+#include <assimp/Importer.hpp>
+
+#include "app/Console.h"
+#include "assets/MeshArrays.h"
+#include "assets/Texture.h"
+
+namespace dusk {
+
+namespace {
+
+const unsigned int kStaticImportFlags =
+    aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs;
+
+// The caller's texture, loaded a second time as the model loaders do; null
+// (after the messages) when that second load fails.
+Texture* loadModelTexture(const std::string& texturePath) {
+    Texture* texture = new Texture(texturePath);
+    if (!texture->load()) {
+        printLine("Error loading texture '" + texturePath + "'");
+        delete texture;
+        return nullptr;
+    }
+    printLine("Loaded Texture: " + texturePath);
+    return texture;
+}
+
+}  // namespace
+
+StaticModel::~StaticModel() { clear(); }
+
+bool StaticModel::load(const std::string& modelPath, const std::string& texturePath) {
+    clear();
+    subMeshes.clear();  // a failed import leaves no sub-meshes, not a former file's
+    glGenVertexArrays(1, &vertexArray);
+    glBindVertexArray(vertexArray);
+    glGenBuffers(6, buffers);
+
+    bool loaded = false;
+    {
+        Assimp::Importer importer;
+        const aiScene* scene = importer.ReadFile(modelPath, kStaticImportFlags);
+        if (scene == nullptr) {
+            printLine("Error parsing '" + modelPath + "': '" + importer.GetErrorString() + "'");
+        } else {
+            uint32_t vertexTotal = 0;
+            uint32_t indexTotal = 0;
+            subMeshes = layOutSubMeshes(*scene, vertexTotal, indexTotal);
+            MeshArrays arrays;
+            arrays.reserve(vertexTotal, indexTotal);
+            for (unsigned int i = 0; i < scene->mNumMeshes; ++i) {
+                arrays.appendVertices(*scene->mMeshes[i]);
+                arrays.appendIndices(*scene->mMeshes[i]);
+            }
+            textures.assign(1, loadModelTexture(texturePath));
+            uploadFloatAttribute(buffers[1], 0, arrays.positions, 3);
+            uploadFloatAttribute(buffers[3], 2, arrays.uvs, 2);
+            uploadFloatAttribute(buffers[2], 1, arrays.normals, 3);
+            uploadIndices(buffers[0], arrays.indices);
+            loaded = glGetError() == GL_NO_ERROR;
+        }
+    }
+    glBindVertexArray(0);
+    return loaded;
+}
+
+void StaticModel::draw() const {
+    glBindVertexArray(vertexArray);
+    for (const SubMesh& sub : subMeshes) {
+        // Only slot 0 exists: a sub-mesh of another material draws with
+        // whatever unit 0 holds.
+        if (sub.materialIndex < textures.size() && textures[sub.materialIndex] != nullptr) {
+            textures[sub.materialIndex]->bind();
+        }
+        glDrawElementsInstancedBaseVertex(
+            GL_TRIANGLES, GLsizei(sub.indexCount), GL_UNSIGNED_INT,
+            reinterpret_cast<const void*>(uintptr_t(sub.baseIndex) * sizeof(uint32_t)), 1,
+            GLint(sub.baseVertex));
+    }
+    glBindVertexArray(0);
+}
+
+void StaticModel::clear() {
+    for (Texture*& texture : textures) {
+        delete texture;
+        texture = nullptr;
+    }
+    if (buffers[0] != 0) {
+        glDeleteBuffers(6, buffers);
+        for (GLuint& buffer : buffers) {
+            buffer = 0;
+        }
+    }
+    if (vertexArray != 0) {
+        glDeleteVertexArrays(1, &vertexArray);
+        vertexArray = 0;
+    }
+}
+
+}  // namespace dusk

@@ -1,0 +1,82 @@
+#include "assets/Texture.h"
+
+#include <mutex>
+
+#include "app/Console.h"
+
+namespace dusk {
+
+void initImageLibrary() {
+    static std::once_flag once;
+    std::call_once(once, [] { Magick::InitializeMagick(nullptr); });
+}
+
+namespace {
+
+bool hasPixels(const Magick::Image& image) { return image.columns() > 0 && image.rows() > 0; }
+
+// Runs one image library step; a warning is remembered, not thrown on, because
+// the library raises warnings for files it could still decode.
+template <typename Step>
+void tolerateWarning(Step step, std::string& warning) {
+    try {
+        step();
+    } catch (const Magick::Warning& w) {
+        warning = w.what();
+    }
+}
+
+}  // namespace
+
+bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob& pixels,
+                std::string& error) {
+    initImageLibrary();
+    std::string warning;
+    try {
+        tolerateWarning([&] { image.read(fileName); }, warning);
+        if (!hasPixels(image)) {
+            error = warning.empty() ? "the file holds no image" : warning;
+            return false;
+        }
+        pixels = Magick::Blob();
+        tolerateWarning([&] { image.write(&pixels, "RGBA", 8); }, warning);
+    } catch (const Magick::Error& e) {
+        error = e.what();
+        return false;
+    }
+    const size_t needed = size_t(image.columns()) * image.rows() * 4;
+    if (pixels.length() < needed) {
+        error = warning.empty() ? "the RGBA conversion holds fewer bytes than the image's texels"
+                                : warning;
+        return false;
+    }
+    return true;
+}
+
+// fileName is declared before image, so the library is up before the image
+// member is constructed.
+Texture::Texture(const std::string& path) : fileName((initImageLibrary(), path)) { load(); }
+
+bool Texture::load() {
+    std::string error;
+    if (!decodeRgba(fileName, image, pixels, error)) {
+        printLine("Error loading texture '" + fileName + "': " + error);
+        return false;
+    }
+    glGenTextures(1, &textureObject);
+    glBindTexture(target, textureObject);
+    // The image's top row goes first: it ends up at t = 0.
+    glTexImage2D(target, 0, GL_RGBA, GLsizei(image.columns()), GLsizei(image.rows()), 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, pixels.data());
+    glTexParameterf(target, GL_TEXTURE_MIN_FILTER, 9729.0f);  // GL_LINEAR
+    glTexParameterf(target, GL_TEXTURE_MAG_FILTER, 9729.0f);
+    glBindTexture(target, 0);
+    return true;
+}
+
+void Texture::bind() const {
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(target, textureObject);
+}
+
+}  // namespace dusk

@@ -1,0 +1,55 @@
+#pragma once
+#include <GL/glew.h>
+
+#include <array>
+#include <memory>
+
+namespace dusk {
+
+class ShaderProgram;
+class Texture;
+
+// The screen pass: one quad over the whole window, drawn with the lens-flare
+// program, which shows the scene target's colour texture and dims it with
+// the player's health. Also holds the game-over picture.
+class ScreenOverlay {
+public:
+    // Sets "transparencyFlag" to 1, builds the quad and loads the two records
+    // of "Textures/gameOverScreen.png" (a missing file is reported by the
+    // records and changes nothing else).
+    ScreenOverlay(ShaderProgram* program, GLuint colorTexture, GLuint depthTexture);
+    ~ScreenOverlay();
+    ScreenOverlay(const ScreenOverlay&) = delete;
+    ScreenOverlay& operator=(const ScreenOverlay&) = delete;
+
+    // Draws into the bound framebuffer. healthFraction: 1 full health, 0 none.
+    // Leaves unit 0 active with colorTexture bound.
+    void draw(float healthFraction);
+    // Shows the first game-over picture over the whole bound framebuffer,
+    // untouched by health or transparency ("transparencyFlag" keeps its
+    // value). Draws nothing when the picture failed to load. Leaves unit 0
+    // active with colorTexture bound, as draw does.
+    void drawGameOver();
+
+    ShaderProgram* program;  // not owned
+    GLuint colorTexture;
+    GLuint depthTexture;  // held, not read by the draw
+    std::array<std::unique_ptr<Texture>, 2> gameOverImage;
+    GLuint positionBuffer = 0;
+    GLuint uvBuffer = 0;
+    GLuint vertexArray = 0;
+
+private:
+    void drawQuad(GLuint quadArray, GLuint texture);
+
+    // Images come with their top row at t = 0, the scene target with its
+    // bottom row there: the picture gets a quad with the v axis turned over.
+    GLuint flippedUvBuffer = 0;
+    GLuint flippedVertexArray = 0;
+};
+
+// The quad: two counter-clockwise triangles over clip space at depth 0.
+extern const float overlayQuadPositions[18];
+extern const float overlayQuadUvs[12];
+
+}  // namespace dusk

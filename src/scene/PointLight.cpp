@@ -1,0 +1,41 @@
+#include "scene/PointLight.h"
+
+#include "render/ShaderProgram.h"
+#include "render/Uniforms.h"
+
+namespace dusk::scene {
+
+PointLight::PointLight(const mat4& modelMatrix, int index, ShaderProgram* program)
+    : SceneObject(modelMatrix), index(index), program(program) {}
+
+vec3 lanternPosition(const vec3& origin) {
+    const double x = static_cast<double>(origin.x) + 0.6;
+    const double y = static_cast<double>(origin.y) + 0.8;
+    return vec3(static_cast<float>(x), static_cast<float>(y), origin.z);
+}
+
+std::vector<vec3> lanternPositions(const std::vector<LanternCarrier>& carriers, std::size_t room) {
+    std::vector<vec3> positions;
+    positions.reserve(room);
+    for (const LanternCarrier& carrier : carriers) {
+        if (positions.size() == room) {
+            break;
+        }
+        if (carrier.active) {
+            positions.push_back(lanternPosition(carrier.origin));
+        }
+    }
+    return positions;
+}
+
+void uploadLanterns(const std::vector<ShaderProgram*>& programs,
+                    const std::vector<vec3>& positions) {
+    const int count = static_cast<int>(positions.size());
+    for (ShaderProgram* shader : programs) {
+        glUseProgram(shader->program);
+        setUniformArray(shader->program, "pLightPos", positions.data(), count);
+        setUniform(shader->program, "pLightCount", count);
+    }
+}
+
+}  // namespace dusk::scene

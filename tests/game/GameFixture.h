@@ -1,0 +1,48 @@
+#pragma once
+// A whole Game built in this process from a fresh copy of build/run, in a
+// visible 1280 x 720 window (real key events need a mapped window under the
+// pointer). Standard input is /dev/null, so the waits for Enter at the end of
+// a game return at once.
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <btBulletDynamicsCommon.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support/RunDir.h"
+#include "app/Game.h"
+
+namespace dusk::test {
+
+class GameFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Puts the player's body centre at p, at rest.
+    void placePlayer(const vec3& p);
+    // Puts kid i's body at (x, 1.2, z), turned by yaw radians about y, at rest.
+    void placeKid(int i, float x, float z, float yaw = 0.0f);
+    // Moves every kid but `except` far away into a row at x = -60.
+    void parkOtherKids(int except);
+    // One Game::update with the player held at p.
+    void stepWith(const vec3& player, float dt);
+    // Real key events through xdotool, then the events are polled.
+    void pressKey(const std::string& key, int glfwKey);
+    void releaseKey(const std::string& key, int glfwKey);
+    bool waitForKey(int glfwKey, int state);
+    int uniformInt(GLuint program, const char* name);
+    bool closeRequested() const;
+    // Number of times text occurs in s.
+    static int count(const std::string& s, const std::string& text);
+
+    std::unique_ptr<RunDir> runDir;
+    std::unique_ptr<ScopedCwd> cwd;
+    GLFWwindow* window = nullptr;
+    Game* game = nullptr;
+    std::string constructionOutput;
+};
+
+}  // namespace dusk::test

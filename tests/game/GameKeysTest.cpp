@@ -1,0 +1,67 @@
+#include "GameFixture.h"
+#include "app/Rules.h"
+#include "app/Settings.h"
+#include "render/ScreenOverlay.h"
+#include "render/ShaderProgram.h"
+
+namespace dusk::test {
+
+class GameKeysTest : public GameFixture {
+protected:
+    // One key check with the key held down, as the main loop makes it.
+    std::string tap(const std::string& key) {
+        const int glfwKey = key == "Escape" ? GLFW_KEY_ESCAPE : GLFW_KEY_F1 + std::stoi(key.substr(1)) - 1;
+        pressKey(key, glfwKey);
+        ::testing::internal::CaptureStdout();
+        game->handleKeys();
+        std::string out = ::testing::internal::GetCapturedStdout();
+        releaseKey(key, glfwKey);
+        return out;
+    }
+};
+
+TEST_F(GameKeysTest, F5CyclesTheMipmapModesBackToOff) {
+    EXPECT_EQ(tap("F5"), "mipmap nearest neighbour\n");
+    EXPECT_EQ(tap("F5"), "mipmap bilinear\n");
+    EXPECT_EQ(tap("F5"), "mipmap off\n");
+    EXPECT_EQ(mipmapMode, -1);
+}
+
+TEST_F(GameKeysTest, TogglesPrintTheirNewState) {
+    EXPECT_EQ(tap("F3"), "enable wireframe mode\n");
+    EXPECT_EQ(tap("F3"), "disable wireframe mode\n");
+    EXPECT_EQ(tap("F4"), "texture sampling bilinear\n");
+    EXPECT_EQ(tap("F4"), "texture sampling nearest neighbour\n");
+    EXPECT_EQ(tap("F8"), "enable View Frustum Culling\n");
+    EXPECT_EQ(tap("F8"), "disable View Frustum Culling\n");
+    EXPECT_EQ(tap("F1"), "") << "F1 has no action";
+}
+
+TEST_F(GameKeysTest, F2PrintsTheTwelveHelpLinesAndTogglesTheFrameTime) {
+    std::string expected;
+    for (const char* line : helpLines()) {
+        expected += std::string(line) + "\n";
+    }
+    EXPECT_EQ(count(expected, "\n"), 12);
+    EXPECT_EQ(expected.substr(0, 46), "Frighten all Kids without being seen by them!\n");
+    EXPECT_EQ(tap("F2"), expected);
+    EXPECT_TRUE(showFrameTime);
+    EXPECT_EQ(tap("F2"), expected);
+    EXPECT_FALSE(showFrameTime);
+}
+
+TEST_F(GameKeysTest, F9SendsTheTransparencyFlagToTheOverlay) {
+    const GLuint lensFlare = game->lensFlareProgram->program;
+    EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 1) << "the overlay starts with it on";
+    EXPECT_EQ(tap("F9"), "enable transparency\n");
+    EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 1);
+    EXPECT_EQ(tap("F9"), "disable transparency\n");
+    EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 0);
+}
+
+TEST_F(GameKeysTest, EscapeSetsTheCloseFlagSilently) {
+    EXPECT_EQ(tap("Escape"), "");
+    EXPECT_TRUE(closeRequested());
+}
+
+}  // namespace dusk::test

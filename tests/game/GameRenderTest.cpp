@@ -1,0 +1,98 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "GameFixture.h"
+#include "app/MainLoop.h"
+#include "app/Settings.h"
+#include "render/RenderTarget.h"
+#include "scene/Camera.h"
+
+namespace dusk::test {
+
+class GameRenderTest : public GameFixture {
+protected:
+    void frame() {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        game->update(window, 1.0f / 60.0f);
+        game->render();
+    }
+    std::vector<unsigned char> screenPixels() {
+        std::vector<unsigned char> pixels(1280 * 720 * 4);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+    GLint sceneFilter(GLenum which) {
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, game->sceneTarget->colorTexture);
+        GLint value = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, which, &value);
+        return value;
+    }
+};
+
+TEST_F(GameRenderTest, SteadyFramesRaiseNoGlError) {
+    for (int i = 0; i < 10; ++i) {
+        frame();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        EXPECT_EQ(reportGlErrors(), 0) << "frame " << i;
+    }
+}
+
+TEST_F(GameRenderTest, SceneTextureFiltersFollowTheSamplingSettings) {
+    const struct {
+        int mode;
+        bool bilinear;
+        GLint min;
+    } table[] = {{-1, false, GL_NEAREST},
+                 {-1, true, GL_LINEAR},
+                 {0, false, GL_NEAREST_MIPMAP_NEAREST},
+                 {0, true, GL_LINEAR_MIPMAP_NEAREST},
+                 {1, false, GL_NEAREST_MIPMAP_LINEAR},
+                 {1, true, GL_LINEAR_MIPMAP_LINEAR}};
+    for (const auto& row : table) {
+        mipmapMode = row.mode;
+        bilinearSampling = row.bilinear;
+        frame();
+        EXPECT_EQ(sceneFilter(GL_TEXTURE_MIN_FILTER), row.min) << row.mode << " " << row.bilinear;
+        EXPECT_EQ(sceneFilter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    }
+}
+
+TEST_F(GameRenderTest, TreesInViewChangeAsTheCameraTurns) {
+    std::vector<int> counts;
+    for (int step = 0; step < 8; ++step) {
+        const float angle = 0.785f * static_cast<float>(step);
+        const vec3 eye(0.0f, 2.5f, 0.0f);
+        game->camera->viewMatrix =
+            lookAt(eye, eye + vec3(std::sin(angle), 0.0f, std::cos(angle)), vec3(0, 1, 0));
+        game->render();
+        EXPECT_GE(game->objectsDrawn, 0);
+        EXPECT_LE(game->objectsDrawn, 70);
+        counts.push_back(game->objectsDrawn);
+    }
+    EXPECT_NE(*std::min_element(counts.begin(), counts.end()),
+              *std::max_element(counts.begin(), counts.end()));
+    EXPECT_LT(*std::min_element(counts.begin(), counts.end()), 70) << "some trees are behind";
+}
+
+TEST_F(GameRenderTest, WireframeFramesDifferFromFilledOnes) {
+    frame();
+    frame();
+    const auto filled = screenPixels();
+    wireframeMode = true;
+    frame();  // the key's own frame is still filled
+    frame();
+    const auto lines = screenPixels();
+    size_t differing = 0;
+    for (size_t i = 0; i < filled.size(); i += 4) {
+        if (std::abs(filled[i] - lines[i]) + std::abs(filled[i + 1] - lines[i + 1]) > 24) {
+            ++differing;
+        }
+    }
+    EXPECT_GT(differing, filled.size() / 4 / 20) << "at least 5% of the pixels change";
+}
+
+}  // namespace dusk::test

@@ -1,0 +1,231 @@
+// Kids: placement and random draws, wandering, facing and walking, bone
+// uploads bounded by the shader's array, and what a terrified kid still does.
+#include <gtest/gtest.h>
+
+#include "SceneTestSupport.h"
+#include "assets/SkinnedModel.h"
+#include "assets/StaticModel.h"
+#include "scene/AnimatedObject.h"
+#include "scene/FacingAngle.h"
+#include "scene/Physics.h"
+#include "scene/SkyBox.h"
+
+namespace dusk::test {
+namespace {
+
+using scene::AnimatedObject;
+using scene::SkyBox;
+
+constexpr float kFrame = 1.0f / 60.0f;
+
+// A skeleton of the given size without a file: every bone's matrix is a
+// translation by its index, so the uploads can be told apart.
+std::shared_ptr<SkinnedModel> skeletonOf(uint32_t bones) {
+    auto model = std::make_shared<SkinnedModel>();
+    model->boneCount = bones;
+    model->bones.resize(bones);
+    for (uint32_t i = 0; i < bones; ++i) {
+        model->bones[i].finalTransform = translate(mat4(1.0f), vec3(float(i) + 1.0f, 2.0f, 3.0f));
+    }
+    return model;
+}
+
+class KidTest : public SceneGlTest {
+protected:
+    void SetUp() override {
+        SceneGlTest::SetUp();
+        program = buildSkinningProgram(8);
+        ground = std::make_unique<SkyBox>(std::make_shared<StaticModel>(), mat4(1.0f), nullptr);
+        prototype = std::make_unique<AnimatedObject>(skeletonOf(3), mat4(1.0f), program.get(),
+                                                     ground.get());
+    }
+    void TearDown() override {
+        prototype.reset();
+        ground.reset();
+        program.reset();
+        SceneGlTest::TearDown();
+    }
+
+    // The game's frame for one kid: update, then step the world.
+    static void frame(AnimatedObject& kid) {
+        kid.update(kFrame);
+        scene::stepPhysics(kFrame);
+    }
+
+    std::unique_ptr<ShaderProgram> program;
+    std::unique_ptr<SkyBox> ground;
+    std::unique_ptr<AnimatedObject> prototype;
+};
+
+TEST_F(KidTest, CopyDrawsTwoPlacementValuesThenExactlyOnePerActiveUpdate) {
+    RandomFeed feed({0, 32767});
+    AnimatedObject kid(*prototype);
+    EXPECT_EQ(feed.drawn(), 2);
+    EXPECT_EQ(vec3(kid.modelMatrix[3]), vec3(-75.0f, 0.0f, 75.0f)) << "x is drawn before z";
+    EXPECT_EQ(positionOf(kid.body), vec3(-75.0f, 1.2f, 75.0f));
+    EXPECT_EQ(kid.model, prototype->model) << "copies share the prototype's model";
+    EXPECT_EQ(prototype->body, nullptr);
+
+    for (int i = 0; i < 250; ++i) {  // across at least one flip of direction
+        frame(kid);
+    }
+    EXPECT_EQ(feed.drawn(), 2 + 250);
+    kid.setActive(false);
+    frame(kid);
+    EXPECT_EQ(feed.drawn(), 2 + 250) << "a terrified kid draws nothing";
+}
+
+TEST_F(KidTest, FreshCopyTurnsOneWayForAHundredUpdatesThenFlipsAndDrawsANewLimit) {
+    RandomFeed feed({16384, 16384}, 32767);
+    AnimatedObject kid(*prototype);
+    for (int i = 0; i < 100; ++i) {
+        frame(kid);
+        ASSERT_NEAR(kid.body->getAngularVelocity().y(), 0.15f, 1e-6) << "update " << i;
+    }
+    feed.push(6553);  // the new limit: 6553 x 1500 / 32767 = 299.98
+    frame(kid);
+    EXPECT_EQ(kid.body->getAngularVelocity().y(), 0.0f) << "no turning in the update that flips";
+    EXPECT_EQ(kid.turnDirection, -1);
+    EXPECT_EQ(kid.walkCounter, 0);
+    EXPECT_NEAR(kid.walkLimit, 299.98, 0.01);
+    frame(kid);
+    EXPECT_NEAR(kid.body->getAngularVelocity().y(), -0.15f, 1e-6);
+
+    // The limits span 0..1500 updates.
+    EXPECT_EQ(scene::wanderWalkLimit(0), 0.0);
+    EXPECT_EQ(scene::wanderWalkLimit(32767), 1500.0);
+}
+
+TEST_F(KidTest, LimitOfZeroFlipsAgainAtOnce) {
+    RandomFeed feed({16384, 16384}, 100);
+    AnimatedObject kid(*prototype);
+    kid.walkCounter = 100;  // the end of the first stretch
+    feed.push(0);
+    frame(kid);
+    EXPECT_EQ(kid.turnDirection, -1);
+    EXPECT_EQ(kid.walkLimit, 0.0);
+    frame(kid);
+    EXPECT_EQ(kid.turnDirection, 1) << "a counter of 0 is not below a limit of 0";
+    EXPECT_EQ(kid.walkCounter, 0);
+    EXPECT_EQ(kid.body->getAngularVelocity().y(), 0.0f);
+}
+
+TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
+    RandomFeed feed({16384, 16384});
+    AnimatedObject kid(*prototype);
+    kid.update(kFrame);
+    const vec3 velocity = toVec3(kid.body->getLinearVelocity());
+    EXPECT_NEAR(velocity.x, 0.0f, 1e-6) << "the identity faces +z";
+    EXPECT_NEAR(velocity.z, 1.0f, 1e-6);
+
+    AnimatedObject turnedPrototype(prototype->model,
+                                   glm::rotate(mat4(1.0f), 1.5707964f, vec3(0, 1, 0)),
+                                   program.get(), nullptr);
+    AnimatedObject turned(turnedPrototype);
+    turned.update(kFrame);
+    EXPECT_NEAR(turned.body->getLinearVelocity().x(), 1.0f, 1e-6) << "a 90 degree turn walks +x";
+    EXPECT_NEAR(turned.body->getLinearVelocity().z(), 0.0f, 1e-6);
+
+    // Whatever it has turned to, each update walks along the body's local +z
+    // as the previous update left it, at speed 1, on the level.
+    vec3 forward = toVec3(kid.body->getWorldTransform().getBasis().getColumn(2));
+    for (int i = 0; i < 600; ++i) {
+        scene::stepPhysics(kFrame);
+        kid.update(kFrame);
+        const vec3 walk = toVec3(kid.body->getLinearVelocity());
+        ASSERT_NEAR(walk.x, forward.x, 1e-5) << "update " << i;
+        ASSERT_NEAR(walk.z, forward.z, 1e-5) << "update " << i;
+        ASSERT_EQ(walk.y, 0.0f);
+        forward = toVec3(kid.body->getWorldTransform().getBasis().getColumn(2));
+    }
+    EXPECT_LT(kid.body->getWorldTransform().getBasis().getColumn(2).z(), 0.99f) << "it did turn";
+}
+
+TEST_F(KidTest, BodyStaysAtHeight1_2WhileTheModelStandsOnZero) {
+    AnimatedObject kid(*prototype);
+    kid.body->setLinearVelocity(btVector3(0.0f, 30.0f, 0.0f));  // no vertical motion sticks
+    for (int i = 0; i < 400; ++i) {
+        kid.update(kFrame);
+        ASSERT_EQ(kid.modelMatrix[3][1], 0.0f) << "update " << i;
+        ASSERT_EQ(kid.modelMatrix[3][0], positionOf(kid.body).x);
+        ASSERT_EQ(kid.modelMatrix[3][2], positionOf(kid.body).z);
+        scene::stepPhysics(kFrame);
+        ASSERT_NEAR(positionOf(kid.body).y, 1.2f, 1e-4) << "update " << i;
+    }
+}
+
+TEST_F(KidTest, TerrifiedKidStaysPutAndIsStillDrawnWithItsMatrix) {
+    AnimatedObject kid(*prototype);
+    for (int i = 0; i < 30; ++i) {
+        frame(kid);
+    }
+    kid.setActive(false);
+    EXPECT_FALSE(kid.isActive());
+    const mat4 stoodAt = kid.modelMatrix;
+    for (int i = 0; i < 30; ++i) {
+        frame(kid);  // the body may still drift; the drawn kid does not
+    }
+    EXPECT_EQ(kid.modelMatrix, stoodAt);
+
+    glUseProgram(0);
+    kid.draw();
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(GLuint(current), program->program);
+    EXPECT_EQ(readUniformMatrix(program->program, "model"), stoodAt);
+    EXPECT_EQ(readUniformInt(program->program, "color_texture"), 0);
+    EXPECT_EQ(drainGlErrors(), 0);
+}
+
+TEST_F(KidTest, BoneUploadStopsAtTheShadersArrayAndTheLoadSaysSoOnce) {
+    auto small = buildSkinningProgram(4);
+    EXPECT_EQ(scene::activeUniformArraySize(small->program, "gBones"), 4);
+    EXPECT_EQ(scene::activeUniformArraySize(small->program, "model"), 1);
+    EXPECT_EQ(scene::activeUniformArraySize(small->program, "noSuchThing"), 0);
+
+    testing::internal::CaptureStdout();
+    AnimatedObject big(skeletonOf(6), mat4(1.0f), small.get(), nullptr);
+    AnimatedObject kid(big);
+    AnimatedObject fits(skeletonOf(4), mat4(1.0f), small.get(), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Warning: the model has 6 bones, the shader has room for 4; extra bones are "
+              "ignored\n");
+
+    drainGlErrors();
+    kid.update(kFrame);
+    EXPECT_EQ(drainGlErrors(), 0);
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = "gBones[" + std::to_string(i) + "]";
+        EXPECT_EQ(readUniformMatrix(small->program, name), big.model->bones[i].finalTransform)
+            << name;
+    }
+}
+
+TEST_F(KidTest, SmallSkeletonUploadsEveryBone) {
+    AnimatedObject kid(*prototype);
+    kid.update(kFrame);
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = "gBones[" + std::to_string(i) + "]";
+        EXPECT_EQ(readUniformMatrix(program->program, name),
+                  prototype->model->bones[i].finalTransform)
+            << name;
+    }
+    EXPECT_EQ(readUniformMatrix(program->program, "gBones[3]"), mat4(0.0f)) << "untouched";
+}
+
+TEST_F(KidTest, CopiesKeepTheSharedModelAliveAfterThePrototypeGoes) {
+    std::weak_ptr<SkinnedModel> model = prototype->model;
+    auto first = std::make_unique<AnimatedObject>(*prototype);
+    auto second = std::make_unique<AnimatedObject>(*first);
+    const int bodies = scene::physicsWorld->getNumCollisionObjects();
+    prototype.reset();
+    EXPECT_FALSE(model.expired());
+    first.reset();
+    EXPECT_EQ(scene::physicsWorld->getNumCollisionObjects(), bodies - 1);
+    second->update(kFrame);
+    second.reset();
+    EXPECT_TRUE(model.expired()) << "the last kid frees the model, once";
+}
+
+}  // namespace
+}  // namespace dusk::test
