@@ -108,8 +108,8 @@ void main() { colour = vec4(0.2, 0.3, 0.4, 1.0); })";
 // The same fill work as a frame with trivial shaders: the floor under it.
 void BM_FillFloor(benchmark::State& state) {
     GLuint program = glCreateProgram();
-    for (auto [type, text] : {std::pair{GL_VERTEX_SHADER, floorVertex},
-                              std::pair{GL_FRAGMENT_SHADER, floorFragment}}) {
+    for (auto [type, text] :
+         {std::pair{GL_VERTEX_SHADER, floorVertex}, std::pair{GL_FRAGMENT_SHADER, floorFragment}}) {
         GLuint shader = glCreateShader(type);
         glShaderSource(shader, 1, &text, nullptr);
         glCompileShader(shader);

@@ -31,7 +31,8 @@ const int secondTreeCount = 30;
 
 ShaderProgram* makeProgram(std::vector<ShaderProgram*>& programs, const char* vertex,
                            const char* fragment) {
-    auto* program = new ShaderProgram(std::string(shaderDir) + vertex, std::string(shaderDir) + fragment);
+    auto* program =
+        new ShaderProgram(std::string(shaderDir) + vertex, std::string(shaderDir) + fragment);
     programs.push_back(program);
     return program;
 }
@@ -55,7 +56,8 @@ void Game::createPrograms() {
     frustum = new ViewFrustum();
     sceneTarget = new RenderTarget(windowWidth, windowHeight);
     lensFlareProgram = makeProgram(programs, "lensFlare.vert", "lensFlare.frag");
-    overlay = new ScreenOverlay(lensFlareProgram, sceneTarget->colorTexture, sceneTarget->depthTexture);
+    overlay =
+        new ScreenOverlay(lensFlareProgram, sceneTarget->colorTexture, sceneTarget->depthTexture);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -84,9 +86,9 @@ void Game::createWorld() {
 
 void Game::createKids(ShaderProgram* skinningProgram) {
     // The prototype only loads the model; it is in no list and owns no body.
-    auto* prototype = new scene::AnimatedObject("Model/Object/animTest2.dae", mat4(1.0f),
-                                                skinningProgram, "Model/Object/boy_smooth.png",
-                                                camera);
+    auto* prototype =
+        new scene::AnimatedObject("Model/Object/animTest2.dae", mat4(1.0f), skinningProgram,
+                                  "Model/Object/boy_smooth.png", camera);
     for (int i = 0; i < kidCount; ++i) {
         kids.push_back(new scene::AnimatedObject(*prototype));
         pointLights.push_back(new scene::PointLight(mat4(1.0f), i, basicProgram));
@@ -261,9 +263,8 @@ void Game::handleKeys() {
 // ---------------------------------------------------------------- render --
 
 mat4 Game::viewProjection() const {
-    const mat4 projection = perspective(1.0471975803375244f,
-                                        static_cast<float>(width) / static_cast<float>(height),
-                                        0.1f, 1000.0f);
+    const mat4 projection = perspective(
+        1.0471975803375244f, static_cast<float>(width) / static_cast<float>(height), 0.1f, 1000.0f);
     return projection * camera->getViewMatrix();
 }
 

@@ -29,8 +29,7 @@ bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix) {
         d += 360.0;
     }
     const bool inFront = d > 0.0 && d < 180.0;
-    return inFront && horizontalDistance(player, kid) < 15.0f &&
-           std::fabs(player.y - kid.y) < 5.0f;
+    return inFront && horizontalDistance(player, kid) < 15.0f && std::fabs(player.y - kid.y) < 5.0f;
 }
 
 bool screamReaches(const vec3& player, const mat4& kidMatrix) {

@@ -23,8 +23,12 @@ GLFWwindow* openWindow() {
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    // Debian's GLFW asserts (and aborts) on a negative size instead of
+    // refusing it, so a size GLFW would refuse never reaches it.
     GLFWwindow* window =
-        glfwCreateWindow(windowWidth, windowHeight, "Duskhollow", nullptr, nullptr);
+        windowWidth > 0 && windowHeight > 0
+            ? glfwCreateWindow(windowWidth, windowHeight, "Duskhollow", nullptr, nullptr)
+            : nullptr;
     if (window == nullptr) {
         glfwTerminate();
         failAndExit("ERROR: Could not open window.", true);

@@ -13,14 +13,12 @@ mat4 lightView(const vec3& direction) {
     return lookAt(vec3(0.0f), forward, up);
 }
 
-mat4 depthViewProjection(const vec3& direction) {
-    return lightProjection() * lightView(direction);
-}
+mat4 depthViewProjection(const vec3& direction) { return lightProjection() * lightView(direction); }
 
 mat4 biasMatrix() {
-    return mat4(0.5f, 0.0f, 0.0f, 0.0f,  // column 0
-                0.0f, 0.5f, 0.0f, 0.0f,  // column 1
-                0.0f, 0.0f, 0.5f, 0.0f,  // column 2
+    return mat4(0.5f, 0.0f, 0.0f, 0.0f,   // column 0
+                0.0f, 0.5f, 0.0f, 0.0f,   // column 1
+                0.0f, 0.0f, 0.5f, 0.0f,   // column 2
                 0.5f, 0.5f, 0.5f, 1.0f);  // column 3: the shift to 0..1
 }
 

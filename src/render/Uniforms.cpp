@@ -19,7 +19,8 @@ void setUniform(GLuint program, const char* name, const mat4& value) {
 }
 
 void setUniformArray(GLuint program, const char* name, const vec3* values, int count) {
-    glUniform3fv(glGetUniformLocation(program, name), count, reinterpret_cast<const float*>(values));
+    glUniform3fv(glGetUniformLocation(program, name), count,
+                 reinterpret_cast<const float*>(values));
 }
 
 void setUniformArray(GLuint program, const char* name, const mat4* values, int count) {

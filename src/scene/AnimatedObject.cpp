@@ -4,6 +4,7 @@
 #include <btBulletDynamicsCommon.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "app/Console.h"

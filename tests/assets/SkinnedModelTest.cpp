@@ -14,29 +14,40 @@ namespace {
 // no bone. Mesh 1 over Spine (another inverse bind: y - 30) and Arm: vertex 0
 // Arm, 1 Spine, 2 a quarter Spine and three quarters Arm. Spine's transform
 // is animated to (0, 2, 4) at 1 s and back at 2 s.
-#define SOURCE(id, kind, n, values, stride, param)                                          \
-    "<source id='" id "'><" kind " id='" id "-a' count='" #n "'>" values "</" kind ">"       \
-    "<technique_common><accessor source='#" id "-a' count='" #n "/" #stride "' stride='"    \
-    #stride "'><param name='" param "' type='float'/></accessor></technique_common></source>\n"
+// COLLADA reads a 16-float record as a matrix only when its type says so.
+// clang-format off
+#define PARAM_TYPE_1 "float"
+#define PARAM_TYPE_3 "float"
+#define PARAM_TYPE_16 "float4x4"
+#define SOURCE(id, kind, n, count, values, stride, param)                                \
+    "<source id='" id "'><" kind " id='" id "-a' count='" #n "'>" values "</" kind ">"   \
+    "<technique_common><accessor source='#" id "-a' count='" #count "' stride='" #stride \
+    "'><param name='" param "' type='" PARAM_TYPE_##stride "'/></accessor>"              \
+    "</technique_common></source>\n"
 #define MOVE(x, y, z) "1 0 0 " #x " 0 1 0 " #y " 0 0 1 " #z " 0 0 0 1 "
 #define MESH(n, positions)                                                                   \
-    "<geometry id='m" #n "'><mesh>" SOURCE("m" #n "-p", "float_array", 9, positions, 3, "X") \
+    "<geometry id='m" #n "'><mesh>"                                                          \
+    SOURCE("m" #n "-p", "float_array", 9, 3, positions, 3, "X")                              \
     "<vertices id='m" #n "-v'><input semantic='POSITION' source='#m" #n "-p'/></vertices>"   \
     "<triangles count='1'><input semantic='VERTEX' source='#m" #n "-v' offset='0'/>"         \
     "<p>0 1 2</p></triangles></mesh></geometry>\n"
 #define SKIN(n, joints, binds, weights, nw, vcount, v)                                       \
-    "<controller id='s" #n "'><skin source='#m" #n "'><bind_shape_matrix>" MOVE(0, 0, 0)     \
-    "</bind_shape_matrix>" SOURCE("s" #n "-j", "Name_array", 2, joints, 1, "JOINT")          \
-    SOURCE("s" #n "-b", "float_array", 32, binds, 16, "TRANSFORM")                           \
-    SOURCE("s" #n "-w", "float_array", nw, weights, 1, "WEIGHT")                             \
-    "<joints><input semantic='JOINT' source='#s" #n "-j'/><input semantic='INV_BIND_MATRIX' " \
-    "source='#s" #n "-b'/></joints><vertex_weights count='3'><input semantic='JOINT' "       \
-    "source='#s" #n "-j' offset='0'/><input semantic='WEIGHT' source='#s" #n "-w' "          \
-    "offset='1'/><vcount>" vcount "</vcount><v>" v "</v></vertex_weights></skin></controller>\n"
-#define JOINT(name, x, y, z) \
-    "<node id='" name "' name='" name "' sid='" name "' type='JOINT'><matrix sid='transform'>" MOVE(x, y, z) "</matrix>"
-#define INSTANCE(n) \
-    "<node id='b" #n "' name='b" #n "'><instance_controller url='#s" #n "'><skeleton>#Hip</skeleton></instance_controller></node>\n"
+    "<controller id='s" #n "'><skin source='#m" #n "'>"                                      \
+    "<bind_shape_matrix>" MOVE(0, 0, 0) "</bind_shape_matrix>"                               \
+    SOURCE("s" #n "-j", "Name_array", 2, 2, joints, 1, "JOINT")                              \
+    SOURCE("s" #n "-b", "float_array", 32, 2, binds, 16, "TRANSFORM")                        \
+    SOURCE("s" #n "-w", "float_array", nw, nw, weights, 1, "WEIGHT")                         \
+    "<joints><input semantic='JOINT' source='#s" #n "-j'/>"                                  \
+    "<input semantic='INV_BIND_MATRIX' source='#s" #n "-b'/></joints>"                       \
+    "<vertex_weights count='3'><input semantic='JOINT' source='#s" #n "-j' offset='0'/>"     \
+    "<input semantic='WEIGHT' source='#s" #n "-w' offset='1'/>"                              \
+    "<vcount>" vcount "</vcount><v>" v "</v></vertex_weights></skin></controller>\n"
+#define JOINT(name, x, y, z)                                                                 \
+    "<node id='" name "' name='" name "' sid='" name "' type='JOINT'>"                       \
+    "<matrix sid='transform'>" MOVE(x, y, z) "</matrix>"
+#define INSTANCE(n)                                                                          \
+    "<node id='b" #n "' name='b" #n "'><instance_controller url='#s" #n "'>"                 \
+    "<skeleton>#Hip</skeleton></instance_controller></node>\n"
 
 const char* const kKid =
     "<?xml version='1.0' encoding='utf-8'?>\n"
@@ -48,9 +59,9 @@ const char* const kKid =
     SKIN(1, "Spine Arm", MOVE(0, -30, 0) MOVE(-1, 0, 0), "1 1 0.25 0.75", 4, "1 1 2",
          "1 0 0 1 0 2 1 3")
     "</library_controllers><library_animations><animation id='spin'>\n"
-    SOURCE("t", "float_array", 3, "0 1 2", 1, "TIME")
-    SOURCE("o", "float_array", 48, MOVE(0, 2, 0) MOVE(0, 2, 4) MOVE(0, 2, 0), 16, "TRANSFORM")
-    SOURCE("i", "Name_array", 3, "LINEAR LINEAR LINEAR", 1, "INTERPOLATION")
+    SOURCE("t", "float_array", 3, 3, "0 1 2", 1, "TIME")
+    SOURCE("o", "float_array", 48, 3, MOVE(0, 2, 0) MOVE(0, 2, 4) MOVE(0, 2, 0), 16, "TRANSFORM")
+    SOURCE("i", "Name_array", 3, 3, "LINEAR LINEAR LINEAR", 1, "INTERPOLATION")
     "<sampler id='x'><input semantic='INPUT' source='#t'/><input semantic='OUTPUT' source='#o'/>"
     "<input semantic='INTERPOLATION' source='#i'/></sampler>"
     "<channel source='#x' target='Spine/transform'/></animation></library_animations>\n"
@@ -60,6 +71,7 @@ const char* const kKid =
     "</node></node>\n" INSTANCE(0) INSTANCE(1)
     "</visual_scene></library_visual_scenes><scene><instance_visual_scene url='#Scene'/>"
     "</scene></COLLADA>\n";
+// clang-format on
 
 const char* const kSkinTexture = "Model/Object/animTest.png";
 
@@ -157,7 +169,8 @@ TEST_F(SkinnedModelTest, ImportedAnimationPosesTheBonesByNodeName) {
     const vec4 spine = pose[model.boneIndexByName.at("Spine")][3];
     const vec4 arm = pose[model.boneIndexByName.at("Arm")][3];
     EXPECT_NEAR(glm::distance(spine, vec4(0, 0, 7, 1)), 0.0f, 1e-4f);
-    EXPECT_NEAR(glm::distance(arm, vec4(0, 0, 5, 1)), 0.0f, 1e-5f) << "the armature reaches every bone";
+    EXPECT_NEAR(glm::distance(arm, vec4(0, 0, 5, 1)), 0.0f, 1e-5f)
+        << "the armature reaches every bone";
 }
 
 TEST_F(SkinnedModelTest, FailedImportOrMissingAnimationLeavesBonesAsTheyWere) {

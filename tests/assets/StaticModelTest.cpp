@@ -145,7 +145,8 @@ TEST_F(StaticModelTest, DrawBindsTheModelTextureOnlyForMaterialZero) {
         "#version 330 core\nuniform sampler2D color_texture;\nout vec4 c;\n"
         "void main() { c = texture(color_texture, vec2(0.5)); }\n";
     GLuint program = glCreateProgram();
-    for (auto [kind, text] : {std::pair{GL_VERTEX_SHADER, vertex}, {GL_FRAGMENT_SHADER, fragment}}) {
+    for (auto [kind, text] :
+         {std::pair{GL_VERTEX_SHADER, vertex}, {GL_FRAGMENT_SHADER, fragment}}) {
         GLuint shader = glCreateShader(kind);
         glShaderSource(shader, 1, &text, nullptr);
         glCompileShader(shader);

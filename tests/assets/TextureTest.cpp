@@ -43,9 +43,9 @@ TEST_F(TextureTest, DeepGreyAndPaletteFilesArriveAsEightBitRgbaTopRowFirst) {
         size_t depth;
         bool grey;
     };
-    for (const Case& c : {Case{"PNG48:deep.png", "deep.png", 16, false},
-                          Case{"grey.jpg", "grey.jpg", 8, true},
-                          Case{"PNG8:palette.png", "palette.png", 8, false}}) {
+    for (const Case& c :
+         {Case{"PNG48:deep.png", "deep.png", 16, false}, Case{"grey.jpg", "grey.jpg", 8, true},
+          Case{"PNG8:palette.png", "palette.png", 8, false}}) {
         SCOPED_TRACE(c.read);
         writeTwoToneImage(c.write, 16, 16, c.grey ? "gray80" : "#ff8000",
                           c.grey ? "gray20" : "#0040ff", c.grey);
@@ -57,10 +57,10 @@ TEST_F(TextureTest, DeepGreyAndPaletteFilesArriveAsEightBitRgbaTopRowFirst) {
         ASSERT_NE(texture.textureObject, 0u);
         EXPECT_EQ(texture.pixels.length(), 16u * 16 * 4);
         int w = 0, h = 0;
-        const std::array<int, 4> top = c.grey ? std::array{204, 204, 204, 255}
-                                              : std::array{255, 128, 0, 255};
-        const std::array<int, 4> bottom = c.grey ? std::array{51, 51, 51, 255}
-                                                 : std::array{0, 64, 255, 255};
+        const std::array<int, 4> top =
+            c.grey ? std::array{204, 204, 204, 255} : std::array{255, 128, 0, 255};
+        const std::array<int, 4> bottom =
+            c.grey ? std::array{51, 51, 51, 255} : std::array{0, 64, 255, 255};
         const int tolerance = c.grey ? 6 : 0;  // JPEG is lossy
         EXPECT_THAT(texel(texture.textureObject, 0, 0, &w, &h), TexelNear(top, tolerance));
         EXPECT_EQ(w, 16);

@@ -64,7 +64,8 @@ TEST_F(AssemblyTest, ShadowFramebufferIsCompleteAndLeftBound) {
     GLint bound = 0;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
     EXPECT_EQ(static_cast<GLuint>(bound), game->shadowFramebuffer);
-    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER),
+              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
     glBindTexture(GL_TEXTURE_2D, game->shadowDepthTexture);
     GLint width = 0;
     GLint mode = 0;

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <thread>
 
-#include "support/GlTest.h"
-#include "support/Xdo.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "math/Random.h"
 #include "scene/AnimatedObject.h"
 #include "scene/Camera.h"
 #include "scene/Physics.h"
+#include "support/GlTest.h"
+#include "support/Xdo.h"
 
 namespace dusk::test {
 

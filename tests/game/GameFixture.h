@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "support/RunDir.h"
 #include "app/Game.h"
+#include "support/RunDir.h"
 
 namespace dusk::test {
 

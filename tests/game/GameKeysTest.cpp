@@ -10,7 +10,8 @@ class GameKeysTest : public GameFixture {
 protected:
     // One key check with the key held down, as the main loop makes it.
     std::string tap(const std::string& key) {
-        const int glfwKey = key == "Escape" ? GLFW_KEY_ESCAPE : GLFW_KEY_F1 + std::stoi(key.substr(1)) - 1;
+        const int glfwKey =
+            key == "Escape" ? GLFW_KEY_ESCAPE : GLFW_KEY_F1 + std::stoi(key.substr(1)) - 1;
         pressKey(key, glfwKey);
         ::testing::internal::CaptureStdout();
         game->handleKeys();

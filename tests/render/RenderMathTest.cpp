@@ -48,7 +48,8 @@ protected:
     ViewFrustum looking(const vec3& dir, float mirror = 1.0f) {
         const mat4 projection = perspective(1.0471975803375244f, 16.0f / 9.0f, 0.1f, 1000.0f);
         const vec3 eye(0, 2, 0);
-        const mat4 view = glm::scale(mat4(1.0f), vec3(mirror, 1, 1)) * lookAt(eye, eye + dir, vec3(0, 1, 0));
+        const mat4 view =
+            glm::scale(mat4(1.0f), vec3(mirror, 1, 1)) * lookAt(eye, eye + dir, vec3(0, 1, 0));
         ViewFrustum frustum;
         frustum.update(projection, view);
         return frustum;

@@ -65,7 +65,7 @@ void StaticMesh::draw() const {
 }
 
 std::unique_ptr<StaticMesh> StaticMesh::groundSquare(float h) {
-    const std::vector<vec3> p = {{-h, 0, h}, {h, 0, h}, {h, 0, -h},
+    const std::vector<vec3> p = {{-h, 0, h}, {h, 0, h},  {h, 0, -h},
                                  {-h, 0, h}, {h, 0, -h}, {-h, 0, -h}};
     const std::vector<vec2> uv = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}};
     return std::make_unique<StaticMesh>(p, std::vector<vec3>(6, vec3(0, 1, 0)), uv);

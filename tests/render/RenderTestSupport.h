@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/GlTest.h"
 #include "math/Math.h"
 #include "render/ShaderProgram.h"
+#include "support/GlTest.h"
 
 namespace dusk::test {
 

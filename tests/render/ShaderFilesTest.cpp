@@ -120,8 +120,9 @@ protected:
         basic = (*programs)[Basic];
         glUseProgram(basic);
         setUniform(basic, "model", mat4(1.0f));
-        setUniform(basic, "view_proj", ortho(-20.0f, 20.0f, -20.0f, 20.0f, -50.0f, 50.0f) *
-                                           lookAt(vec3(0, 10, 0), vec3(0), vec3(0, 0, -1)));
+        setUniform(basic, "view_proj",
+                   ortho(-20.0f, 20.0f, -20.0f, 20.0f, -50.0f, 50.0f) *
+                       lookAt(vec3(0, 10, 0), vec3(0), vec3(0, 0, -1)));
         setUniform(basic, "color_texture", 0);
         setUniform(basic, "myTextureSampler", 0);
         setUniform(basic, "shadowMap", 1);
@@ -222,8 +223,9 @@ TEST_F(BasicLookTest, fogSwallowsDistantSurfacesWhateverTheirColour) {
     const auto wide = StaticMesh::groundSquare(400.0f);
     auto seenFrom = [&](float height, const vec4& albedo) {
         solidTexture(albedo, GL_TEXTURE0);
-        setUniform(basic, "view_proj", perspective(1.0471976f, 1.0f, 0.1f, 1000.0f) *
-                                           lookAt(vec3(0, height, 0), vec3(0), vec3(0, 0, -1)));
+        setUniform(basic, "view_proj",
+                   perspective(1.0471976f, 1.0f, 0.1f, 1000.0f) *
+                       lookAt(vec3(0, height, 0), vec3(0), vec3(0, 0, -1)));
         glClear(GL_COLOR_BUFFER_BIT);
         wide->draw();
         return readPixel(32, 32);

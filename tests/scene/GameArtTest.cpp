@@ -89,6 +89,7 @@ TEST_F(GameArtTest, GameKidFitsTheShaderUploadsItsPoseAndIsDrawnActiveOrTerrifie
     }
     EXPECT_EQ(kid.modelMatrix, stoodAt);
     EXPECT_GT(samplesPassed([&] { kid.draw(); }), 50u) << "a terrified kid is still drawn";
+    EXPECT_EQ(readUniformMatrix(skinning->program, "model"), stoodAt);
     EXPECT_EQ(drainGlErrors(), 0);
 }
 

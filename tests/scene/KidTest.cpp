@@ -154,29 +154,6 @@ TEST_F(KidTest, BodyStaysAtHeight1_2WhileTheModelStandsOnZero) {
     }
 }
 
-TEST_F(KidTest, TerrifiedKidStaysPutAndIsStillDrawnWithItsMatrix) {
-    AnimatedObject kid(*prototype);
-    for (int i = 0; i < 30; ++i) {
-        frame(kid);
-    }
-    kid.setActive(false);
-    EXPECT_FALSE(kid.isActive());
-    const mat4 stoodAt = kid.modelMatrix;
-    for (int i = 0; i < 30; ++i) {
-        frame(kid);  // the body may still drift; the drawn kid does not
-    }
-    EXPECT_EQ(kid.modelMatrix, stoodAt);
-
-    glUseProgram(0);
-    kid.draw();
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    EXPECT_EQ(GLuint(current), program->program);
-    EXPECT_EQ(readUniformMatrix(program->program, "model"), stoodAt);
-    EXPECT_EQ(readUniformInt(program->program, "color_texture"), 0);
-    EXPECT_EQ(drainGlErrors(), 0);
-}
-
 TEST_F(KidTest, BoneUploadStopsAtTheShadersArrayAndTheLoadSaysSoOnce) {
     auto small = buildSkinningProgram(4);
     EXPECT_EQ(scene::activeUniformArraySize(small->program, "gBones"), 4);
@@ -199,18 +176,6 @@ TEST_F(KidTest, BoneUploadStopsAtTheShadersArrayAndTheLoadSaysSoOnce) {
         EXPECT_EQ(readUniformMatrix(small->program, name), big.model->bones[i].finalTransform)
             << name;
     }
-}
-
-TEST_F(KidTest, SmallSkeletonUploadsEveryBone) {
-    AnimatedObject kid(*prototype);
-    kid.update(kFrame);
-    for (int i = 0; i < 3; ++i) {
-        const std::string name = "gBones[" + std::to_string(i) + "]";
-        EXPECT_EQ(readUniformMatrix(program->program, name),
-                  prototype->model->bones[i].finalTransform)
-            << name;
-    }
-    EXPECT_EQ(readUniformMatrix(program->program, "gBones[3]"), mat4(0.0f)) << "untouched";
 }
 
 TEST_F(KidTest, CopiesKeepTheSharedModelAliveAfterThePrototypeGoes) {

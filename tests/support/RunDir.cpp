@@ -16,7 +16,8 @@ RunDir::RunDir() {
         throw std::runtime_error("mkdtemp failed");
     }
     root = pattern;
-    fs::copy(DUSK_RUN_DIR, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy(DUSK_RUN_DIR, root,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 RunDir::~RunDir() {

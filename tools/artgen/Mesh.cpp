@@ -20,7 +20,7 @@ Influence Influence::blend(int jointA, int jointB, float weightA) {
         inf.weights = vec4(1.0f, 0.0f, 0.0f, 0.0f);
     } else {
         inf.joints = ivec4(jointA, jointB, 0, 0);
-        inf.weights = vec4(weightA, 1.1f - weightA, 0.0f, 0.0f);
+        inf.weights = vec4(weightA, 1.0f - weightA, 0.0f, 0.0f);
     }
     return inf;
 }

@@ -1,0 +1,71 @@
+// The real binary, played through its window with real key events: it starts,
+// loads its world, answers F2 with the help, walks on W, and ends with Esc.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "support/GameProcess.h"
+#include "support/RunDir.h"
+#include "support/Xdo.h"
+
+namespace dusk::test {
+namespace {
+
+// How different two screenshots are (ImageMagick's normalised RMSE, 0..1).
+double difference(const std::string& a, const std::string& b) {
+    const std::string out = Xdo::run("sh -c " + Xdo::quote("compare -metric RMSE " + Xdo::quote(a) +
+                                                           " " + Xdo::quote(b) + " null: 2>&1"));
+    const size_t open = out.find('(');
+    return open == std::string::npos ? -1.0 : std::atof(out.c_str() + open + 1);
+}
+
+TEST(GameBinary, StartsShowsHelpWalksOnWAndEndsWithEscape) {
+    RunDir dir;
+    GameProcess game(dir.path());
+    ASSERT_TRUE(game.start(GameProcess::Input::KeepOpen));
+    ASSERT_TRUE(game.waitForOutput("Loading Model: Tree 3", 120.0)) << game.describe();
+    const unsigned long id = Xdo::findWindow("^Duskhollow$", 30.0, game.pid());
+    ASSERT_NE(id, 0u);
+    Xdo::focusWindow(id);
+    EXPECT_TRUE(game.stillRunningAfter(2.0)) << game.describe();
+
+    const size_t before = game.out().size();
+    Xdo::holdKey("F2", 0.3);
+    ASSERT_TRUE(game.waitForOutput("F9 - Transparency (On/Off)\n", 20.0, before))
+        << game.describe();
+    const std::string help = game.out().substr(before);
+    EXPECT_EQ(help.find("Frighten all Kids without being seen by them!\nWASD - Move\n"), 0u)
+        << help;
+
+    const std::string a = (dir.path() / "a.png").string();
+    const std::string b = (dir.path() / "b.png").string();
+    const std::string c = (dir.path() / "c.png").string();
+    ASSERT_TRUE(Xdo::screenshot(a));
+    game.stillRunningAfter(1.0);
+    ASSERT_TRUE(Xdo::screenshot(b));
+    Xdo::keyDown("w");
+    game.stillRunningAfter(2.0);
+    Xdo::keyUp("w");
+    game.stillRunningAfter(0.5);
+    ASSERT_TRUE(Xdo::screenshot(c));
+    const double idle = difference(a, b);
+    const double walked = difference(b, c);
+    ASSERT_GE(idle, 0.0);
+    EXPECT_GT(walked, 2.0 * idle + 0.01) << "idle " << idle << ", after walking " << walked;
+
+    for (int attempt = 0; attempt < 20 && game.running(); ++attempt) {
+        Xdo::focusWindow(id);
+        Xdo::holdKey("Escape", 0.3);
+        game.stillRunningAfter(1.0);
+    }
+    ASSERT_TRUE(game.wait(10.0)) << game.describe();
+    EXPECT_EQ(game.exitCode(), 0) << game.describe();
+    EXPECT_EQ(game.out().find("ERROR"), std::string::npos) << game.out();
+    EXPECT_EQ(game.err(), "");
+}
+
+}  // namespace
+}  // namespace dusk::test
