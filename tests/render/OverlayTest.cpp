@@ -192,18 +192,5 @@ TEST_F(GameOverTest, showsThePictureUprightAndUnalteredThenRestoresTheOverlay) {
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
-TEST_F(GameOverTest, aMissingPictureDrawsNothing) {
-    run.remove("Textures/gameOverScreen.png");
-    const ScopedCwd cwd(run.path());
-    const auto overlay = makeOverlay();
-    glClearColor(0, 0, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    overlay->drawGameOver();
-    EXPECT_GT(readPixel(16, 16).b, 0.95f);
-    setFlag(*overlay, 0);
-    overlay->draw(1.0f);
-    EXPECT_GT(readPixel(24, 24).r, 0.85f) << "the overlay still works";
-}
-
 }  // namespace
 }  // namespace dusk::test

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "math/Math.h"
+#include "render/RenderTarget.h"
 #include "render/ShaderProgram.h"
 #include "support/GlTest.h"
 
@@ -22,32 +23,15 @@ struct GamePrograms {
     GamePrograms();
     std::array<std::unique_ptr<ShaderProgram>, 5> all;
     GLuint operator[](ProgramIndex i) const { return all[i]->program; }
-    std::vector<ShaderProgram*> list() const;
 };
 
-// A mesh in the static models' layout (0 position, 1 normal, 2 uv), drawn as
-// triangles.
-class StaticMesh {
-public:
-    StaticMesh(const std::vector<vec3>& positions, const std::vector<vec3>& normals,
-               const std::vector<vec2>& uvs);
-    ~StaticMesh();
-    StaticMesh(const StaticMesh&) = delete;
-    StaticMesh& operator=(const StaticMesh&) = delete;
-    void draw() const;
+// A square of half-size h in the plane y = 0, facing up, in the static
+// models' layout (0 position, 1 normal, 2 uv): a vertex array of 6 vertices.
+// Like every GL object of a test it goes with the test's context.
+GLuint groundSquare(float h);
 
-    // A square of half-size h in the plane y = 0, facing up, wound
-    // counter-clockwise seen from above.
-    static std::unique_ptr<StaticMesh> groundSquare(float h);
-
-private:
-    GLuint vertexArray = 0;
-    GLuint buffers[3] = {0, 0, 0};
-    GLsizei count = 0;
-};
-
-// A w x h RGBA8 texture of one colour, bound to the given unit.
-GLuint solidTexture(const vec4& rgba, GLenum unit, int w = 1, int h = 1);
+// A 1 x 1 RGBA8 texture of one colour, bound to the given unit.
+GLuint solidTexture(const vec4& rgba, GLenum unit);
 
 // The colour at pixel (x, y) of the bound read framebuffer, 0..1.
 vec4 readPixel(int x, int y);
@@ -56,6 +40,14 @@ vec4 readPixel(int x, int y);
 class RenderTest : public GlTest {
 protected:
     void SetUp() override;
+};
+
+// The game's programs and a 64 x 64 scene target, bound, as the viewport.
+class PixelTest : public RenderTest {
+protected:
+    void SetUp() override;
+    std::unique_ptr<GamePrograms> programs;
+    std::unique_ptr<RenderTarget> target;
 };
 
 }  // namespace dusk::test

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "RenderTestSupport.h"
-#include "render/RenderTarget.h"
 #include "render/Uniforms.h"
 
 namespace dusk::test {
@@ -105,44 +104,31 @@ TEST_F(ShaderInterfaceTest, vertexInputsSitWhereTheMeshLoadersPutThem) {
 }
 
 // basic.frag on a white ground square seen from straight above (orthographic,
-// so no fog), 64 x 64 pixels of 40 x 40 units.
-class BasicLookTest : public RenderTest {
+// so no fog), 64 x 64 pixels of 40 x 40 units. Unit 1 holds a 4 x 4 shadow
+// map of one stored depth; biasVP sends every point to one map coordinate.
+class BasicLookTest : public PixelTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
-        programs = std::make_unique<GamePrograms>();
-        target = std::make_unique<RenderTarget>(64, 64);
-        glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
-        glViewport(0, 0, 64, 64);
+        PixelTest::SetUp();
+        ground = groundSquare(20.0f);
+        glActiveTexture(GL_TEXTURE1);
+        glGenTextures(1, &shadowMap);
+        glBindTexture(GL_TEXTURE_2D, shadowMap);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
         solidTexture(vec4(1.0f), GL_TEXTURE0);
-        ground = StaticMesh::groundSquare(20.0f);
-        shadowMap = makeShadowMap();
         basic = (*programs)[Basic];
         glUseProgram(basic);
         setUniform(basic, "model", mat4(1.0f));
         setUniform(basic, "view_proj",
                    ortho(-20.0f, 20.0f, -20.0f, 20.0f, -50.0f, 50.0f) *
                        lookAt(vec3(0, 10, 0), vec3(0), vec3(0, 0, -1)));
-        setUniform(basic, "color_texture", 0);
-        setUniform(basic, "myTextureSampler", 0);
         setUniform(basic, "shadowMap", 1);
         setUniform(basic, "pLightCount", 0);
         setShadowCoord(vec3(0.5f));
     }
-
-    static GLuint makeShadowMap() {
-        GLuint texture = 0;
-        glActiveTexture(GL_TEXTURE1);
-        glGenTextures(1, &texture);
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
-        glActiveTexture(GL_TEXTURE0);
-        return texture;
-    }
-    // Fills the whole map with one stored depth (0 = everything occluded).
+    // 0 = everything occluded, 1 = nothing.
     void setStoredDepth(float depth) {
         const std::vector<float> texels(16, depth);
         glActiveTexture(GL_TEXTURE1);
@@ -150,7 +136,6 @@ protected:
                      texels.data());
         glActiveTexture(GL_TEXTURE0);
     }
-    // A biasVP that sends every point to one shadow-map coordinate.
     void setShadowCoord(const vec3& c) {
         mat4 m(0.0f);
         m[3] = vec4(c, 1.0f);
@@ -158,13 +143,12 @@ protected:
     }
     vec4 render() {
         glClear(GL_COLOR_BUFFER_BIT);
-        ground->draw();
+        glBindVertexArray(ground);
+        glDrawArrays(GL_TRIANGLES, 0, 6);
         return readPixel(32, 32);
     }
 
-    std::unique_ptr<GamePrograms> programs;
-    std::unique_ptr<RenderTarget> target;
-    std::unique_ptr<StaticMesh> ground;
+    GLuint ground = 0;
     GLuint shadowMap = 0;
     GLuint basic = 0;
 };
@@ -220,14 +204,15 @@ TEST_F(BasicLookTest, lanternsGlowWarmAroundTheFirstCountPositionsOnly) {
 TEST_F(BasicLookTest, fogSwallowsDistantSurfacesWhateverTheirColour) {
     setUniform(basic, "lightDir", vec3(0, 1, 0));
     setStoredDepth(1.0f);
-    const auto wide = StaticMesh::groundSquare(400.0f);
+    const GLuint wide = groundSquare(400.0f);
     auto seenFrom = [&](float height, const vec4& albedo) {
         solidTexture(albedo, GL_TEXTURE0);
         setUniform(basic, "view_proj",
                    perspective(1.0471976f, 1.0f, 0.1f, 1000.0f) *
                        lookAt(vec3(0, height, 0), vec3(0), vec3(0, 0, -1)));
         glClear(GL_COLOR_BUFFER_BIT);
-        wide->draw();
+        glBindVertexArray(wide);
+        glDrawArrays(GL_TRIANGLES, 0, 6);
         return readPixel(32, 32);
     };
     const vec4 white = vec4(1.0f), black = vec4(0, 0, 0, 1);
@@ -240,14 +225,10 @@ TEST_F(BasicLookTest, fogSwallowsDistantSurfacesWhateverTheirColour) {
 
 // skinning.vert with one small triangle around clip (-0.5, -0.5), drawn
 // through identity matrices into a 64 x 64 target.
-class SkinningTest : public RenderTest {
+class SkinningTest : public PixelTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
-        programs = std::make_unique<GamePrograms>();
-        target = std::make_unique<RenderTarget>(64, 64);
-        glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
-        glViewport(0, 0, 64, 64);
+        PixelTest::SetUp();
         solidTexture(vec4(1.0f), GL_TEXTURE0);
         skinning = (*programs)[Skinning];
         glUseProgram(skinning);
@@ -255,42 +236,40 @@ protected:
         setUniform(skinning, "view_proj", mat4(1.0f));
         setUniform(skinning, "lightDir", vec3(0, 0, 1));
     }
-    // Draws the triangle with every vertex bound to bone 2 with the weight.
+    // Draws the triangle with every vertex bound to bone 2 with the weight;
+    // true when the pixel is covered.
     bool drawnAt(float weight, int x, int y) {
-        const float positions[] = {-0.7f, -0.7f, 0, -0.3f, -0.7f, 0, -0.5f, -0.3f, 0};
-        const float rest[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 1};
+        // Per vertex: position, uv, normal, weights (12 floats); then the ids.
+        std::vector<float> floats;
+        for (const vec2& corner : {vec2(-0.7f, -0.7f), vec2(-0.3f, -0.7f), vec2(-0.5f, -0.3f)}) {
+            floats.insert(floats.end(), {corner.x, corner.y, 0, 0, 0, 0, 0, 1, weight, 0, 0, 0});
+        }
         const GLint ids[] = {2, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0};
-        const float weights[] = {weight, 0, 0, 0, weight, 0, 0, 0, weight, 0, 0, 0};
-        GLuint vao = 0, buffers[4];
+        GLuint vao = 0, buffers[2];
         glGenVertexArrays(1, &vao);
         glBindVertexArray(vao);
-        glGenBuffers(4, buffers);
-        auto bind = [&](int i, const void* data, GLsizeiptr bytes) {
-            glBindBuffer(GL_ARRAY_BUFFER, buffers[i]);
-            glBufferData(GL_ARRAY_BUFFER, bytes, data, GL_STATIC_DRAW);
-        };
-        bind(0, positions, sizeof(positions));
-        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-        bind(1, rest, sizeof(rest));  // uv (first 6 floats) and normals (from float 6)
-        glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-        glVertexAttribPointer(2, 3, GL_FLOAT, GL_FALSE, 0, reinterpret_cast<void*>(6 * 4));
-        bind(2, ids, sizeof(ids));
+        glGenBuffers(2, buffers);
+        glBindBuffer(GL_ARRAY_BUFFER, buffers[0]);
+        glBufferData(GL_ARRAY_BUFFER, floats.size() * 4, floats.data(), GL_STATIC_DRAW);
+        const GLint sizes[] = {3, 2, 3, 0, 4}, offsets[] = {0, 3, 5, 0, 8};
+        for (GLuint i : {0, 1, 2, 4}) {
+            glVertexAttribPointer(i, sizes[i], GL_FLOAT, GL_FALSE, 48,
+                                  reinterpret_cast<void*>(offsets[i] * 4));
+        }
+        glBindBuffer(GL_ARRAY_BUFFER, buffers[1]);
+        glBufferData(GL_ARRAY_BUFFER, sizeof(ids), ids, GL_STATIC_DRAW);
         glVertexAttribIPointer(3, 4, GL_INT, 0, nullptr);
-        bind(3, weights, sizeof(weights));
-        glVertexAttribPointer(4, 4, GL_FLOAT, GL_FALSE, 0, nullptr);
         for (GLuint i = 0; i < 5; ++i) {
             glEnableVertexAttribArray(i);
         }
         glClear(GL_COLOR_BUFFER_BIT);
         glDrawArrays(GL_TRIANGLES, 0, 3);
-        glDeleteBuffers(4, buffers);
+        glDeleteBuffers(2, buffers);
         glDeleteVertexArrays(1, &vao);
         const vec4 c = readPixel(x, y);
         return c.r + c.g + c.b > 0.05f;
     }
 
-    std::unique_ptr<GamePrograms> programs;
-    std::unique_ptr<RenderTarget> target;
     GLuint skinning = 0;
 };
 

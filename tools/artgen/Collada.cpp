@@ -16,9 +16,10 @@ void putMatrix(std::ostringstream& out, const mat4& m) {
 }
 
 void floatSource(std::ostringstream& out, const std::string& id, const std::vector<float>& values,
-                 int stride, const std::vector<std::string>& params, const std::string& type = "float") {
-    out << "      <source id=\"" << id << "\">\n        <float_array id=\"" << id << "-array\" count=\""
-        << values.size() << "\">";
+                 int stride, const std::vector<std::string>& params,
+                 const std::string& type = "float") {
+    out << "      <source id=\"" << id << "\">\n        <float_array id=\"" << id
+        << "-array\" count=\"" << values.size() << "\">";
     for (size_t i = 0; i < values.size(); ++i) out << (i ? " " : "") << values[i];
     out << "</float_array>\n        <technique_common>\n          <accessor source=\"#" << id
         << "-array\" count=\"" << values.size() / stride << "\" stride=\"" << stride << "\">\n";
@@ -27,10 +28,10 @@ void floatSource(std::ostringstream& out, const std::string& id, const std::vect
     out << "          </accessor>\n        </technique_common>\n      </source>\n";
 }
 
-void nameSource(std::ostringstream& out, const std::string& id, const std::vector<std::string>& names,
-                const std::string& param) {
-    out << "      <source id=\"" << id << "\">\n        <Name_array id=\"" << id << "-array\" count=\""
-        << names.size() << "\">";
+void nameSource(std::ostringstream& out, const std::string& id,
+                const std::vector<std::string>& names, const std::string& param) {
+    out << "      <source id=\"" << id << "\">\n        <Name_array id=\"" << id
+        << "-array\" count=\"" << names.size() << "\">";
     for (size_t i = 0; i < names.size(); ++i) out << (i ? " " : "") << names[i];
     out << "</Name_array>\n        <technique_common>\n          <accessor source=\"#" << id
         << "-array\" count=\"" << names.size() << "\" stride=\"1\">\n            <param name=\""
@@ -41,14 +42,17 @@ void nameSource(std::ostringstream& out, const std::string& id, const std::vecto
 void writeHeader(std::ostringstream& out, const std::string& textureFile) {
     out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
            "<COLLADA xmlns=\"http://www.collada.org/2005/11/COLLADASchema\" version=\"1.4.1\">\n"
-           "  <asset>\n    <contributor><authoring_tool>Duskhollow artgen</authoring_tool></contributor>\n"
-           "    <created>2000-01-01T00:00:00</created>\n    <modified>2000-01-01T00:00:00</modified>\n"
+           "  <asset>\n    <contributor><authoring_tool>Duskhollow "
+           "artgen</authoring_tool></contributor>\n"
+           "    <created>2000-01-01T00:00:00</created>\n    "
+           "<modified>2000-01-01T00:00:00</modified>\n"
            "    <unit name=\"meter\" meter=\"1\"/>\n    <up_axis>Y_UP</up_axis>\n  </asset>\n"
            "  <library_images>\n    <image id=\"kidImage\" name=\"kidImage\"><init_from>"
         << textureFile
         << "</init_from></image>\n  </library_images>\n"
            "  <library_effects>\n    <effect id=\"kidEffect\">\n      <profile_COMMON>\n"
-           "        <newparam sid=\"kidSurface\"><surface type=\"2D\"><init_from>kidImage</init_from>"
+           "        <newparam sid=\"kidSurface\"><surface "
+           "type=\"2D\"><init_from>kidImage</init_from>"
            "</surface></newparam>\n"
            "        <newparam sid=\"kidSampler\"><sampler2D><source>kidSurface</source></sampler2D>"
            "</newparam>\n"
@@ -73,7 +77,8 @@ void writeGeometry(std::ostringstream& out, const Mesh& mesh) {
     floatSource(out, "kidMesh-uvs", uv, 2, {"S", "T"});
     out << "      <vertices id=\"kidMesh-vertices\"><input semantic=\"POSITION\" "
            "source=\"#kidMesh-positions\"/></vertices>\n"
-        << "      <triangles material=\"kidMaterialSymbol\" count=\"" << mesh.triangleCount() << "\">\n"
+        << "      <triangles material=\"kidMaterialSymbol\" count=\"" << mesh.triangleCount()
+        << "\">\n"
         << "        <input semantic=\"VERTEX\" source=\"#kidMesh-vertices\" offset=\"0\"/>\n"
            "        <input semantic=\"NORMAL\" source=\"#kidMesh-normals\" offset=\"0\"/>\n"
            "        <input semantic=\"TEXCOORD\" source=\"#kidMesh-uvs\" offset=\"0\" set=\"0\"/>\n"
@@ -105,7 +110,8 @@ void writeController(std::ostringstream& out, const KidRig& rig) {
         vcount << n << ' ';
     }
     out << "  <library_controllers>\n    <controller id=\"kidSkin\" name=\"kidSkin\">\n"
-           "    <skin source=\"#kidMesh\">\n      <bind_shape_matrix>1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1"
+           "    <skin source=\"#kidMesh\">\n      <bind_shape_matrix>1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 "
+           "1"
            "</bind_shape_matrix>\n";
     nameSource(out, "kidSkin-joints", names, "JOINT");
     floatSource(out, "kidSkin-bind_poses", inverseBinds, 16, {"TRANSFORM"}, "float4x4");
@@ -130,12 +136,13 @@ void writeAnimation(std::ostringstream& out, const KidRig& rig) {
                 for (int c = 0; c < 4; ++c) matrices.push_back(m[c][r]);
         floatSource(out, id + "-input", rig.keyTimes, 1, {"TIME"});
         floatSource(out, id + "-output", matrices, 16, {"TRANSFORM"}, "float4x4");
-        nameSource(out, id + "-interpolation", std::vector<std::string>(rig.keyTimes.size(), "LINEAR"),
-                   "INTERPOLATION");
+        nameSource(out, id + "-interpolation",
+                   std::vector<std::string>(rig.keyTimes.size(), "LINEAR"), "INTERPOLATION");
         out << "      <sampler id=\"" << id << "-sampler\">\n"
             << "        <input semantic=\"INPUT\" source=\"#" << id << "-input\"/>\n"
             << "        <input semantic=\"OUTPUT\" source=\"#" << id << "-output\"/>\n"
-            << "        <input semantic=\"INTERPOLATION\" source=\"#" << id << "-interpolation\"/>\n"
+            << "        <input semantic=\"INTERPOLATION\" source=\"#" << id
+            << "-interpolation\"/>\n"
             << "      </sampler>\n"
             << "      <channel source=\"#" << id << "-sampler\" target=\"" << rig.joints[j].name
             << "/transform\"/>\n";
@@ -167,7 +174,8 @@ void writeScene(std::ostringstream& out, const KidRig& rig) {
         << rig.joints[0].name
         << "</skeleton>\n"
            "            <bind_material><technique_common>\n"
-           "              <instance_material symbol=\"kidMaterialSymbol\" target=\"#kidMaterial\">\n"
+           "              <instance_material symbol=\"kidMaterialSymbol\" "
+           "target=\"#kidMaterial\">\n"
            "                <bind_vertex_input semantic=\"UVMap\" input_semantic=\"TEXCOORD\" "
            "input_set=\"0\"/>\n"
            "              </instance_material>\n"

@@ -106,7 +106,8 @@ Canvas paintGround(int size) {
     // A few pale flowers that catch the last light.
     for (int i = 0; i < 60; ++i) {
         const vec2 p(rng.range(0.0f, size), rng.range(0.0f, size));
-        const vec3 colour = rng.unit() < 0.5f ? vec3(0.85f, 0.82f, 0.70f) : vec3(0.62f, 0.52f, 0.80f);
+        const vec3 colour =
+            rng.unit() < 0.5f ? vec3(0.85f, 0.82f, 0.70f) : vec3(0.62f, 0.52f, 0.80f);
         wrapped(size, [&](vec2 off) { canvas.fillDisc(p + off, 1.6f, colour, 0.85f); });
     }
     return canvas;

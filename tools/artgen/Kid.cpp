@@ -14,11 +14,25 @@ namespace {
 constexpr float kPi = 3.14159265358979f;
 
 enum JointId {
-    kPelvis, kSpine, kChest, kNeck, kHead,
-    kShoulderL, kUpperArmL, kForearmL, kHandL,
-    kShoulderR, kUpperArmR, kForearmR, kHandR,
-    kThighL, kShinL, kFootL,
-    kThighR, kShinR, kFootR,
+    kPelvis,
+    kSpine,
+    kChest,
+    kNeck,
+    kHead,
+    kShoulderL,
+    kUpperArmL,
+    kForearmL,
+    kHandL,
+    kShoulderR,
+    kUpperArmR,
+    kForearmR,
+    kHandR,
+    kThighL,
+    kShinL,
+    kFootL,
+    kThighR,
+    kShinR,
+    kFootR,
     kJointCount
 };
 
@@ -34,7 +48,7 @@ const UvRect kShoeRect{0.75f + kIn, 0.25f + kIn, 1.0f - kIn, 0.5f - kIn};
 const UvRect kSkinRect{0.5f + kIn, 0.0f + kIn, 0.75f - kIn, 0.25f - kIn};
 
 // Where the bands of the torso and arm cells change (fractions along the tube).
-constexpr float kBeltLow = 0.19f, kBeltHigh = 0.25f;   // trousers below, shirt above
+constexpr float kBeltLow = 0.19f, kBeltHigh = 0.25f;  // trousers below, shirt above
 constexpr float kStripeLow = 0.50f, kStripeHigh = 0.57f;
 constexpr float kCollar = 0.82f, kNeckSkin = 0.86f;
 constexpr float kSleeveEnd = 0.40f;
@@ -74,7 +88,9 @@ std::vector<Joint> skeleton() {
     return j;
 }
 
-Ring ring(vec3 c, float rx, float rz, float v, const Influence& inf) { return Ring{c, rx, rz, v, inf}; }
+Ring ring(vec3 c, float rx, float rz, float v, const Influence& inf) {
+    return Ring{c, rx, rz, v, inf};
+}
 
 void addTorso(Mesh& mesh) {
     using I = Influence;
@@ -149,7 +165,8 @@ void addHead(Mesh& mesh) {
     // back of the head (which the same projection also reaches) is under the hair.
     for (size_t v = first; v < mesh.positions.size(); ++v) {
         const vec3 p = mesh.positions[v] - kHeadCentre;
-        mesh.uvs[v] = kFaceRect.at(0.5f + 0.5f * p.x / kHeadRadii.x, 0.5f + 0.5f * p.y / kHeadRadii.y);
+        mesh.uvs[v] =
+            kFaceRect.at(0.5f + 0.5f * p.x / kHeadRadii.x, 0.5f + 0.5f * p.y / kHeadRadii.y);
     }
     EllipsoidSpec nose;
     nose.centre = kHeadCentre + vec3(0.0f, -0.05f, kHeadRadii.z - 0.005f);
@@ -170,7 +187,8 @@ void addHead(Mesh& mesh) {
     hair.lowAt = [](float lon) { return 0.30f - 1.18f * smoothStep(0.55f, 2.5f, std::fabs(lon)); };
     // A few tufts make the outline less perfect.
     hair.displace = [](vec3 d) {
-        return 1.0f + 0.05f * std::max(0.0f, std::sin(9.0f * std::atan2(d.x, d.z))) * (d.y > 0.2f ? 1.0f : 0.3f);
+        return 1.0f + 0.05f * std::max(0.0f, std::sin(9.0f * std::atan2(d.x, d.z))) *
+                          (d.y > 0.2f ? 1.0f : 0.3f);
     };
     const size_t hairStart = mesh.triangleCount();
     addEllipsoid(mesh, hair, kHairRect);
@@ -209,7 +227,8 @@ std::vector<mat4> walkPose(const std::vector<Joint>& joints, float t) {
     }
     std::vector<mat4> local(joints.size());
     for (size_t j = 0; j < joints.size(); ++j) {
-        const vec3 parent = joints[j].parent < 0 ? vec3(0.0f) : joints[joints[j].parent].bindPosition;
+        const vec3 parent =
+            joints[j].parent < 0 ? vec3(0.0f) : joints[joints[j].parent].bindPosition;
         local[j] = glm::translate(mat4(1.0f), joints[j].bindPosition - parent) * rot[j];
     }
     return local;
@@ -245,7 +264,8 @@ std::vector<vec3> KidRig::skinnedPositions(size_t k) const {
         const Influence& inf = mesh.influences[v];
         vec4 p(0.0f);
         for (int i = 0; i < 4; ++i)
-            if (inf.weights[i] > 0.0f) p += inf.weights[i] * (skin[inf.joints[i]] * vec4(mesh.positions[v], 1.0f));
+            if (inf.weights[i] > 0.0f)
+                p += inf.weights[i] * (skin[inf.joints[i]] * vec4(mesh.positions[v], 1.0f));
         out[v] = vec3(p);
     }
     return out;

@@ -20,9 +20,9 @@ struct Joint {
 
 struct KidRig {
     std::vector<Joint> joints;
-    Mesh mesh;                             // bind pose, influences index joints
-    std::vector<float> keyTimes;           // seconds; first 0, last = cycle length
-    std::vector<std::vector<mat4>> keys;   // keys[joint][k]: transform relative to the parent
+    Mesh mesh;                            // bind pose, influences index joints
+    std::vector<float> keyTimes;          // seconds; first 0, last = cycle length
+    std::vector<std::vector<mat4>> keys;  // keys[joint][k]: transform relative to the parent
 
     // Transform of each joint relative to its parent in the bind pose.
     mat4 bindLocal(size_t joint) const;

@@ -25,8 +25,8 @@ class Rng {
 public:
     explicit Rng(uint64_t seed) : state(seed * 6364136223846793005ULL + 1442695040888963407ULL) {}
     uint32_t next();
-    float unit();                       // [0, 1)
-    float range(float lo, float hi);    // [lo, hi)
+    float unit();                     // [0, 1)
+    float range(float lo, float hi);  // [lo, hi)
 
 private:
     uint64_t state;

@@ -48,7 +48,9 @@ vec3 skyGradient(vec3 d) {
     c = glm::mix(c, vec3(0.98f, 0.50f, 0.22f), glow * 0.85f);
     c += vec3(0.25f, 0.10f, 0.05f) * std::pow(toward, 8.0f) * std::exp(-std::fabs(e) * 18.0f);
     // Below the horizon lies the dark forest beyond the clearing.
-    if (e < 0.0f) c = glm::mix(vec3(0.035f, 0.04f, 0.06f), vec3(0.02f, 0.02f, 0.03f), smoothStep(0.0f, 0.3f, -e));
+    if (e < 0.0f)
+        c = glm::mix(vec3(0.035f, 0.04f, 0.06f), vec3(0.02f, 0.02f, 0.03f),
+                     smoothStep(0.0f, 0.3f, -e));
     return c;
 }
 
@@ -61,7 +63,8 @@ vec3 withClouds(vec3 c, vec3 d) {
     const float cover = smoothStep(0.55f, 0.75f, n) * band;
     const vec3 flat = glm::normalize(vec3(d.x, 0.0f, d.z) + vec3(1e-6f));
     const float toward = std::max(0.0f, glm::dot(flat, kSunsetDirection));
-    const vec3 lit = glm::mix(vec3(0.28f, 0.20f, 0.34f), vec3(0.95f, 0.55f, 0.45f), toward * toward);
+    const vec3 lit =
+        glm::mix(vec3(0.28f, 0.20f, 0.34f), vec3(0.95f, 0.55f, 0.45f), toward * toward);
     return glm::mix(c, lit, cover * 0.7f);
 }
 
@@ -75,7 +78,8 @@ void aroundDirection(vec3 centre, float radius, int width, int height, Fn fn) {
     const float cx = (lon + kPi) / (2.0f * kPi) * width;
     const float ry = radius * pxPerRad + 2.0f;
     const float rx = std::min(ry / std::max(std::cos(lat), 0.05f), width / 2.0f);
-    for (int y = std::max(0, static_cast<int>(cy - ry)); y <= std::min(height - 1, static_cast<int>(cy + ry)); ++y) {
+    for (int y = std::max(0, static_cast<int>(cy - ry));
+         y <= std::min(height - 1, static_cast<int>(cy + ry)); ++y) {
         for (int i = static_cast<int>(cx - rx); i <= static_cast<int>(cx + rx); ++i) {
             const int x = ((i % width) + width) % width;
             fn(x, y, skyDirection(x, y, width, height));
@@ -124,7 +128,8 @@ void drawMoon(Canvas& canvas) {
         const float a = std::acos(std::clamp(glm::dot(d, kMoonDirection), -1.0f, 1.0f));
         const float cover = std::clamp((kMoonRadius - a) * (h / kPi) + 0.5f, 0.0f, 1.0f);
         const vec2 local(glm::dot(d, east) / kMoonRadius, glm::dot(d, north) / kMoonRadius);
-        const float seas = periodicFbm(local.x * 2.0f + 8.0f, local.y * 2.0f + 8.0f, 64, 64, 3, 51u);
+        const float seas =
+            periodicFbm(local.x * 2.0f + 8.0f, local.y * 2.0f + 8.0f, 64, 64, 3, 51u);
         const float limb = std::sqrt(std::max(0.0f, 1.0f - glm::dot(local, local)));
         vec3 colour = glm::mix(vec3(0.98f, 0.96f, 0.86f), vec3(0.70f, 0.70f, 0.68f),
                                smoothStep(0.5f, 0.65f, seas));

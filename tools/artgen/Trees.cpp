@@ -31,7 +31,8 @@ void addTrunk(Mesh& mesh, const std::vector<std::pair<float, float>>& heightRadi
 
 // One drooping layer of the conifer: a jagged skirt, a mid ring and a tip,
 // closed underneath toward the trunk.
-void addConiferLayer(Mesh& mesh, float baseY, float height, float radius, int sides, uint32_t seed) {
+void addConiferLayer(Mesh& mesh, float baseY, float height, float radius, int sides,
+                     uint32_t seed) {
     const size_t firstTriangle = mesh.triangleCount();
     const vec3 tip(0.0f, baseY + height, 0.0f);
     const vec3 inside(0.0f, baseY + height * 0.3f, 0.0f);
@@ -45,10 +46,10 @@ void addConiferLayer(Mesh& mesh, float baseY, float height, float radius, int si
         const float u = static_cast<float>(s) / sides;
         skirt.push_back(mesh.addVertex(vec3(0, baseY - droop, 0) + dir * radius * jag, dir,
                                        kNeedleRect.at(u, 0.0f)));
-        middle.push_back(mesh.addVertex(vec3(0, baseY + height * 0.45f, 0) + dir * radius * 0.5f, dir,
-                                        kNeedleRect.at(u, 0.5f)));
-        under.push_back(mesh.addVertex(vec3(0, baseY + 0.5f, 0) + dir * 0.45f, -dir,
-                                       kNeedleRect.at(u, 0.15f)));
+        middle.push_back(mesh.addVertex(vec3(0, baseY + height * 0.45f, 0) + dir * radius * 0.5f,
+                                        dir, kNeedleRect.at(u, 0.5f)));
+        under.push_back(
+            mesh.addVertex(vec3(0, baseY + 0.5f, 0) + dir * 0.45f, -dir, kNeedleRect.at(u, 0.15f)));
     }
     const uint32_t apex = mesh.addVertex(tip, vec3(0, 1, 0), kNeedleRect.at(0.5f, 1.0f));
     for (int s = 0; s < sides; ++s) {
@@ -82,8 +83,8 @@ void addLeafClump(Mesh& mesh, vec3 centre, vec3 radii, uint32_t seed) {
 }
 
 void addBranch(Mesh& mesh, vec3 from, vec3 to, float r0, float r1) {
-    std::vector<Ring> rings{Ring{from, r0, r0, 0.2f}, Ring{(from + to) * 0.5f, (r0 + r1) * 0.5f,
-                                                         (r0 + r1) * 0.5f, 0.5f},
+    std::vector<Ring> rings{Ring{from, r0, r0, 0.2f},
+                            Ring{(from + to) * 0.5f, (r0 + r1) * 0.5f, (r0 + r1) * 0.5f, 0.5f},
                             Ring{to, r1, r1, 0.8f}};
     const size_t first = addTube(mesh, rings, 6, kBarkRect, false, true);
     mesh.smoothNormals(first);
@@ -161,7 +162,8 @@ void paintFoliage(Canvas& canvas, int x0, int y0, int cell, vec3 dark, vec3 ligh
         const vec2 p(x0 + rng.range(8.0f, cell - 8.0f), y0 + rng.range(8.0f, cell - 8.0f));
         const float shade = rng.unit();
         vec3 colour = glm::mix(dark * 0.7f, light * 1.2f, shade);
-        if (!needles && rng.unit() < 0.06f) colour = vec3(0.72f, 0.42f, 0.12f);  // an early autumn leaf
+        if (!needles && rng.unit() < 0.06f)
+            colour = vec3(0.72f, 0.42f, 0.12f);  // an early autumn leaf
         if (needles) {
             const float a = rng.range(0.9f, 2.2f);
             const vec2 d(std::cos(a) * 6.0f, std::sin(a) * 6.0f);
@@ -183,9 +185,10 @@ Canvas paintTreeAtlas(int size) {
     paintBark(canvas, size);
     const int cell = size / 2;
     // Image rows run top down: the needle region (v high) is the top right.
-    paintFoliage(canvas, cell, 0, cell, vec3(0.05f, 0.16f, 0.10f), vec3(0.16f, 0.36f, 0.22f), true, 71u);
-    paintFoliage(canvas, cell, cell, cell, vec3(0.12f, 0.26f, 0.07f), vec3(0.36f, 0.52f, 0.16f), false,
-                 72u);
+    paintFoliage(canvas, cell, 0, cell, vec3(0.05f, 0.16f, 0.10f), vec3(0.16f, 0.36f, 0.22f), true,
+                 71u);
+    paintFoliage(canvas, cell, cell, cell, vec3(0.12f, 0.26f, 0.07f), vec3(0.36f, 0.52f, 0.16f),
+                 false, 72u);
     return canvas;
 }
 

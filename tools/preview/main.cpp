@@ -141,7 +141,7 @@ struct Kid {
 
 class Previewer {
 public:
-    Previewer(const fs::path& runDir, fs::path outDir) : out(std::move(outDir)) {
+    explicit Previewer(fs::path outDir) : out(std::move(outDir)) {
         staticProgram = link(kStaticVertex, kFragment);
         skinnedProgram = link(kSkinnedVertex, kFragment);
         const std::string image = "Model/Image/";
@@ -150,7 +150,6 @@ public:
         conifer.load("Model/Object/tree1.obj", image + "tree1.png");
         broadleaf.load("Model/Object/tree3.obj", image + "tree1.png");
         kid.load("Model/Object/animTest2.dae");
-        (void)runDir;
     }
 
     void shot(const std::string& name, const Camera& camera, const std::vector<Placed>& statics,
@@ -216,7 +215,8 @@ void takeShots(Previewer& p) {
     const Placed ground{&p.ground, id, false};
     const Placed sky{&p.sky, id, true};
     p.shot("tree1", Camera{{16, 8, 16}, {0, 5.5f, 0}}, {ground, sky, {&p.conifer, id, false}}, {});
-    p.shot("tree3", Camera{{16, 8, 16}, {0, 5.5f, 0}}, {ground, sky, {&p.broadleaf, id, false}}, {});
+    p.shot("tree3", Camera{{16, 8, 16}, {0, 5.5f, 0}}, {ground, sky, {&p.broadleaf, id, false}},
+           {});
     p.shot("ground", Camera{{0, 30, 45}, {0, 0, 0}}, {ground}, {});
     p.shot("sky_moon", Camera{{0, 2, 0}, {1, 2.75f, 1}, 75.0f}, {ground, sky}, {});
     p.shot("sky_sunset", Camera{{0, 2, 0}, {-1, 2.25f, -1}, 75.0f}, {ground, sky}, {});
@@ -230,8 +230,8 @@ void takeShots(Previewer& p) {
     p.shot("kid_back", Camera{{-2.5f, 2.2f, -4.5f}, {0, 1.3f, 0}}, {ground}, {{id, 0.1f}});
     // The clearing as the player sees it: trees about, kids walking.
     std::vector<Placed> scene{ground, sky};
-    const float spots[][3] = {{-8, -14, 0}, {6, -20, 1}, {14, -8, 0}, {-16, -4, 1}, {2, -32, 0},
-                              {-4, -26, 1}, {20, -24, 0}, {-22, -20, 1}};
+    const float spots[][3] = {{-8, -14, 0}, {6, -20, 1},  {14, -8, 0},  {-16, -4, 1},
+                              {2, -32, 0},  {-4, -26, 1}, {20, -24, 0}, {-22, -20, 1}};
     for (const auto& s : spots)
         scene.push_back({s[2] > 0.5f ? &p.broadleaf : &p.conifer, at(s[0], s[1], s[0]), false});
     p.shot("clearing", Camera{{0, 2.2f, 10}, {0, 3, -10}, 60.0f}, scene,
@@ -272,7 +272,7 @@ int main(int argc, char** argv) {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     {
-        Previewer previewer(runDir, outDir);
+        Previewer previewer(outDir);
         takeShots(previewer);
     }
     glfwDestroyWindow(window);
