@@ -8,6 +8,30 @@
 
 namespace dusk {
 
+namespace {
+
+using GetParameter = void (*)(GLuint, GLenum, GLint*);
+using GetLog = void (*)(GLuint, GLsizei, GLsizei*, GLchar*);
+
+// The shader's or program's status; when it is 0, also its info log as the
+// driver wrote it (empty for a log of length 0).
+bool succeeded(GLuint object, GLenum statusName, GetParameter getParameter, GetLog getLog,
+               std::string& log) {
+    GLint status = 0;
+    getParameter(object, statusName, &status);
+    if (status != 0) {
+        return true;
+    }
+    GLint length = 0;
+    getParameter(object, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    getLog(object, length, nullptr, buffer.data());
+    log = buffer.data();
+    return false;
+}
+
+}  // namespace
+
 ShaderProgram::ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath) {
     program = glCreateProgram();
     if (program == 0) {
@@ -41,14 +65,9 @@ void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& tar
     glShaderSource(target, 1, &text, nullptr);
     glCompileShader(target);
 
-    GLint status = 0;
-    glGetShaderiv(target, GL_COMPILE_STATUS, &status);
-    if (status == 0) {
-        GLint length = 0;
-        glGetShaderiv(target, GL_INFO_LOG_LENGTH, &length);
-        std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-        glGetShaderInfoLog(target, length, nullptr, log.data());
-        failAndExit(std::string(log.data()) + " check", true);
+    std::string log;
+    if (!succeeded(target, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, log)) {
+        failAndExit(log + " check", true);
     }
 }
 
@@ -57,14 +76,9 @@ void ShaderProgram::link() {
     glAttachShader(program, fragmentShader);
     glLinkProgram(program);
 
-    GLint status = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &status);
-    if (status == 0) {
-        GLint length = 0;
-        glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-        std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-        glGetProgramInfoLog(program, length, nullptr, log.data());
-        failAndExit(log.data(), true);
+    std::string log;
+    if (!succeeded(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, log)) {
+        failAndExit(log, true);
     }
 }
 

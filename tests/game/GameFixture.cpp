@@ -78,27 +78,15 @@ void GameFixture::stepWith(const vec3& player, float dt) {
     game->update(window, dt);
 }
 
-bool GameFixture::waitForKey(int key, int state) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (std::chrono::steady_clock::now() < deadline) {
-        glfwPollEvents();
-        if (glfwGetKey(window, key) == state) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
 void GameFixture::pressKey(const std::string& key, int glfwKey) {
     Xdo::mouseMove(640, 360);
     Xdo::keyDown(key);
-    ASSERT_TRUE(waitForKey(glfwKey, GLFW_PRESS)) << key << " never arrived";
+    ASSERT_TRUE(waitForKeyState(window, glfwKey, GLFW_PRESS)) << key << " never arrived";
 }
 
 void GameFixture::releaseKey(const std::string& key, int glfwKey) {
     Xdo::keyUp(key);
-    ASSERT_TRUE(waitForKey(glfwKey, GLFW_RELEASE)) << key << " stuck";
+    ASSERT_TRUE(waitForKeyState(window, glfwKey, GLFW_RELEASE)) << key << " stuck";
 }
 
 int GameFixture::uniformInt(GLuint program, const char* name) {

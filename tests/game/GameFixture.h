@@ -32,7 +32,6 @@ protected:
     // Real key events through xdotool, then the events are polled.
     void pressKey(const std::string& key, int glfwKey);
     void releaseKey(const std::string& key, int glfwKey);
-    bool waitForKey(int glfwKey, int state);
     int uniformInt(GLuint program, const char* name);
     bool closeRequested() const;
     // Number of times text occurs in s.

@@ -56,17 +56,7 @@ protected:
         }
         held.clear();
     }
-    bool waitForKey(int key, int state) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (std::chrono::steady_clock::now() < deadline) {
-            glfwPollEvents();
-            if (glfwGetKey(window, key) == state) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
+    bool waitForKey(int key, int state) { return waitForKeyState(window, key, state); }
 
     // The body's velocity after one update with these keys held.
     vec3 velocityWith(const std::vector<std::pair<std::string, int>>& keys) {

@@ -1,5 +1,8 @@
 #include "GlTest.h"
 
+#include <chrono>
+#include <thread>
+
 namespace dusk::test {
 
 GLFWwindow* openGlWindow(int width, int height, bool visible) {
@@ -25,6 +28,18 @@ GLFWwindow* openGlWindow(int width, int height, bool visible) {
     while (glGetError() != GL_NO_ERROR) {
     }
     return window;
+}
+
+bool waitForKeyState(GLFWwindow* window, int key, int state) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (std::chrono::steady_clock::now() < deadline) {
+        glfwPollEvents();
+        if (glfwGetKey(window, key) == state) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
 }
 
 void GlTest::SetUp() {

@@ -10,6 +10,10 @@ namespace dusk::test {
 // Creates the window (hidden unless visible is true); returns null on failure.
 GLFWwindow* openGlWindow(int width, int height, bool visible = false);
 
+// Polls the window's events until glfwGetKey reports the state (real key
+// events from xdotool arrive asynchronously); false after about 3 seconds.
+bool waitForKeyState(GLFWwindow* window, int key, int state);
+
 class GlTest : public ::testing::Test {
 protected:
     void SetUp() override;
