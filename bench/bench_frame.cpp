@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "app/Game.h"
@@ -31,7 +32,10 @@ double seconds(Clock::time_point from) {
 }
 
 bool startGame() {
-    if (chdir(DUSK_RUN_DIR) != 0 || !glfwInit()) {
+    // DUSK_BENCH_RUN_DIR points the benchmark at another run directory, e.g.
+    // a copy with experimental shaders.
+    const char* runDir = std::getenv("DUSK_BENCH_RUN_DIR");
+    if (chdir(runDir != nullptr ? runDir : DUSK_RUN_DIR) != 0 || !glfwInit()) {
         return false;
     }
     const auto start = Clock::now();
@@ -149,11 +153,17 @@ void BM_FillFloor(benchmark::State& state) {
     glBindVertexArray(0);
 }
 
+// DUSK_BENCH_FRAMES overrides the 300 frames each figure is taken over.
+int repetitions() {
+    const char* frames = std::getenv("DUSK_BENCH_FRAMES");
+    return frames != nullptr && std::atoi(frames) > 0 ? std::atoi(frames) : 300;
+}
+
 void registerFrameBenchmarks() {
     const auto stat = [](auto* b) {
         b->UseManualTime()
             ->Iterations(1)
-            ->Repetitions(300)
+            ->Repetitions(repetitions())
             ->ComputeStatistics("p95", p95)
             ->ReportAggregatesOnly(true)
             ->Unit(benchmark::kMillisecond);
