@@ -173,36 +173,36 @@ size_t addTube(Mesh& mesh, const std::vector<Ring>& rings, int sides, const UvRe
     return first;
 }
 
-size_t addEllipsoid(Mesh& mesh, const EllipsoidSpec& spec, const UvRect& uv) {
+size_t addEllipsoid(Mesh& mesh, const EllipsoidSpec& shape, const UvRect& uv) {
     const size_t first = mesh.positions.size();
-    const uint32_t stride = static_cast<uint32_t>(spec.segments + 1);
-    const float poleTolerance = 1e-4f * std::max({spec.radii.x, spec.radii.y, spec.radii.z});
-    for (int r = 0; r <= spec.rings; ++r) {
-        const float t = static_cast<float>(r) / spec.rings;
-        for (int s = 0; s <= spec.segments; ++s) {
-            const float su = static_cast<float>(s) / spec.segments;
+    const uint32_t stride = static_cast<uint32_t>(shape.segments + 1);
+    const float poleTolerance = 1e-4f * std::max({shape.radii.x, shape.radii.y, shape.radii.z});
+    for (int r = 0; r <= shape.rings; ++r) {
+        const float t = static_cast<float>(r) / shape.rings;
+        for (int s = 0; s <= shape.segments; ++s) {
+            const float su = static_cast<float>(s) / shape.segments;
             const float lon = (su - 0.5f) * 2.0f * kPi;  // 0 faces +z
-            const float low = spec.lowAt ? spec.lowAt(lon) : spec.latitudeLow;
-            const float lat = low + (spec.latitudeHigh - low) * t;
+            const float low = shape.lowAt ? shape.lowAt(lon) : shape.latitudeLow;
+            const float lat = low + (shape.latitudeHigh - low) * t;
             const vec3 dir(std::cos(lat) * std::sin(lon), std::sin(lat),
                            std::cos(lat) * std::cos(lon));
-            const float scale = spec.displace ? spec.displace(dir) : 1.0f;
-            const vec3 p = spec.centre + dir * spec.radii * scale;
-            const vec3 n = glm::normalize(dir / spec.radii);
-            mesh.addVertex(p, spec.inward ? -n : n, uv.at(su, t), spec.influence);
+            const float scale = shape.displace ? shape.displace(dir) : 1.0f;
+            const vec3 p = shape.centre + dir * shape.radii * scale;
+            const vec3 n = glm::normalize(dir / shape.radii);
+            mesh.addVertex(p, shape.inward ? -n : n, uv.at(su, t), shape.influence);
         }
     }
-    for (int r = 0; r < spec.rings; ++r) {
-        for (int s = 0; s < spec.segments; ++s) {
+    for (int r = 0; r < shape.rings; ++r) {
+        for (int s = 0; s < shape.segments; ++s) {
             const uint32_t a = static_cast<uint32_t>(first + r * stride + s);
             const uint32_t b = a + 1;
             const uint32_t c = a + stride;
             const uint32_t d = c + 1;
             // Skip the slivers that collapse onto a pole (float cos(pi/2) is not 0).
             if (glm::length(mesh.positions[a] - mesh.positions[b]) > poleTolerance)
-                mesh.addTriangleFacing(a, b, d, spec.centre, !spec.inward);
+                mesh.addTriangleFacing(a, b, d, shape.centre, !shape.inward);
             if (glm::length(mesh.positions[c] - mesh.positions[d]) > poleTolerance)
-                mesh.addTriangleFacing(a, d, c, spec.centre, !spec.inward);
+                mesh.addTriangleFacing(a, d, c, shape.centre, !shape.inward);
         }
     }
     return first;

@@ -86,7 +86,7 @@ struct EllipsoidSpec {
     Influence influence = Influence::single(0);
     bool inward = false;
 };
-size_t addEllipsoid(Mesh& mesh, const EllipsoidSpec& spec, const UvRect& uv);
+size_t addEllipsoid(Mesh& mesh, const EllipsoidSpec& shape, const UvRect& uv);
 
 // A box between lo and hi with each face mapped onto the whole rectangle.
 void addBox(Mesh& mesh, vec3 lo, vec3 hi, const UvRect& uv, const Influence& inf);

@@ -164,12 +164,12 @@ vec3 skyDirection(int x, int y, int width, int height) {
 
 Mesh buildSky(float radius) {
     Mesh mesh;
-    EllipsoidSpec spec;
-    spec.radii = vec3(radius);
-    spec.segments = 48;
-    spec.rings = 24;
-    spec.inward = true;
-    addEllipsoid(mesh, spec, UvRect{0.0f, 0.0f, 1.0f, 1.0f});
+    EllipsoidSpec shape;
+    shape.radii = vec3(radius);
+    shape.segments = 48;
+    shape.rings = 24;
+    shape.inward = true;
+    addEllipsoid(mesh, shape, UvRect{0.0f, 0.0f, 1.0f, 1.0f});
     return mesh;
 }
 

@@ -67,18 +67,18 @@ void addConiferLayer(Mesh& mesh, float baseY, float height, float radius, int si
 // A lumpy blob of the broadleaf's crown.
 void addLeafClump(Mesh& mesh, vec3 centre, vec3 radii, uint32_t seed) {
     const size_t firstTriangle = mesh.triangleCount();
-    EllipsoidSpec spec;
-    spec.centre = centre;
-    spec.radii = radii;
-    spec.segments = 9;
-    spec.rings = 6;
+    EllipsoidSpec shape;
+    shape.centre = centre;
+    shape.radii = radii;
+    shape.segments = 9;
+    shape.rings = 6;
     const float p1 = hashUnit(1, 1, seed) * 6.28f;
     const float p2 = hashUnit(2, 1, seed) * 6.28f;
-    spec.displace = [p1, p2](vec3 d) {
+    shape.displace = [p1, p2](vec3 d) {
         return 1.0f + 0.13f * std::sin(3.1f * d.x + p1) * std::cos(2.7f * d.z + p2) +
                0.08f * std::sin(5.3f * d.y + p2);
     };
-    addEllipsoid(mesh, spec, kLeafRect);
+    addEllipsoid(mesh, shape, kLeafRect);
     mesh.facet(firstTriangle);
 }
 
