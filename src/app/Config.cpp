@@ -27,6 +27,12 @@ int parseConfigLine(const std::string& line) {
     return static_cast<int>(negative ? -value : value);
 }
 
+bool windowSizeAcceptable(const WindowConfig& config) {
+    const int largest = 32767;
+    return config.width > 0 && config.height > 0 && config.width <= largest &&
+           config.height <= largest;
+}
+
 WindowConfig readWindowConfig(const std::string& path) {
     std::ifstream file(path);
     std::string first;

@@ -14,6 +14,12 @@ struct WindowConfig {
 // undefined behaviour.
 int parseConfigLine(const std::string& line);
 
+// Whether a window of this size may be asked for: GLFW refuses 0 or less (and
+// Debian's GLFW asserts on a negative size), and X describes a window's sides
+// in 15 bits of a signed 16-bit field, while neither GLFW nor Xlib checks
+// larger sizes: they crash inside instead of failing.
+bool windowSizeAcceptable(const WindowConfig& config);
+
 // Line 1 is the width, line 2 the height; further lines are ignored. A file
 // that cannot be opened, or a missing line, gives 0.
 WindowConfig readWindowConfig(const std::string& path);

@@ -23,10 +23,10 @@ GLFWwindow* openWindow() {
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    // Debian's GLFW asserts (and aborts) on a negative size instead of
-    // refusing it, so a size GLFW would refuse never reaches it.
+    // A size GLFW or X cannot take is refused here: GLFW would assert on a
+    // negative one and crash inside Xlib on a huge one instead of failing.
     GLFWwindow* window =
-        windowWidth > 0 && windowHeight > 0
+        windowSizeAcceptable({windowWidth, windowHeight})
             ? glfwCreateWindow(windowWidth, windowHeight, "Duskhollow", nullptr, nullptr)
             : nullptr;
     if (window == nullptr) {

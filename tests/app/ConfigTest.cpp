@@ -119,5 +119,15 @@ TEST_F(ReadWindowConfig, AnUnreadableFileGivesZeroByZero) {
     EXPECT_EQ(directory.height, 0);
 }
 
+TEST(WindowSize, OnlySizesGlfwAndXCanTakeAreAskedFor) {
+    EXPECT_TRUE(windowSizeAcceptable({1280, 720}));
+    EXPECT_TRUE(windowSizeAcceptable({1, 1}));
+    EXPECT_TRUE(windowSizeAcceptable({32767, 32767}));
+    EXPECT_FALSE(windowSizeAcceptable({0, 720}));
+    EXPECT_FALSE(windowSizeAcceptable({1280, -5}));
+    EXPECT_FALSE(windowSizeAcceptable({32768, 720}));
+    EXPECT_FALSE(windowSizeAcceptable({1280, 2147483647}));
+}
+
 }  // namespace
 }  // namespace dusk
