@@ -20,11 +20,6 @@ bool pressed(GLFWwindow* window, int key) { return glfwGetKey(window, key) == GL
 float cosF(float angle) { return static_cast<float>(std::cos(static_cast<double>(angle))); }
 float sinF(float angle) { return static_cast<float>(std::sin(static_cast<double>(angle))); }
 
-void placeCursorAtReference(GLFWwindow* window) {
-    const ScreenPoint centre = screenCentre();
-    glfwSetCursorPos(window, centre.x, centre.y);
-}
-
 }  // namespace
 
 MovementKeys readMovementKeys(GLFWwindow* window) {
@@ -65,8 +60,8 @@ vec3 movementSum(const MovementKeys& keys, const vec3& direction, const vec3& ri
 }
 
 Camera::Camera(const mat4& modelMatrix, GLFWwindow* window)
-    : SceneObject(modelMatrix), window(window) {
-    placeCursorAtReference(window);
+    : SceneObject(modelMatrix), window(window), reference(screenCentre()) {
+    glfwSetCursorPos(window, reference.x, reference.y);
     // btCylinderShape stands along y: (radius, half height, half height).
     auto* shape = new btCylinderShape(btVector3(static_cast<float>(radius), height, height));
     body = createRigidBody(shape, -7.0f, height, 1.0f, 1.0f);
@@ -77,9 +72,8 @@ void Camera::update(float) {
     double xpos = 0.0;
     double ypos = 0.0;
     glfwGetCursorPos(window, &xpos, &ypos);
-    const ScreenPoint centre = screenCentre();
-    glfwSetCursorPos(window, centre.x, centre.y);
-    turn(centre.x - xpos, centre.y - ypos);
+    glfwSetCursorPos(window, reference.x, reference.y);
+    turn(reference.x - xpos, reference.y - ypos);
     move(readMovementKeys(window));
 }
 

