@@ -222,23 +222,6 @@ std::string startOutput(const RunDir& dir) {
 
 // ------------------------------------------------------------- the runs --
 
-// Holds Esc over the window until the game ends (Esc is read every 0.1 s,
-// once the world is assembled).
-bool endWithEscape(GameProcess& game, double timeoutSeconds) {
-    const unsigned long window = Xdo::findWindow("^Duskhollow$", timeoutSeconds, game.pid());
-    if (window == 0) {
-        return false;
-    }
-    for (double waited = 0.0; waited < timeoutSeconds; waited += 0.8) {
-        Xdo::focusWindow(window);
-        Xdo::holdKey("Escape", 0.3);
-        if (!game.stillRunningAfter(0.5)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Starts the game with its input at the end, lets it assemble the world and
 // draw frames for a while, ends it with Esc. Its output must be exactly
 // expected, and the run must end as a normal run does.

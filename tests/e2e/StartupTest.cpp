@@ -93,19 +93,6 @@ TEST_F(Startup, TheFailurePauseEndsAtTheEndOfInput) {
     EXPECT_EQ(game.exitCode(), 1);
 }
 
-// Holds Esc over the window until the game ends: keys are read only once the
-// world is assembled and the main loop runs, and then every 0.1 s.
-bool endWithEscape(GameProcess& game, unsigned long window, double timeoutSeconds) {
-    for (double waited = 0.0; waited < timeoutSeconds; waited += 0.8) {
-        Xdo::focusWindow(window);
-        Xdo::holdKey("Escape", 0.3);
-        if (!game.stillRunningAfter(0.5)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The window must cover the pointer's resting point (the camera puts it at
 // the centre of the 1280 x 720 screen every frame), or Esc would go elsewhere.
 TEST_F(Startup, TheConfiguredSizeOpensAWindowAndEscEndsTheRun) {
@@ -131,7 +118,7 @@ TEST_F(Startup, TheConfiguredSizeOpensAWindowAndEscEndsTheRun) {
         EXPECT_EQ(size.width, c.width);
         EXPECT_EQ(size.height, c.height);
 
-        ASSERT_TRUE(endWithEscape(game, window, startTimeout)) << game.describe();
+        ASSERT_TRUE(endWithEscape(game, startTimeout)) << game.describe();
         EXPECT_EQ(game.exitCode(), 0) << game.describe();
         EXPECT_EQ(game.err(), "");
     }
@@ -142,7 +129,7 @@ TEST_F(Startup, AFullStartAndEndReportsNoError) {
     ASSERT_TRUE(game.start()) << game.describe();
     const unsigned long window = Xdo::findWindow("^Duskhollow$", startTimeout, game.pid());
     ASSERT_NE(window, 0u) << "no window\n" << game.describe();
-    ASSERT_TRUE(endWithEscape(game, window, startTimeout)) << game.describe();
+    ASSERT_TRUE(endWithEscape(game, startTimeout)) << game.describe();
     EXPECT_EQ(game.exitCode(), 0) << game.describe();
     EXPECT_EQ(game.err(), "");
     std::string lower = game.out();

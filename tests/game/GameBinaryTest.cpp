@@ -56,11 +56,7 @@ TEST(GameBinary, StartsShowsHelpWalksOnWAndEndsWithEscape) {
     ASSERT_GE(idle, 0.0);
     EXPECT_GT(walked, 2.0 * idle + 0.01) << "idle " << idle << ", after walking " << walked;
 
-    for (int attempt = 0; attempt < 20 && game.running(); ++attempt) {
-        Xdo::focusWindow(id);
-        Xdo::holdKey("Escape", 0.3);
-        game.stillRunningAfter(1.0);
-    }
+    ASSERT_TRUE(endWithEscape(game, 30.0)) << game.describe();
     ASSERT_TRUE(game.wait(10.0)) << game.describe();
     EXPECT_EQ(game.exitCode(), 0) << game.describe();
     EXPECT_EQ(game.out().find("ERROR"), std::string::npos) << game.out();

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+#include "Xdo.h"
+
 extern char** environ;
 
 namespace dusk::test {
@@ -321,6 +323,21 @@ std::string GameProcess::describe() const {
         text = "exit status " + std::to_string(exitCode());
     }
     return text + "\n--- stdout ---\n" + out_ + "\n--- stderr ---\n" + err_;
+}
+
+bool endWithEscape(GameProcess& game, double timeoutSeconds) {
+    const unsigned long window = Xdo::findWindow("^Duskhollow$", timeoutSeconds, game.pid());
+    if (window == 0) {
+        return false;
+    }
+    for (double waited = 0.0; waited < timeoutSeconds; waited += 0.8) {
+        Xdo::focusWindow(window);
+        Xdo::holdKey("Escape", 0.3);
+        if (!game.stillRunningAfter(0.5)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace dusk::test

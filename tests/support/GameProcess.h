@@ -108,4 +108,10 @@ private:
     bool timedOut_ = false;
 };
 
+// Holds Esc over the game's window (found by the process id) until the game
+// ends: keys are read only once the world is assembled and the main loop
+// runs, and then every 0.1 s. False when no window appeared or the game did
+// not end within the time.
+bool endWithEscape(GameProcess& game, double timeoutSeconds);
+
 }  // namespace dusk::test
