@@ -40,4 +40,13 @@ void uploadFloatAttribute(GLuint buffer, GLuint location, const std::vector<floa
 // Fills buffer as the element array of the vertex array bound at the moment.
 void uploadIndices(GLuint buffer, const std::vector<uint32_t>& indices);
 
+class Texture;
+
+// What clear does for both model kinds: destroys the texture records left in
+// the slots (emptying them), deletes the buffers with one call when slot 0
+// holds one, and deletes the vertex array when there is one; the names
+// become 0. The GL texture objects themselves stay.
+void releaseModelObjects(std::vector<Texture*>& textures, GLuint* buffers, GLsizei bufferCount,
+                         GLuint& vertexArray);
+
 }  // namespace dusk

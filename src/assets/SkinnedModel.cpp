@@ -144,22 +144,7 @@ void SkinnedModel::draw() const {
     glBindVertexArray(0);
 }
 
-void SkinnedModel::clear() {
-    for (Texture*& texture : textures) {
-        delete texture;
-        texture = nullptr;
-    }
-    if (buffers[0] != 0) {
-        glDeleteBuffers(5, buffers);
-        for (GLuint& buffer : buffers) {
-            buffer = 0;
-        }
-    }
-    if (vertexArray != 0) {
-        glDeleteVertexArrays(1, &vertexArray);
-        vertexArray = 0;
-    }
-}
+void SkinnedModel::clear() { releaseModelObjects(textures, buffers, 5, vertexArray); }
 
 void SkinnedModel::boneTransforms(float timeSeconds, std::vector<mat4>& out) {
     // A failed import, a file without animation or a channel without keys

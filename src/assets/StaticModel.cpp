@@ -83,21 +83,6 @@ void StaticModel::draw() const {
     glBindVertexArray(0);
 }
 
-void StaticModel::clear() {
-    for (Texture*& texture : textures) {
-        delete texture;
-        texture = nullptr;
-    }
-    if (buffers[0] != 0) {
-        glDeleteBuffers(6, buffers);
-        for (GLuint& buffer : buffers) {
-            buffer = 0;
-        }
-    }
-    if (vertexArray != 0) {
-        glDeleteVertexArrays(1, &vertexArray);
-        vertexArray = 0;
-    }
-}
+void StaticModel::clear() { releaseModelObjects(textures, buffers, 6, vertexArray); }
 
 }  // namespace dusk
