@@ -2,7 +2,7 @@
 
 #include <btBulletDynamicsCommon.h>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "app/Game.h"
 #include "app/Settings.h"
 #include "app/Startup.h"

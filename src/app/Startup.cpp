@@ -4,7 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include "app/Config.h"
-#include "app/Console.h"
+#include "base/Console.h"
 #include "app/Game.h"
 #include "app/MainLoop.h"
 

@@ -2,7 +2,7 @@
 
 #include <assimp/postprocess.h>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "assets/Animation.h"
 #include "assets/MeshArrays.h"
 #include "assets/Texture.h"

@@ -4,7 +4,7 @@
 
 #include <assimp/Importer.hpp>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "assets/MeshArrays.h"
 #include "assets/Texture.h"
 

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 namespace dusk {
 

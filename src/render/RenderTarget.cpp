@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 namespace dusk {
 namespace {

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 namespace dusk {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "assets/SkinnedModel.h"
 #include "math/Random.h"
 #include "render/ShaderProgram.h"
