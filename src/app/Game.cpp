@@ -2,10 +2,10 @@
 
 #include <btBulletDynamicsCommon.h>
 
-#include "base/Console.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -68,7 +68,7 @@ void Game::createPrograms() {
 void Game::createWorld() {
     ShaderProgram* skinningProgram = programs[1];
     ShaderProgram* skyProgram = programs[2];
-    magic = 20000.0f;
+    magic = startMagic;
     health = 2.0f;
     maxHealth = 2.0f;
     scene::createPhysicsWorld();
@@ -151,21 +151,23 @@ void Game::update(GLFWwindow* window, float dt) {
         tree->update(dt);
     }
     uploadPointLights();
-    judgeKids(dt);
+    // Read once a frame: with sticky keys a tap shorter than a frame reads
+    // as pressed once, and every kid must hear that one scream.
+    judgeKids(dt, glfwGetKey(window, GLFW_KEY_LEFT_CONTROL) == GLFW_PRESS);
     scene::stepPhysics(dt);
 }
 
-void Game::judgeKids(float dt) {
+void Game::judgeKids(float dt, bool screaming) {
     for (auto* kid : kids) {
         // Once the game has ended in this frame the remaining kids are not
         // judged: a loss must not print its message and wait twice.
-        if (judgeKid(kid, dt)) {
+        if (judgeKid(kid, dt, screaming)) {
             return;
         }
     }
 }
 
-bool Game::judgeKid(scene::AnimatedObject* kid, float dt) {
+bool Game::judgeKid(scene::AnimatedObject* kid, float dt, bool screaming) {
     const vec3 player(camera->modelMatrix[3]);
     if (kidSeesPlayer(player, kid->modelMatrix)) {
         if (!kid->isActive()) {
@@ -178,8 +180,7 @@ bool Game::judgeKid(scene::AnimatedObject* kid, float dt) {
         }
         return false;
     }
-    if (glfwGetKey(window, GLFW_KEY_LEFT_CONTROL) != GLFW_PRESS || !kid->isActive() ||
-        !screamReaches(player, kid->modelMatrix)) {
+    if (!screaming || !kid->isActive() || !screamReaches(player, kid->modelMatrix)) {
         return false;
     }
     kid->setActive(false);
@@ -188,8 +189,8 @@ bool Game::judgeKid(scene::AnimatedObject* kid, float dt) {
         winGame();
         return true;
     }
-    printLine("Terrified kid! Kids left: " + std::to_string(left) + " of " +
-              std::to_string(kids.size()));
+    announce("Terrified kid! Kids left: " + std::to_string(left) + " of " +
+             std::to_string(kids.size()));
     return false;
 }
 
@@ -203,23 +204,83 @@ int Game::activeKidCount() const {
     return count;
 }
 
+ui::HudState Game::hudState(bool paused) const {
+    ui::HudState state;
+    state.kidsLeft = activeKidCount();
+    state.kidsTotal = static_cast<int>(kids.size());
+    state.health = maxHealth > 0.0f ? health / maxHealth : 0.0f;
+    state.magic = magic / startMagic;
+    state.paused = paused;
+    return state;
+}
+
+void Game::announce(const std::string& line) {
+    printLine(line);
+    if (hud != nullptr) {
+        hud->toast(line, glfwGetTime());
+    }
+}
+
 void Game::loseGame() {
-    printLine("GAME OVER! The kid has seen you. (Press enter to close)");
-    // Show the game-over picture while the console waits for Enter.
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, width, height);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    overlay->drawGameOver();
-    glfwSwapBuffers(window);
-    waitForEnter();
+    announce("GAME OVER! The kid has seen you. (Press enter to close)");
+    showEndScreen(ui::EndScreen::Lost);
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
 
 void Game::winGame() {
-    printLine("All kids are terrified! You won! (Press enter to close)");
-    waitForEnter();
+    announce("All kids are terrified! You won! (Press enter to close)");
+    showEndScreen(ui::EndScreen::Won);
     glfwSetWindowShouldClose(window, GLFW_TRUE);
+}
+
+namespace {
+
+// Enter, Esc or a click in the window. Sticky keys keep a tap until it is
+// read here.
+bool windowAnswered(GLFWwindow* window) {
+    bool answered = false;
+    for (const int key : {GLFW_KEY_ENTER, GLFW_KEY_KP_ENTER, GLFW_KEY_ESCAPE}) {
+        answered = (glfwGetKey(window, key) == GLFW_PRESS) || answered;
+    }
+    for (const int button : {GLFW_MOUSE_BUTTON_LEFT, GLFW_MOUSE_BUTTON_RIGHT}) {
+        answered = (glfwGetMouseButton(window, button) == GLFW_PRESS) || answered;
+    }
+    return answered || glfwWindowShouldClose(window);
+}
+
+}  // namespace
+
+void Game::showEndScreen(ui::EndScreen screen) {
+    // The window keeps answering while the console waits: it is redrawn and
+    // its events handled about 30 times a second.
+    glfwPollEvents();
+    windowAnswered(window);  // forget presses from before the end
+    while (true) {
+        drawEndScreen(screen);
+        glfwSwapBuffers(window);
+        if (pollConsoleInput() != ConsoleInput::Nothing) {
+            return;
+        }
+        glfwWaitEventsTimeout(1.0 / 30.0);
+        if (windowAnswered(window)) {
+            return;
+        }
+    }
+}
+
+void Game::drawEndScreen(ui::EndScreen screen) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width, height);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The last frame of play stays behind the words; on a loss the
+    // game-over picture covers it when there is one.
+    if (screen == ui::EndScreen::Won || !overlay->drawGameOver()) {
+        overlay->draw(health / maxHealth);
+    }
+    if (hud != nullptr) {
+        hud->drawEndScreen(screen);
+    }
 }
 
 // ------------------------------------------------------------------ keys --
@@ -233,28 +294,31 @@ void Game::handleKeys() {
         for (const char* line : helpLines()) {
             printLine(line);
         }
+        if (hud != nullptr) {
+            hud->showHelp(glfwGetTime());
+        }
         showFrameTime = !showFrameTime;
     }
     if (pressed(GLFW_KEY_F3)) {
         wireframeMode = !wireframeMode;
-        printLine(wireframeMode ? "enable wireframe mode" : "disable wireframe mode");
+        announce(wireframeMode ? "enable wireframe mode" : "disable wireframe mode");
     }
     if (pressed(GLFW_KEY_F4)) {
         bilinearSampling = !bilinearSampling;
-        printLine(bilinearSampling ? "texture sampling bilinear"
-                                   : "texture sampling nearest neighbour");
+        announce(bilinearSampling ? "texture sampling bilinear"
+                                  : "texture sampling nearest neighbour");
     }
     if (pressed(GLFW_KEY_F5)) {
         mipmapMode = nextMipmapMode(mipmapMode);
-        printLine(mipmapMessage(mipmapMode));
+        announce(mipmapMessage(mipmapMode));
     }
     if (pressed(GLFW_KEY_F8)) {
         frustumCulling = !frustumCulling;
-        printLine(frustumCulling ? "enable View Frustum Culling" : "disable View Frustum Culling");
+        announce(frustumCulling ? "enable View Frustum Culling" : "disable View Frustum Culling");
     }
     if (pressed(GLFW_KEY_F9)) {
         transparencyEnabled = !transparencyEnabled;
-        printLine(transparencyEnabled ? "enable transparency" : "disable transparency");
+        announce(transparencyEnabled ? "enable transparency" : "disable transparency");
         glUseProgram(overlay->program->program);
         setUniform(overlay->program->program, "transparencyFlag", transparencyEnabled ? 1 : 0);
     }

@@ -2,9 +2,11 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <string>
 #include <vector>
 
 #include "math/Math.h"
+#include "ui/Hud.h"
 
 namespace dusk {
 
@@ -36,6 +38,12 @@ public:
     // End of the main loop: frees the lights, sky and ground, empties the lists.
     void releaseWorld();
 
+    // Prints a game message and shows it as a toast on the HUD.
+    void announce(const std::string& line);
+    // The kids not yet terrified.
+    int activeKidCount() const;
+    ui::HudState hudState(bool paused) const;
+
     // The camera's projection (60 degrees, window aspect, 0.1..1000) times its view.
     mat4 viewProjection() const;
 
@@ -62,6 +70,10 @@ public:
     float magic = 0.0f;
     float health = 0.0f;
     float maxHealth = 0.0f;
+    static constexpr float startMagic = 20000.0f;
+    // The window-side talk (HUD, help panel, end screens); not owned, absent
+    // when no frame loop runs.
+    ui::Hud* hud = nullptr;
 
 private:
     void createPrograms();
@@ -70,11 +82,14 @@ private:
     void createTrees();
     void createShadowFramebuffer();
 
-    void judgeKids(float dt);
-    bool judgeKid(scene::AnimatedObject* kid, float dt);
+    void judgeKids(float dt, bool screaming);
+    bool judgeKid(scene::AnimatedObject* kid, float dt, bool screaming);
     void loseGame();
     void winGame();
-    int activeKidCount() const;
+    // Shows the end screen until Enter on the console or in the window, Esc,
+    // a click, the end of standard input or the window's close.
+    void showEndScreen(ui::EndScreen screen);
+    void drawEndScreen(ui::EndScreen screen);
 
     void renderShadowPass(const mat4& depthViewProjection);
     void renderMainPass(const mat4& depthViewProjection);

@@ -5,10 +5,10 @@
 
 #include <sstream>
 
-#include "base/Console.h"
+#include "app/FrameLoop.h"
 #include "app/Game.h"
-#include "app/Settings.h"
 #include "app/Startup.h"
+#include "base/Console.h"
 
 namespace dusk {
 
@@ -27,39 +27,12 @@ int reportGlErrors() {
     return count;
 }
 
-namespace {
-
-void runThrottledBlock(float dt) {
-    game->handleKeys();
-    if (showFrameTime) {
-        printLine(frameTimeLine(dt));
-    }
-    if (frustumCulling) {
-        printLine("Objects drawn: " + std::to_string(game->objectsDrawn + 12));
-    }
-}
-
-}  // namespace
-
 void runMainLoop() {
-    double previousFrame = glfwGetTime();
-    double lastThrottled = glfwGetTime();
-    GLFWwindow* window = game->window;
-
-    while (!glfwWindowShouldClose(window)) {
-        const double now = glfwGetTime();
-        const float dt = static_cast<float>(now - previousFrame);
-        previousFrame = now;
-        if (glfwGetTime() - lastThrottled > 0.1) {
-            runThrottledBlock(dt);
-            lastThrottled = glfwGetTime();
+    {
+        FrameLoop frames(*game);
+        while (!glfwWindowShouldClose(game->window)) {
+            frames.runFrame();
         }
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        game->update(window, dt);
-        game->render();
-        glfwSwapBuffers(window);
-        glfwPollEvents();
-        reportGlErrors();
     }
     game->releaseWorld();
 }

@@ -4,9 +4,9 @@
 #include <GLFW/glfw3.h>
 
 #include "app/Config.h"
-#include "base/Console.h"
 #include "app/Game.h"
 #include "app/MainLoop.h"
+#include "base/Console.h"
 
 namespace dusk {
 

@@ -16,6 +16,12 @@ void consolePause();
 // a console); returns at once when standard input is at its end.
 void waitForEnter();
 
+// What standard input holds right now, without waiting: nothing yet, a
+// character (consumed, as waitForEnter would), or its end (also when it is
+// closed or unreadable).
+enum class ConsoleInput { Nothing, Character, Ended };
+ConsoleInput pollConsoleInput();
+
 // Prints the message, optionally pauses, and ends the process with status 1.
 [[noreturn]] void failAndExit(const std::string& message, bool pause);
 

@@ -87,10 +87,10 @@ void ScreenOverlay::draw(float healthFraction) {
     drawQuad(vertexArray, colorTexture);
 }
 
-void ScreenOverlay::drawGameOver() {
+bool ScreenOverlay::drawGameOver() {
     const GLuint picture = gameOverImage[0] ? gameOverImage[0]->textureObject : 0;
     if (picture == 0) {
-        return;
+        return false;
     }
     const GLuint shader = program->program;
     glUseProgram(shader);
@@ -105,6 +105,7 @@ void ScreenOverlay::drawGameOver() {
     drawQuad(flippedVertexArray, picture);
     setUniform(shader, "transparencyFlag", flag);
     glBindTexture(GL_TEXTURE_2D, colorTexture);
+    return true;
 }
 
 void ScreenOverlay::drawQuad(GLuint quadArray, GLuint texture) {

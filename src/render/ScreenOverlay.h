@@ -27,9 +27,9 @@ public:
     void draw(float healthFraction);
     // Shows the first game-over picture over the whole bound framebuffer,
     // untouched by health or transparency ("transparencyFlag" keeps its
-    // value). Draws nothing when the picture failed to load. Leaves unit 0
-    // active with colorTexture bound, as draw does.
-    void drawGameOver();
+    // value). Draws nothing and returns false when the picture failed to
+    // load. Leaves unit 0 active with colorTexture bound, as draw does.
+    bool drawGameOver();
 
     ShaderProgram* program;  // not owned
     GLuint colorTexture;

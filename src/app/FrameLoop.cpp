@@ -1,0 +1,91 @@
+#include "app/FrameLoop.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include "app/Game.h"
+#include "app/MainLoop.h"
+#include "app/Rules.h"
+#include "app/Settings.h"
+#include "base/Console.h"
+#include "scene/Camera.h"
+
+namespace dusk {
+
+FrameLoop::FrameLoop(Game& game)
+    : game(game),
+      input(game.window),
+      overlay(game.window),
+      previousFrame(glfwGetTime()),
+      lastThrottled(glfwGetTime()) {
+    const auto& lines = helpLines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        overlay.helpLines[i] = lines[i];
+    }
+    game.hud = &overlay;
+}
+
+FrameLoop::~FrameLoop() { game.hud = nullptr; }
+
+void FrameLoop::runFrame() {
+    const double now = glfwGetTime();
+    const float dt = static_cast<float>(now - previousFrame);
+    previousFrame = now;
+    if (glfwGetTime() - lastThrottled > 0.1) {
+        runThrottledBlock(dt);
+        lastThrottled = glfwGetTime();
+    }
+    handleWindowEvents();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!paused) {
+        game.update(game.window, dt);
+    }
+    game.render();
+    overlay.draw(game.hudState(paused), glfwGetTime());
+    glfwSwapBuffers(game.window);
+    glfwPollEvents();
+    reportGlErrors();
+}
+
+void FrameLoop::runThrottledBlock(float dt) {
+    game.handleKeys();
+    if (showFrameTime) {
+        printLine(frameTimeLine(dt));
+    }
+    if (frustumCulling) {
+        printLine("Objects drawn: " + std::to_string(game.objectsDrawn + 12));
+    }
+}
+
+void FrameLoop::handleWindowEvents() {
+    const WindowInput::Events events = input.take();
+    for (const int key : events.keys) {
+        if (key == GLFW_KEY_H) {
+            overlay.toggleVisible();
+        } else if (key == GLFW_KEY_P) {
+            setPaused(!paused);
+        }
+    }
+    if (events.focusLost) {
+        setPaused(true);
+    } else if (events.clicks > 0 && paused) {
+        setPaused(false);
+    }
+}
+
+void FrameLoop::setPaused(bool pause) {
+    if (pause == paused) {
+        return;
+    }
+    paused = pause;
+    glfwSetInputMode(game.window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
+    if (!paused) {
+        // Back where the camera expects the cursor, so the view does not
+        // jump by wherever the free cursor went; and the wall time spent
+        // paused is not the next frame's dt.
+        glfwSetCursorPos(game.window, game.camera->reference.x, game.camera->reference.y);
+        previousFrame = glfwGetTime();
+    }
+}
+
+}  // namespace dusk

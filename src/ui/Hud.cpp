@@ -1,0 +1,178 @@
+#include "ui/Hud.h"
+
+#include <imgui.h>
+
+#include <algorithm>
+
+namespace dusk::ui {
+
+namespace {
+
+constexpr float kMargin = 18.0f;
+const ImU32 kShadow = IM_COL32(0, 0, 0, 150);
+const ImU32 kText = IM_COL32(240, 230, 214, 255);
+const ImU32 kKidOrange = IM_COL32(236, 128, 44, 255);
+const ImU32 kHealthRed = IM_COL32(196, 48, 52, 235);
+const ImU32 kMagicViolet = IM_COL32(116, 96, 224, 235);
+const ImU32 kBarBack = IM_COL32(20, 16, 28, 170);
+
+ImU32 withAlpha(ImU32 colour, float alpha) {
+    const auto a = static_cast<unsigned>(static_cast<float>((colour >> IM_COL32_A_SHIFT) & 0xFF) *
+                                         std::clamp(alpha, 0.0f, 1.0f));
+    return (colour & ~IM_COL32_A_MASK) | (a << IM_COL32_A_SHIFT);
+}
+
+// Text with a soft drop shadow, so it reads on the sky and on the grass.
+void shadowedText(ImDrawList* list, ImFont* font, ImVec2 at, ImU32 colour, const char* text) {
+    const float alpha = static_cast<float>((colour >> IM_COL32_A_SHIFT) & 0xFF) / 255.0f;
+    list->AddText(font, font->FontSize, ImVec2(at.x + 2, at.y + 2), withAlpha(kShadow, alpha),
+                  text);
+    list->AddText(font, font->FontSize, at, colour, text);
+}
+
+ImVec2 textSize(ImFont* font, const char* text) {
+    return font->CalcTextSizeA(font->FontSize, 10000.0f, 0.0f, text);
+}
+
+void centredText(ImDrawList* list, ImFont* font, float y, ImU32 colour, const char* text) {
+    const float width = ImGui::GetIO().DisplaySize.x;
+    shadowedText(list, font, ImVec2((width - textSize(font, text).x) * 0.5f, y), colour, text);
+}
+
+// A small kid: head, body and legs in the kids' orange.
+void kidIcon(ImDrawList* list, ImVec2 at, float size) {
+    const float s = size / 32.0f;
+    list->AddCircleFilled(ImVec2(at.x + 16 * s, at.y + 6 * s), 5.5f * s, kKidOrange);
+    list->AddRectFilled(ImVec2(at.x + 9 * s, at.y + 12 * s), ImVec2(at.x + 23 * s, at.y + 24 * s),
+                        kKidOrange, 3.0f * s);
+    list->AddRectFilled(ImVec2(at.x + 10 * s, at.y + 24 * s), ImVec2(at.x + 15 * s, at.y + 32 * s),
+                        kKidOrange, 1.5f * s);
+    list->AddRectFilled(ImVec2(at.x + 17 * s, at.y + 24 * s), ImVec2(at.x + 22 * s, at.y + 32 * s),
+                        kKidOrange, 1.5f * s);
+}
+
+void bar(ImDrawList* list, ImFont* font, ImVec2 at, float fraction, ImU32 colour,
+         const char* label) {
+    const ImVec2 size(240.0f, 16.0f);
+    const ImVec2 end(at.x + size.x, at.y + size.y);
+    list->AddRectFilled(at, end, kBarBack, 4.0f);
+    const float filled = size.x * std::clamp(fraction, 0.0f, 1.0f);
+    if (filled > 0.5f) {
+        list->AddRectFilled(at, ImVec2(at.x + filled, end.y), colour, 4.0f);
+    }
+    list->AddRect(at, end, IM_COL32(255, 255, 255, 90), 4.0f);
+    shadowedText(list, font, ImVec2(end.x + 10.0f, at.y + (size.y - font->FontSize) * 0.5f), kText,
+                 label);
+}
+
+}  // namespace
+
+std::string kidsLeftLabel(int left, int total) {
+    return std::to_string(left) + " / " + std::to_string(total);
+}
+
+Hud::Hud(GLFWwindow* window) : imgui(window) {}
+
+void Hud::toast(const std::string& text, double now) { toasts.add(text, now); }
+
+void Hud::showHelp(double now) { helpUntil = now + helpTime; }
+
+void Hud::draw(const HudState& state, double now, const std::function<void()>& more) {
+    imgui.beginFrame();
+    ImDrawList* list = ImGui::GetForegroundDrawList();
+    if (visible) {
+        drawKidsLeft(list, state);
+        drawBars(list, state);
+        drawToasts(list, now);
+    }
+    if (now < helpUntil) {
+        drawHelp(list);
+    }
+    if (state.paused) {
+        drawPauseBanner(list);
+    }
+    if (more) {
+        more();
+    }
+    imgui.endFrame();
+}
+
+void Hud::drawKidsLeft(ImDrawList* list, const HudState& state) {
+    const float icon = 36.0f;
+    kidIcon(list, ImVec2(kMargin, kMargin), icon);
+    const std::string label = kidsLeftLabel(state.kidsLeft, state.kidsTotal);
+    ImFont* font = imgui.titleFont;
+    const float scale = icon / font->FontSize;
+    const ImVec2 at(kMargin + icon + 8.0f, kMargin);
+    list->AddText(font, font->FontSize * scale, ImVec2(at.x + 2, at.y + 2), kShadow, label.c_str());
+    list->AddText(font, font->FontSize * scale, at, kText, label.c_str());
+}
+
+void Hud::drawBars(ImDrawList* list, const HudState& state) {
+    const float bottom = ImGui::GetIO().DisplaySize.y - kMargin;
+    bar(list, imgui.textFont, ImVec2(kMargin, bottom - 16.0f), state.magic, kMagicViolet, "Magic");
+    bar(list, imgui.textFont, ImVec2(kMargin, bottom - 42.0f), state.health, kHealthRed, "Health");
+}
+
+void Hud::drawToasts(ImDrawList* list, double now) {
+    ImFont* font = imgui.textFont;
+    const float width = ImGui::GetIO().DisplaySize.x;
+    float y = kMargin;
+    for (const auto& shown : toasts.visible(now)) {
+        const float textWidth = textSize(font, shown.text.c_str()).x;
+        const float left = (width - textWidth) * 0.5f;
+        list->AddRectFilled(ImVec2(left - 14.0f, y - 5.0f),
+                            ImVec2(left + textWidth + 14.0f, y + font->FontSize + 5.0f),
+                            withAlpha(IM_COL32(14, 12, 24, 170), shown.alpha), 12.0f);
+        shadowedText(list, font, ImVec2(left, y), withAlpha(kText, shown.alpha),
+                     shown.text.c_str());
+        y += font->FontSize + 16.0f;
+    }
+}
+
+void Hud::drawHelp(ImDrawList* list) {
+    ImFont* font = imgui.textFont;
+    float width = 0.0f;
+    for (const auto& line : helpLines) {
+        width = std::max(width, textSize(font, line.c_str()).x);
+    }
+    const float lineHeight = font->FontSize + 4.0f;
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const ImVec2 size(width + 40.0f, lineHeight * static_cast<float>(helpLines.size()) + 32.0f);
+    const ImVec2 at((display.x - size.x) * 0.5f, (display.y - size.y) * 0.5f);
+    list->AddRectFilled(at, ImVec2(at.x + size.x, at.y + size.y), IM_COL32(14, 12, 24, 205), 8.0f);
+    float y = at.y + 16.0f;
+    for (const auto& line : helpLines) {
+        shadowedText(list, font, ImVec2(at.x + 20.0f, y), kText, line.c_str());
+        y += lineHeight;
+    }
+}
+
+void Hud::drawPauseBanner(ImDrawList* list) {
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const float y = display.y * 0.5f - imgui.titleFont->FontSize * 0.5f;
+    list->AddRectFilled(ImVec2(0.0f, y - 20.0f),
+                        ImVec2(display.x, y + imgui.titleFont->FontSize + 20.0f),
+                        IM_COL32(10, 8, 20, 150));
+    centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
+}
+
+void Hud::drawEndScreen(EndScreen screen) {
+    imgui.beginFrame();
+    ImDrawList* list = ImGui::GetForegroundDrawList();
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const bool won = screen == EndScreen::Won;
+    if (won) {
+        list->AddRectFilled(ImVec2(0, 0), display, IM_COL32(8, 6, 18, 120));
+    }
+    const float y = display.y * (won ? 0.38f : 0.72f);
+    centredText(list, imgui.titleFont, y, won ? IM_COL32(255, 214, 120, 255) : kText,
+                won ? "You won!" : "GAME OVER");
+    centredText(list, imgui.textFont, y + imgui.titleFont->FontSize + 10.0f, kText,
+                won ? "All kids are terrified." : "The kid has seen you.");
+    centredText(list, imgui.textFont, y + imgui.titleFont->FontSize + 40.0f,
+                IM_COL32(200, 190, 180, 220), "Enter, Esc or a click closes the game");
+    imgui.endFrame();
+}
+
+}  // namespace dusk::ui

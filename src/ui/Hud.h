@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+
+#include "ui/ImGuiLayer.h"
+#include "ui/Toasts.h"
+
+struct GLFWwindow;
+struct ImDrawList;
+
+namespace dusk::ui {
+
+// What the HUD shows of the game in one frame.
+struct HudState {
+    int kidsLeft = 0;
+    int kidsTotal = 0;
+    float health = 1.0f;  // 0..1
+    float magic = 1.0f;   // 0..1
+    bool paused = false;
+};
+
+// The end of a game as the window shows it.
+enum class EndScreen { Won, Lost };
+
+// The window side of the game's talk: kids left, health and magic bars,
+// toasts for the console's game messages, the help panel, the pause banner
+// and the end screens, all drawn with Dear ImGui over the finished picture.
+class Hud {
+public:
+    static constexpr double helpTime = 5.0;  // seconds the F2 panel stays
+
+    explicit Hud(GLFWwindow* window);
+
+    void toast(const std::string& text, double now);
+    void showHelp(double now);
+    void toggleVisible() { visible = !visible; }
+    bool isVisible() const { return visible; }
+    void setVisible(bool shown) { visible = shown; }
+
+    // One HUD frame into the bound framebuffer. `more` may add ImGui
+    // windows of its own (a menu) to the same frame.
+    void draw(const HudState& state, double now, const std::function<void()>& more = {});
+    // The end screen's words over whatever picture is already drawn.
+    void drawEndScreen(EndScreen screen);
+
+    // The twelve help lines, set once by the game.
+    std::array<std::string, 12> helpLines;
+    Toasts toasts;
+
+private:
+    void drawKidsLeft(ImDrawList* list, const HudState& state);
+    void drawBars(ImDrawList* list, const HudState& state);
+    void drawToasts(ImDrawList* list, double now);
+    void drawHelp(ImDrawList* list);
+    void drawPauseBanner(ImDrawList* list);
+
+    ImGuiLayer imgui;
+    bool visible = true;
+    double helpUntil = -1.0;
+};
+
+// "7 / 10".
+std::string kidsLeftLabel(int left, int total);
+
+}  // namespace dusk::ui
