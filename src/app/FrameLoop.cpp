@@ -23,9 +23,13 @@ FrameLoop::FrameLoop(Game& game)
         overlay.helpLines[i] = lines[i];
     }
     game.hud = &overlay;
+    game.input = &input;
 }
 
-FrameLoop::~FrameLoop() { game.hud = nullptr; }
+FrameLoop::~FrameLoop() {
+    game.hud = nullptr;
+    game.input = nullptr;
+}
 
 void FrameLoop::runFrame() {
     const double now = glfwGetTime();

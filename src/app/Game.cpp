@@ -5,6 +5,7 @@
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/WindowInput.h"
 #include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
@@ -138,7 +139,7 @@ void Game::update(GLFWwindow* window, float dt) {
     health = regenerateHealth(health, maxHealth, dt);
     magic = static_cast<float>(magic + dt * 0.05);
     camera->update(dt);
-    if (glfwGetKey(window, GLFW_KEY_SPACE) == GLFW_PRESS && magic >= dt) {
+    if (keyPressed(window, input, GLFW_KEY_SPACE) && magic >= dt) {
         camera->body->applyImpulse(btVector3(0.0f, 15.0f, 0.0f), btVector3(0.3f, 0.1f, 0.3f));
         magic -= dt;
     }
@@ -151,9 +152,9 @@ void Game::update(GLFWwindow* window, float dt) {
         tree->update(dt);
     }
     uploadPointLights();
-    // Read once a frame: with sticky keys a tap shorter than a frame reads
-    // as pressed once, and every kid must hear that one scream.
-    judgeKids(dt, glfwGetKey(window, GLFW_KEY_LEFT_CONTROL) == GLFW_PRESS);
+    // Read once a frame: a tap shorter than a frame reads as pressed once,
+    // and every kid must hear that one scream.
+    judgeKids(dt, keyPressed(window, input, GLFW_KEY_LEFT_CONTROL));
     scene::stepPhysics(dt);
 }
 
@@ -235,17 +236,16 @@ void Game::winGame() {
 
 namespace {
 
-// Enter, Esc or a click in the window. Sticky keys keep a tap until it is
-// read here.
-bool windowAnswered(GLFWwindow* window) {
-    bool answered = false;
+// Enter, Esc or a click in the window, or its close.
+bool windowAnswered(GLFWwindow* window, WindowInput* input) {
+    bool answered = glfwWindowShouldClose(window) == GLFW_TRUE;
     for (const int key : {GLFW_KEY_ENTER, GLFW_KEY_KP_ENTER, GLFW_KEY_ESCAPE}) {
-        answered = (glfwGetKey(window, key) == GLFW_PRESS) || answered;
+        answered = keyPressed(window, input, key) || answered;
     }
-    for (const int button : {GLFW_MOUSE_BUTTON_LEFT, GLFW_MOUSE_BUTTON_RIGHT}) {
-        answered = (glfwGetMouseButton(window, button) == GLFW_PRESS) || answered;
+    if (input != nullptr) {
+        answered = input->take().clicks > 0 || answered;
     }
-    return answered || glfwWindowShouldClose(window);
+    return answered;
 }
 
 }  // namespace
@@ -254,7 +254,9 @@ void Game::showEndScreen(ui::EndScreen screen) {
     // The window keeps answering while the console waits: it is redrawn and
     // its events handled about 30 times a second.
     glfwPollEvents();
-    windowAnswered(window);  // forget presses from before the end
+    if (input != nullptr) {
+        input->forget();  // presses from before the end do not answer it
+    }
     while (true) {
         drawEndScreen(screen);
         glfwSwapBuffers(window);
@@ -262,7 +264,7 @@ void Game::showEndScreen(ui::EndScreen screen) {
             return;
         }
         glfwWaitEventsTimeout(1.0 / 30.0);
-        if (windowAnswered(window)) {
+        if (windowAnswered(window, input)) {
             return;
         }
     }
@@ -286,7 +288,7 @@ void Game::drawEndScreen(ui::EndScreen screen) {
 // ------------------------------------------------------------------ keys --
 
 void Game::handleKeys() {
-    auto pressed = [this](int key) { return glfwGetKey(window, key) == GLFW_PRESS; };
+    auto pressed = [this](int key) { return keyPressed(window, input, key); };
     if (pressed(GLFW_KEY_ESCAPE)) {
         glfwSetWindowShouldClose(window, GLFW_TRUE);
     }

@@ -11,6 +11,7 @@
 namespace dusk {
 
 class ShaderProgram;
+class WindowInput;
 class RenderTarget;
 class ScreenOverlay;
 class ViewFrustum;
@@ -74,6 +75,9 @@ public:
     // The window-side talk (HUD, help panel, end screens); not owned, absent
     // when no frame loop runs.
     ui::Hud* hud = nullptr;
+    // Latched key presses of the running frame loop; absent without one
+    // (keys are then read as they are at the moment).
+    WindowInput* input = nullptr;
 
 private:
     void createPrograms();

@@ -6,9 +6,9 @@
 
 namespace dusk {
 
+static_assert(WindowInput::keyCount == GLFW_KEY_LAST + 1);
+
 WindowInput::WindowInput(GLFWwindow* window) : window(window) {
-    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
-    glfwSetInputMode(window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, onKey);
     glfwSetMouseButtonCallback(window, onMouseButton);
@@ -22,16 +22,38 @@ WindowInput::~WindowInput() {
     glfwSetWindowUserPointer(window, nullptr);
 }
 
+bool WindowInput::pressed(int key) {
+    if (key < 0 || key >= keyCount) {
+        return false;
+    }
+    const bool wasLatched = std::exchange(latched[key], false);
+    return glfwGetKey(window, key) == GLFW_PRESS || wasLatched;
+}
+
 WindowInput::Events WindowInput::take() { return std::exchange(pending, Events{}); }
+
+void WindowInput::forget() {
+    latched.fill(false);
+    pending = Events{};
+}
+
+bool keyPressed(GLFWwindow* window, WindowInput* input, int key) {
+    return input != nullptr ? input->pressed(key) : glfwGetKey(window, key) == GLFW_PRESS;
+}
 
 WindowInput* WindowInput::of(GLFWwindow* window) {
     return static_cast<WindowInput*>(glfwGetWindowUserPointer(window));
 }
 
 void WindowInput::onKey(GLFWwindow* window, int key, int, int action, int) {
-    if (WindowInput* input = of(window); input != nullptr && action == GLFW_PRESS) {
-        input->pending.keys.push_back(key);
+    WindowInput* input = of(window);
+    if (input == nullptr || action != GLFW_PRESS) {
+        return;
     }
+    if (key >= 0 && key < keyCount) {
+        input->latched[key] = true;
+    }
+    input->pending.keys.push_back(key);
 }
 
 void WindowInput::onMouseButton(GLFWwindow* window, int, int action, int) {

@@ -1,14 +1,17 @@
 #pragma once
+#include <array>
 #include <vector>
 
 struct GLFWwindow;
 
 namespace dusk {
 
-// The window's input as events, for the keys that act once per press (H, P,
-// the menu keys), clicks and focus. Also makes GLFW keep taps: with sticky
-// keys and buttons, a key pressed and released between two reads still
-// reads as pressed once, so the throttled key handler never loses a press.
+// The window's input beyond what glfwGetKey tells at one moment:
+// - every key press is latched until it is read, so a key pressed and
+//   released between two reads of the throttled key handler still counts
+//   once, while a key held down reads as pressed at every read;
+// - the keys that act once per press (H, P, the menu keys), clicks and the
+//   loss of focus arrive as events.
 // Make it before Dear ImGui installs its callbacks (ImGui chains to ours).
 class WindowInput {
 public:
@@ -18,13 +21,19 @@ public:
         bool focusLost = false;
     };
 
+    static constexpr int keyCount = 349;  // GLFW_KEY_LAST + 1
+
     explicit WindowInput(GLFWwindow* window);
     ~WindowInput();
     WindowInput(const WindowInput&) = delete;
     WindowInput& operator=(const WindowInput&) = delete;
 
+    // Down now, or pressed since the last read of this key.
+    bool pressed(int key);
     // The events since the last call.
     Events take();
+    // Drops latched presses and pending events.
+    void forget();
 
 private:
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
@@ -33,8 +42,12 @@ private:
     static WindowInput* of(GLFWwindow* window);
 
     GLFWwindow* window;
+    std::array<bool, keyCount> latched{};
     Events pending;
     bool hadFocus = false;
 };
+
+// glfwGetKey, or the latched read when there is a WindowInput.
+bool keyPressed(GLFWwindow* window, WindowInput* input, int key);
 
 }  // namespace dusk

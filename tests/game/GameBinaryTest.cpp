@@ -14,14 +14,6 @@
 namespace dusk::test {
 namespace {
 
-// How different two screenshots are (ImageMagick's normalised RMSE, 0..1).
-double difference(const std::string& a, const std::string& b) {
-    const std::string out = Xdo::run("sh -c " + Xdo::quote("compare -metric RMSE " + Xdo::quote(a) +
-                                                           " " + Xdo::quote(b) + " null: 2>&1"));
-    const size_t open = out.find('(');
-    return open == std::string::npos ? -1.0 : std::atof(out.c_str() + open + 1);
-}
-
 TEST(GameBinary, StartsShowsHelpWalksOnWAndEndsWithEscape) {
     RunDir dir;
     GameProcess game(dir.path());
@@ -51,8 +43,8 @@ TEST(GameBinary, StartsShowsHelpWalksOnWAndEndsWithEscape) {
     Xdo::keyUp("w");
     game.stillRunningAfter(0.5);
     ASSERT_TRUE(Xdo::screenshot(c));
-    const double idle = difference(a, b);
-    const double walked = difference(b, c);
+    const double idle = Xdo::imageDifference(a, b);
+    const double walked = Xdo::imageDifference(b, c);
     ASSERT_GE(idle, 0.0);
     EXPECT_GT(walked, 2.0 * idle + 0.01) << "idle " << idle << ", after walking " << walked;
 

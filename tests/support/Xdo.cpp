@@ -75,6 +75,14 @@ std::string Xdo::run(const std::string& command, int* status) {
     return output;
 }
 
+double Xdo::imageDifference(const std::string& a, const std::string& b, const std::string& region) {
+    const std::string crop = region.empty() ? "" : "[" + region + "]";
+    const std::string out = run("sh -c " + quote("compare -metric RMSE " + quote(a + crop) + " " +
+                                                 quote(b + crop) + " null: 2>&1"));
+    const size_t open = out.find('(');
+    return open == std::string::npos ? -1.0 : std::atof(out.c_str() + open + 1);
+}
+
 void Xdo::keyDown(const std::string& key) { run("xdotool keydown " + quote(key)); }
 
 void Xdo::keyUp(const std::string& key) { run("xdotool keyup " + quote(key)); }

@@ -56,6 +56,11 @@ public:
     // The whole virtual screen as an image file (format from the extension).
     static bool screenshot(const std::string& path);
 
+    // ImageMagick's normalised RMSE (0..1) between two image files, or
+    // between the same region ("WxH+X+Y") of both; -1 when compare failed.
+    static double imageDifference(const std::string& a, const std::string& b,
+                                  const std::string& region = "");
+
     // Runs a shell command; returns its standard output, sets *status to its
     // exit status (-1 when it could not be run or did not exit normally).
     static std::string run(const std::string& command, int* status = nullptr);
