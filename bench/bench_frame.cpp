@@ -3,7 +3,8 @@
 // the median and 95th percentile come out of the repetitions, and the
 // start-up to the first presented frame. BM_FillFloor draws the same fill
 // work (a 4096^2 depth pass, a full-window scene pass and the overlay) with
-// trivial shaders, as the floor to compare the frame against.
+// trivial shaders, as the floor to compare the frame against. BM_Hud: the
+// HUD drawn over a frame.
 //
 // Run from anywhere under a display: xvfb-run -a -s "-screen 0 1280x720x24" ./bench_frame
 #include <GL/glew.h>
@@ -19,6 +20,7 @@
 
 #include "app/Game.h"
 #include "app/Startup.h"
+#include "ui/Hud.h"
 
 namespace {
 
@@ -153,6 +155,31 @@ void BM_FillFloor(benchmark::State& state) {
     glBindVertexArray(0);
 }
 
+// The HUD over a finished frame, at its busiest: kids left, both bars, four
+// toasts and the help panel.
+void BM_Hud(benchmark::State& state) {
+    dusk::ui::Hud hud(window);
+    for (size_t i = 0; i < hud.helpLines.size(); ++i) {
+        hud.helpLines[i] = "F" + std::to_string(i) + " - a help line of the usual length here";
+    }
+    const dusk::ui::HudState shown = dusk::game->hudState(false);
+    dusk::game->render();
+    for (auto _ : state) {
+        const double now = glfwGetTime();
+        for (int i = 0; i < 4; ++i) {
+            hud.toast("enable wireframe mode", now);
+        }
+        hud.showHelp(now);
+        glFinish();
+        const auto start = Clock::now();
+        hud.draw(shown, now);
+        glFinish();
+        state.SetIterationTime(seconds(start));
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+    }
+}
+
 // DUSK_BENCH_FRAMES overrides the 300 frames each figure is taken over.
 int repetitions() {
     const char* frames = std::getenv("DUSK_BENCH_FRAMES");
@@ -172,6 +199,7 @@ void registerFrameBenchmarks() {
     stat(benchmark::RegisterBenchmark("BM_Render", BM_Render));
     stat(benchmark::RegisterBenchmark("BM_Frame", BM_Frame));
     stat(benchmark::RegisterBenchmark("BM_FillFloor", BM_FillFloor));
+    stat(benchmark::RegisterBenchmark("BM_Hud", BM_Hud));
 }
 
 }  // namespace

@@ -277,11 +277,12 @@ void Game::drawEndScreen(ui::EndScreen screen) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The last frame of play stays behind the words; on a loss the
     // game-over picture covers it when there is one.
-    if (screen == ui::EndScreen::Won || !overlay->drawGameOver()) {
+    const bool picture = screen == ui::EndScreen::Lost && overlay->drawGameOver();
+    if (!picture) {
         overlay->draw(health / maxHealth);
     }
     if (hud != nullptr) {
-        hud->drawEndScreen(screen);
+        hud->drawEndScreen(screen, !picture);
     }
 }
 

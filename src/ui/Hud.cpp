@@ -11,6 +11,7 @@ namespace {
 constexpr float kMargin = 18.0f;
 const ImU32 kShadow = IM_COL32(0, 0, 0, 150);
 const ImU32 kText = IM_COL32(240, 230, 214, 255);
+const ImU32 kGold = IM_COL32(255, 214, 120, 255);
 const ImU32 kKidOrange = IM_COL32(236, 128, 44, 255);
 const ImU32 kHealthRed = IM_COL32(196, 48, 52, 235);
 const ImU32 kMagicViolet = IM_COL32(116, 96, 224, 235);
@@ -157,21 +158,33 @@ void Hud::drawPauseBanner(ImDrawList* list) {
     centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
 }
 
-void Hud::drawEndScreen(EndScreen screen) {
+void Hud::drawEndScreen(EndScreen screen, bool withTitle) {
     imgui.beginFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     const bool won = screen == EndScreen::Won;
+    float y = display.y * (won ? 0.34f : 0.72f);
     if (won) {
         list->AddRectFilled(ImVec2(0, 0), display, IM_COL32(8, 6, 18, 120));
     }
-    const float y = display.y * (won ? 0.38f : 0.72f);
-    centredText(list, imgui.titleFont, y, won ? IM_COL32(255, 214, 120, 255) : kText,
-                won ? "You won!" : "GAME OVER");
-    centredText(list, imgui.textFont, y + imgui.titleFont->FontSize + 10.0f, kText,
-                won ? "All kids are terrified." : "The kid has seen you.");
-    centredText(list, imgui.textFont, y + imgui.titleFont->FontSize + 40.0f,
-                IM_COL32(200, 190, 180, 220), "Enter, Esc or a click closes the game");
+    if (withTitle) {
+        centredText(list, imgui.titleFont, y, won ? kGold : kText, won ? "You won!" : "GAME OVER");
+        y += imgui.titleFont->FontSize + 10.0f;
+        centredText(list, imgui.textFont, y, kText,
+                    won ? "All kids are terrified." : "The kid has seen you.");
+        y += imgui.textFont->FontSize + 14.0f;
+    }
+    if (won) {
+        // The ten frightened kids in a row.
+        const float icon = 30.0f;
+        const float left = (display.x - 10.0f * (icon + 8.0f)) * 0.5f;
+        for (int i = 0; i < 10; ++i) {
+            kidIcon(list, ImVec2(left + static_cast<float>(i) * (icon + 8.0f), y), icon);
+        }
+        y += icon + 16.0f;
+    }
+    centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
+                "Enter, Esc or a click closes the game");
     imgui.endFrame();
 }
 

@@ -41,8 +41,9 @@ public:
     // One HUD frame into the bound framebuffer. `more` may add ImGui
     // windows of its own (a menu) to the same frame.
     void draw(const HudState& state, double now, const std::function<void()>& more = {});
-    // The end screen's words over whatever picture is already drawn.
-    void drawEndScreen(EndScreen screen);
+    // The end screen's words over whatever picture is already drawn; the
+    // title and its line are left out when the picture says them already.
+    void drawEndScreen(EndScreen screen, bool withTitle = true);
 
     // The twelve help lines, set once by the game.
     std::array<std::string, 12> helpLines;

@@ -1,0 +1,210 @@
+// The game inside its frame loop, driven by real key and mouse events: pause,
+// the HUD's view of the game, the GL state the HUD leaves behind, and the end
+// screens answered in the window while the console stays silent.
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "GameFixture.h"
+#include "app/FrameLoop.h"
+#include "app/Settings.h"
+#include "assets/Texture.h"
+#include "render/RenderTarget.h"
+#include "render/ScreenOverlay.h"
+#include "scene/AnimatedObject.h"
+#include "scene/Camera.h"
+#include "support/Xdo.h"
+
+namespace dusk::test {
+
+namespace {
+const vec3 kidSpot(20.0f, 0.0f, 20.0f);  // the kid under test, facing +z
+const vec3 inSight = kidSpot + vec3(0.5f, 2.5f, 8.0f);
+const vec3 behind = kidSpot + vec3(0.3f, 2.5f, -3.0f);
+
+void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
+}  // namespace
+
+class GameWindowSideTest : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        frames = std::make_unique<FrameLoop>(*game);
+        parkOtherKids(0);
+        placeKid(0, kidSpot.x, kidSpot.z);
+        Xdo::mouseMove(640, 360);
+    }
+    void TearDown() override {
+        frames.reset();
+        GameFixture::TearDown();
+    }
+    // Runs frames until the condition holds; false after about 5 s.
+    template <typename Condition>
+    bool framesUntil(Condition condition) {
+        for (int i = 0; i < 50 && !condition(); ++i) {
+            frames->runFrame();
+            pause(0.1);
+        }
+        return condition();
+    }
+    // Standard input becomes an open, empty pipe: the console never answers.
+    void holdConsoleSilent() {
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        ASSERT_EQ(dup2(fds[0], STDIN_FILENO), STDIN_FILENO);
+        close(fds[0]);
+        consoleWriteEnd = fds[1];
+    }
+    // In the background: after a while, a screenshot of the end screen, then
+    // `answer` (an xdotool command) to the window; the console answers only
+    // when the window did not within 15 s.
+    std::thread answerLater(const std::string& shot, const std::string& answer) {
+        return std::thread([this, shot, answer] {
+            pause(2.0);
+            Xdo::screenshot(shot);
+            Xdo::mouseMove(640, 360);
+            Xdo::run("xdotool " + answer);
+            for (int i = 0; i < 150 && !answered; ++i) {
+                pause(0.1);
+            }
+            if (!answered) {
+                consoleNeeded = true;
+                (void)!write(consoleWriteEnd, "\n", 1);
+            }
+        });
+    }
+    void endScreenAnswered(std::thread& helper) {
+        answered = true;
+        helper.join();
+        close(consoleWriteEnd);
+        EXPECT_FALSE(consoleNeeded) << "the window did not answer";
+        EXPECT_TRUE(closeRequested());
+    }
+
+    std::unique_ptr<FrameLoop> frames;
+    int consoleWriteEnd = -1;
+    std::atomic<bool> answered{false};
+    std::atomic<bool> consoleNeeded{false};
+};
+
+TEST_F(GameWindowSideTest, PauseFreezesTheWorldAndResumesWithoutThePausedTimeAsDt) {
+    placePlayer(inSight);
+    Xdo::run("xdotool key p");
+    ASSERT_TRUE(framesUntil([&] { return frames->isPaused(); }));
+    placePlayer(inSight);
+    placeKid(0, kidSpot.x, kidSpot.z);
+    game->health = 1.5f;
+    EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_NORMAL);
+    const mat4 kid = game->kids[0]->modelMatrix;
+    const btVector3 player = game->camera->body->getWorldTransform().getOrigin();
+    for (int i = 0; i < 10; ++i) {
+        frames->runFrame();
+        pause(0.1);
+    }
+    EXPECT_EQ(game->health, 1.5f) << "a watching kid takes no health from a paused player";
+    EXPECT_EQ(game->kids[0]->modelMatrix, kid);
+    EXPECT_EQ(game->camera->body->getWorldTransform().getOrigin(), player);
+
+    Xdo::run("xdotool click 1");
+    ASSERT_TRUE(framesUntil([&] { return !frames->isPaused(); }));
+    EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_HIDDEN);
+    // Over a second went by paused: as dt it would have cost over 0.8.
+    EXPECT_GT(game->health, 1.5f - 0.5f) << "the first frame's dt is a frame, not the pause";
+    const float before = game->health;
+    frames->runFrame();
+    EXPECT_LT(game->health, before) << "seen again once playing";
+}
+
+TEST_F(GameWindowSideTest, AControlTapScreamsOnceAndTheHudFollowsWithoutDisturbingTheFrame) {
+    EXPECT_EQ(game->hudState(false).kidsLeft, 10);
+    Xdo::run("xdotool key Control_L");  // down and up within a few milliseconds
+    pause(0.3);
+    glfwPollEvents();
+    ASSERT_EQ(glfwGetKey(window, GLFW_KEY_LEFT_CONTROL), GLFW_RELEASE);
+    placePlayer(behind);
+    placeKid(0, kidSpot.x, kidSpot.z);
+    ::testing::internal::CaptureStdout();
+    frames->runFrame();
+    wireframeMode = true;
+    frames->runFrame();
+    frames->runFrame();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+
+    EXPECT_FALSE(game->kids[0]->isActive());
+    const ui::HudState state = game->hudState(false);
+    EXPECT_EQ(ui::kidsLeftLabel(state.kidsLeft, state.kidsTotal), "9 / 10");
+    const auto toasts = frames->hud().toasts.visible(glfwGetTime());
+    ASSERT_FALSE(toasts.empty());
+    EXPECT_EQ(toasts.front().text, "Terrified kid! Kids left: 9 of 10");
+    EXPECT_EQ(out.find("ERROR"), std::string::npos) << out;
+
+    // What the next frame relies on, after the HUD has drawn.
+    GLint value = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &value);
+    EXPECT_EQ(value, GL_TEXTURE0);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &value);
+    EXPECT_EQ(static_cast<GLuint>(value), game->sceneTarget->colorTexture);
+    GLint modes[2] = {0, 0};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    EXPECT_EQ(modes[0], GL_LINE);
+}
+
+TEST_F(GameWindowSideTest, TheLossScreenStaysDrawnUntilEnterInTheWindow) {
+    holdConsoleSilent();
+    game->health = 0.01f;
+    const std::string shot = (runDir->path() / "lost.png").string();
+    std::thread helper = answerLater(shot, "key Return");
+    ::testing::internal::CaptureStdout();
+    stepWith(inSight, 1.0f / 60.0f);
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    endScreenAnswered(helper);
+    EXPECT_EQ(out, "GAME OVER! The kid has seen you. (Press enter to close)\n");
+
+    // The top of the window is the game-over picture, drawn afresh.
+    const std::string picture = (runDir->path() / "picture.png").string();
+    Xdo::run("convert " + Xdo::quote(runDir->file("Textures/gameOverScreen.png").string()) +
+             " -resize 1280x720! " + Xdo::quote(picture));
+    EXPECT_LT(Xdo::imageDifference(shot, picture, "1280x360+0+0"), 0.08);
+}
+
+TEST_F(GameWindowSideTest, WithoutTheGameOverPictureTheLossShowsTheLastFrameNotFlatGrey) {
+    frames->runFrame();
+    game->overlay->gameOverImage[0].reset();  // as when the file failed to load
+    game->health = 0.01f;
+    ::testing::internal::CaptureStdout();
+    stepWith(inSight, 1.0f / 60.0f);  // standard input at its end: one end frame
+    ::testing::internal::GetCapturedStdout();
+    const std::string shot = (runDir->path() / "lost.png").string();
+    ASSERT_TRUE(Xdo::screenshot(shot));
+    const std::string spread =
+        Xdo::run("convert " + Xdo::quote(shot) + " -format '%[fx:standard_deviation]' info:");
+    EXPECT_GT(std::atof(spread.c_str()), 0.05) << "a flat grey window has none";
+}
+
+TEST_F(GameWindowSideTest, TheWinScreenShowsItsTitleUntilAClickInTheWindow) {
+    holdConsoleSilent();
+    for (int i = 1; i < 10; ++i) {
+        game->kids[i]->setActive(false);
+    }
+    const std::string shot = (runDir->path() / "won.png").string();
+    std::thread helper = answerLater(shot, "click 1");
+    pressKey("Control_L", GLFW_KEY_LEFT_CONTROL);
+    ::testing::internal::CaptureStdout();
+    stepWith(behind, 1.0f / 60.0f);
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    releaseKey("Control_L", GLFW_KEY_LEFT_CONTROL);
+    endScreenAnswered(helper);
+    EXPECT_EQ(out, "All kids are terrified! You won! (Press enter to close)\n");
+
+    // The gold title: its pixels are in the band where it is drawn.
+    const std::string gold = Xdo::run(
+        "convert " + Xdo::quote(shot) +
+        " -crop 500x70+390+235 -fuzz 12% -fill black +opaque 'rgb(255,214,120)' -fill white "
+        "-opaque 'rgb(255,214,120)' -format '%[fx:mean]' info:");
+    EXPECT_GT(std::atof(gold.c_str()), 0.01) << gold;
+}
+
+}  // namespace dusk::test
