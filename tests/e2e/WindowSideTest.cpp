@@ -63,12 +63,14 @@ TEST_F(WindowSide, BareTapsCountOnceAndHeldKeysStillRepeat) {
               "disable wireframe mode\nenable wireframe mode\n");
 
     from = game.out().size();
-    Xdo::holdKey("F4", 0.5);
+    Xdo::holdKey("F4", 1.0);
     game.stillRunningAfter(0.5);
     const std::string held = game.out().substr(from);
+    // Read about every 0.1 s, or every frame when frames are slower (as in
+    // the sanitizer build): more than once, at most about ten times.
     const int toggles = count(held, "texture sampling");
-    EXPECT_GE(toggles, 2) << held;  // read about every 0.1 s, or every frame when slower
-    EXPECT_LE(toggles, 7) << held;
+    EXPECT_GE(toggles, 2) << held;
+    EXPECT_LE(toggles, 11) << held;
     endWithTappedEscape();
 }
 

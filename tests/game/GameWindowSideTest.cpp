@@ -186,6 +186,8 @@ TEST_F(GameWindowSideTest, WithoutTheGameOverPictureTheLossShowsTheLastFrameNotF
 
 TEST_F(GameWindowSideTest, TheWinScreenShowsItsTitleUntilAClickInTheWindow) {
     holdConsoleSilent();
+    placePlayer(behind);
+    frames->runFrame();  // a frame of play to stand behind the words
     for (int i = 1; i < 10; ++i) {
         game->kids[i]->setActive(false);
     }
