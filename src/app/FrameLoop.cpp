@@ -3,10 +3,15 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include "app/Game.h"
 #include "app/MainLoop.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "base/Console.h"
 #include "scene/Camera.h"
 
@@ -49,6 +54,17 @@ void FrameLoop::runFrame() {
     glfwSwapBuffers(game.window);
     glfwPollEvents();
     reportGlErrors();
+    const double wait = frameCapWait(now, glfwGetTime(), frameCap);
+    if (wait > 0.0) {
+        std::this_thread::sleep_for(std::chrono::duration<double>(wait));
+    }
+}
+
+double frameCapWait(double frameStart, double now, int cap) {
+    if (cap <= 0) {
+        return 0.0;
+    }
+    return std::max(0.0, frameStart + 1.0 / cap - now);
 }
 
 void FrameLoop::runThrottledBlock(float dt) {
@@ -63,11 +79,16 @@ void FrameLoop::runThrottledBlock(float dt) {
 
 void FrameLoop::handleWindowEvents() {
     const WindowInput::Events events = input.take();
+    if (events.newWidth > 0) {
+        game.resize(events.newWidth, events.newHeight);
+    }
     for (const int key : events.keys) {
         if (key == GLFW_KEY_H) {
             overlay.toggleVisible();
         } else if (key == GLFW_KEY_P) {
             setPaused(!paused);
+        } else if (key == GLFW_KEY_F11) {
+            setFullscreen(!fullscreen);
         }
     }
     if (events.focusLost) {
@@ -76,6 +97,28 @@ void FrameLoop::handleWindowEvents() {
         setPaused(false);
     }
 }
+
+void FrameLoop::setFullscreen(bool on) {
+    if (on == fullscreen) {
+        return;
+    }
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (on && mode == nullptr) {
+        return;
+    }
+    fullscreen = on;
+    if (on) {
+        glfwGetWindowPos(game.window, &windowedX, &windowedY);
+        glfwSetWindowMonitor(game.window, monitor, 0, 0, mode->width, mode->height,
+                             mode->refreshRate);
+    } else {
+        glfwSetWindowMonitor(game.window, nullptr, windowedX, windowedY, windowWidth, windowHeight,
+                             GLFW_DONT_CARE);
+    }
+}
+
+void FrameLoop::setVsync(bool on) { glfwSwapInterval(on ? 1 : 0); }
 
 void FrameLoop::setPaused(bool pause) {
     if (pause == paused) {

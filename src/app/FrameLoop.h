@@ -22,6 +22,14 @@ public:
     bool isPaused() const { return paused; }
     void setPaused(bool pause);
 
+    // Fullscreen on the primary monitor at its video mode, or back to the
+    // configured window size.
+    void setFullscreen(bool on);
+    bool isFullscreen() const { return fullscreen; }
+    // Frames a second at most; 0 for no cap.
+    void setFrameCap(int framesPerSecond) { frameCap = framesPerSecond; }
+    void setVsync(bool on);
+
     ui::Hud& hud() { return overlay; }
 
 private:
@@ -34,6 +42,14 @@ private:
     double previousFrame;
     double lastThrottled;
     bool paused = false;
+    bool fullscreen = false;
+    int frameCap = 0;
+    int windowedX = 0;
+    int windowedY = 0;
 };
+
+// How long to wait after a frame that began at frameStart, at time now, so
+// that frames come no faster than cap a second (0: no cap, no wait).
+double frameCapWait(double frameStart, double now, int cap);
 
 }  // namespace dusk

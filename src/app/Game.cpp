@@ -436,6 +436,23 @@ void Game::applyTextureSettings() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
+void Game::resize(int newWidth, int newHeight) {
+    if (newWidth <= 0 || newHeight <= 0 || (newWidth == width && newHeight == height)) {
+        return;
+    }
+    width = newWidth;
+    height = newHeight;
+    delete sceneTarget;
+    sceneTarget = new RenderTarget(width, height);
+    overlay->colorTexture = sceneTarget->colorTexture;
+    overlay->depthTexture = sceneTarget->depthTexture;
+    // The next frame's mipmap step works on whatever unit 0 holds.
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, sceneTarget->colorTexture);
+    applyTextureSettings();
+    glViewport(0, 0, width, height);
+}
+
 void Game::releaseWorld() {
     delete directionalLight;
     delete skyBox;

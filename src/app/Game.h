@@ -36,6 +36,9 @@ public:
     void render();
     void uploadViewProjection();
     void uploadPointLights();
+    // A new framebuffer size (fullscreen, a window manager's resize): the
+    // scene target follows it. Sizes of 0 (a minimised window) are ignored.
+    void resize(int newWidth, int newHeight);
     // End of the main loop: frees the lights, sky and ground, empties the lists.
     void releaseWorld();
 

@@ -13,12 +13,14 @@ WindowInput::WindowInput(GLFWwindow* window) : window(window) {
     glfwSetKeyCallback(window, onKey);
     glfwSetMouseButtonCallback(window, onMouseButton);
     glfwSetWindowFocusCallback(window, onFocus);
+    glfwSetFramebufferSizeCallback(window, onFramebufferSize);
 }
 
 WindowInput::~WindowInput() {
     glfwSetKeyCallback(window, nullptr);
     glfwSetMouseButtonCallback(window, nullptr);
     glfwSetWindowFocusCallback(window, nullptr);
+    glfwSetFramebufferSizeCallback(window, nullptr);
     glfwSetWindowUserPointer(window, nullptr);
 }
 
@@ -73,6 +75,13 @@ void WindowInput::onFocus(GLFWwindow* window, int focused) {
         input->hadFocus = true;
     } else if (input->hadFocus) {
         input->pending.focusLost = true;
+    }
+}
+
+void WindowInput::onFramebufferSize(GLFWwindow* window, int width, int height) {
+    if (WindowInput* input = of(window); input != nullptr) {
+        input->pending.newWidth = width;
+        input->pending.newHeight = height;
     }
 }
 

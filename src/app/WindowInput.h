@@ -19,6 +19,8 @@ public:
         std::vector<int> keys;  // GLFW key codes, one per press (no repeats)
         int clicks = 0;         // mouse button presses
         bool focusLost = false;
+        int newWidth = 0;  // the framebuffer's new size, 0 when unchanged
+        int newHeight = 0;
     };
 
     static constexpr int keyCount = 349;  // GLFW_KEY_LAST + 1
@@ -39,6 +41,7 @@ private:
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
     static void onFocus(GLFWwindow* window, int focused);
+    static void onFramebufferSize(GLFWwindow* window, int width, int height);
     static WindowInput* of(GLFWwindow* window);
 
     GLFWwindow* window;
