@@ -2,10 +2,12 @@
 
 #include <btBulletDynamicsCommon.h>
 
-#include "base/Console.h"
+#include "app/GameSound.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "audio/GameAudio.h"
+#include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -46,6 +48,7 @@ Game::Game(GLFWwindow* window) : window(window), width(windowWidth), height(wind
     createPrograms();
     createWorld();
     createShadowFramebuffer();
+    sound = new audio::GameAudio();
 }
 
 void Game::createPrograms() {
@@ -151,6 +154,7 @@ void Game::update(GLFWwindow* window, float dt) {
         tree->update(dt);
     }
     uploadPointLights();
+    sound->update(soundFrameOf(*this, dt));
     judgeKids(dt);
     scene::stepPhysics(dt);
 }
@@ -183,6 +187,7 @@ bool Game::judgeKid(scene::AnimatedObject* kid, float dt) {
         return false;
     }
     kid->setActive(false);
+    sound->kidTerrified(vec3(kid->modelMatrix[3]));
     const int left = activeKidCount();
     if (left == 0) {
         winGame();
@@ -212,12 +217,14 @@ void Game::loseGame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay->drawGameOver();
     glfwSwapBuffers(window);
+    sound->lost();
     waitForEnter();
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
 
 void Game::winGame() {
     printLine("All kids are terrified! You won! (Press enter to close)");
+    sound->won();
     waitForEnter();
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
@@ -370,6 +377,8 @@ void Game::applyTextureSettings() {
 }
 
 void Game::releaseWorld() {
+    delete sound;
+    sound = nullptr;
     delete directionalLight;
     delete skyBox;
     delete ground;

@@ -13,6 +13,10 @@ class RenderTarget;
 class ScreenOverlay;
 class ViewFrustum;
 
+namespace audio {
+class GameAudio;
+}  // namespace audio
+
 namespace scene {
 class Camera;
 class DirectionalLight;
@@ -62,6 +66,7 @@ public:
     float magic = 0.0f;
     float health = 0.0f;
     float maxHealth = 0.0f;
+    audio::GameAudio* sound = nullptr;  // silent without an audio device
 
 private:
     void createPrograms();
