@@ -45,24 +45,24 @@ Sound footstep() {
     return sound;
 }
 
-// Heartbeat (0.6 s): "lub-dub". Two low thumps 0.17 s apart (a sine gliding
-// down to 50 Hz, then a softer, shorter one to 62 Hz), each with its octave
+// Heartbeat (0.6 s): "lub-dub". Two low thumps 0.2 s apart with a hush
+// between them (a sine gliding down to 50 Hz, then a softer one to 62 Hz), each with its octave
 // mixed in so it is heard on small speakers, and a breath of noise below
 // 150 Hz for the body of the chest. The game repeats it, faster as health
 // falls.
 Sound heartbeat() {
     Sound sound{"heartbeat.wav", 1, Samples(framesOf(0.6f), 0.0f)};
-    const size_t dub = framesOf(0.17f);
-    mixInto(sound.samples, thump(0.4f, 80.0f, 50.0f, 0.006f, 0.07f), 0, 1.0f);
-    mixInto(sound.samples, thump(0.4f, 160.0f, 100.0f, 0.006f, 0.05f), 0, 0.35f);
-    mixInto(sound.samples, thump(0.4f, 90.0f, 62.0f, 0.005f, 0.05f), dub, 0.7f);
-    mixInto(sound.samples, thump(0.4f, 180.0f, 124.0f, 0.005f, 0.04f), dub, 0.25f);
+    const size_t dub = framesOf(0.2f);
+    mixInto(sound.samples, thump(0.4f, 80.0f, 50.0f, 0.008f, 0.035f), 0, 1.0f);
+    mixInto(sound.samples, thump(0.4f, 160.0f, 100.0f, 0.008f, 0.025f), 0, 0.35f);
+    mixInto(sound.samples, thump(0.4f, 90.0f, 62.0f, 0.006f, 0.03f), dub, 0.7f);
+    mixInto(sound.samples, thump(0.4f, 180.0f, 124.0f, 0.006f, 0.02f), dub, 0.25f);
     sound.samples.resize(framesOf(0.6f));
     Noise noise(5);
     Biquad chest = Biquad::lowpass(150.0f, 0.7f);
     for (size_t i = 0; i < sound.samples.size(); ++i) {
         const float t = static_cast<float>(i) / kRate;
-        const float beats = strike(t, 0.006f, 0.05f) + 0.7f * strike(t - 0.17f, 0.005f, 0.04f);
+        const float beats = strike(t, 0.008f, 0.03f) + 0.7f * strike(t - 0.2f, 0.006f, 0.025f);
         sound.samples[i] += 0.8f * chest.process(noise.white()) * beats;
     }
     fadeEdges(sound.samples, 0.001f, 0.1f);
