@@ -1,4 +1,4 @@
-// The game's sound per frame: one GameAudio::update with the listener moving
+// The game's sound at start-up and per frame: one GameAudio::update with the listener moving
 // and ten kids walking (their footsteps falling in stride, the heart beating),
 // on a real OpenAL Soft device (the wave driver into /dev/null, see
 // wave-null.conf) with the shipped sounds loaded.
@@ -39,6 +39,15 @@ void BM_AudioUpdate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AudioUpdate)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// Opening the device and loading every sound: the sound's share of start-up.
+void BM_AudioStartup(benchmark::State& state) {
+    for (auto _ : state) {
+        dusk::audio::GameAudio audio(DUSK_RUN_DIR "/Sound/");
+        benchmark::DoNotOptimize(audio.enabled());
+    }
+}
+BENCHMARK(BM_AudioStartup)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
