@@ -30,7 +30,6 @@ std::string slurp(const std::filesystem::path& file) {
 
 struct Chunks {
     size_t dataAt = 0;  // 0: none
-    int rate = 0;
     int channels = 0;
     int bits = 0;
 };
@@ -49,7 +48,6 @@ Chunks findChunks(const std::string& bytes) {
         }
         if (id == "fmt " && at + 24 <= bytes.size()) {
             found.channels = le16(bytes, at + 10);
-            found.rate = static_cast<int>(le32(bytes, at + 12));
             found.bits = le16(bytes, at + 22);
         }
         at += 8 + size + (size & 1);
@@ -74,11 +72,11 @@ std::vector<float> WaveCapture::samples() const {
     }
     const size_t frames = (bytes.size() - chunks.dataAt) / 8;
     out.resize(frames * 2);
-    std::memcpy(out.data(), bytes.data() + chunks.dataAt, frames * 8);
+    if (frames > 0) {
+        std::memcpy(out.data(), bytes.data() + chunks.dataAt, frames * 8);
+    }
     return out;
 }
-
-int WaveCapture::sampleRate() const { return findChunks(slurp(outputFile)).rate; }
 
 StereoLevels WaveCapture::levels(size_t from, size_t to) const {
     const std::vector<float> s = samples();

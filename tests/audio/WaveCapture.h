@@ -25,9 +25,8 @@ public:
     const std::filesystem::path& config() const { return configFile; }
     const std::filesystem::path& output() const { return outputFile; }
 
-    // The samples written so far (interleaved left, right) and their rate.
+    // The samples written so far (interleaved left, right).
     std::vector<float> samples() const;
-    int sampleRate() const;
     // Frames written so far: a mark on the output's timeline.
     size_t frames() const { return samples().size() / 2; }
     // The levels of the frames from `from` to `to` (to 0: the end).
