@@ -2,12 +2,12 @@
 
 #include <btBulletDynamicsCommon.h>
 
+#include "base/Console.h"
 #include "app/GameSound.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "audio/GameAudio.h"
-#include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
