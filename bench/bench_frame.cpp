@@ -6,6 +6,9 @@
 // trivial shaders, as the floor to compare the frame against. BM_Hud: the
 // HUD drawn over a frame.
 //
+// The sound plays on OpenAL Soft's wave driver into /dev/null (wave-null.conf)
+// unless ALSOFT_CONF says otherwise.
+//
 // Run from anywhere under a display: xvfb-run -a -s "-screen 0 1280x720x24" ./bench_frame
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -205,6 +208,9 @@ void registerFrameBenchmarks() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A real sound device on any machine, so that start-up includes opening it
+    // and loading the sounds (unless ALSOFT_CONF names another).
+    setenv("ALSOFT_CONF", DUSK_SOURCE_DIR "/bench/wave-null.conf", 0);
     if (!startGame()) {
         std::fprintf(stderr, "bench_frame: no window (needs a display and build/run)\n");
         return 1;

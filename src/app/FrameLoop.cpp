@@ -12,6 +12,7 @@
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "audio/GameAudio.h"
 #include "base/Console.h"
 #include "scene/Camera.h"
 
@@ -125,6 +126,9 @@ void FrameLoop::setPaused(bool pause) {
         return;
     }
     paused = pause;
+    if (game.sound != nullptr) {
+        game.sound->setPaused(paused);  // silence, then on where it was
+    }
     glfwSetInputMode(game.window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
     if (!paused) {
         // Back where the camera expects the cursor, so the view does not

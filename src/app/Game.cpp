@@ -2,10 +2,12 @@
 
 #include <btBulletDynamicsCommon.h>
 
+#include "app/GameSound.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/WindowInput.h"
+#include "audio/GameAudio.h"
 #include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
@@ -47,6 +49,7 @@ Game::Game(GLFWwindow* window) : window(window), width(windowWidth), height(wind
     createPrograms();
     createWorld();
     createShadowFramebuffer();
+    sound = new audio::GameAudio();
 }
 
 void Game::createPrograms() {
@@ -153,8 +156,10 @@ void Game::update(GLFWwindow* window, float dt) {
     }
     uploadPointLights();
     // Read once a frame: a tap shorter than a frame reads as pressed once,
-    // and every kid must hear that one scream.
-    judgeKids(dt, keyPressed(window, input, GLFW_KEY_LEFT_CONTROL));
+    // and every kid (and the sound) must hear that one scream.
+    const bool screaming = keyPressed(window, input, GLFW_KEY_LEFT_CONTROL);
+    sound->update(soundFrameOf(*this, dt, screaming));
+    judgeKids(dt, screaming);
     scene::stepPhysics(dt);
 }
 
@@ -185,6 +190,7 @@ bool Game::judgeKid(scene::AnimatedObject* kid, float dt, bool screaming) {
         return false;
     }
     kid->setActive(false);
+    sound->kidTerrified(vec3(kid->modelMatrix[3]));
     const int left = activeKidCount();
     if (left == 0) {
         winGame();
@@ -224,12 +230,14 @@ void Game::announce(const std::string& line) {
 
 void Game::loseGame() {
     announce("GAME OVER! The kid has seen you. (Press enter to close)");
+    sound->lost();
     showEndScreen(ui::EndScreen::Lost);
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
 
 void Game::winGame() {
     announce("All kids are terrified! You won! (Press enter to close)");
+    sound->won();
     showEndScreen(ui::EndScreen::Won);
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
@@ -454,6 +462,8 @@ void Game::resize(int newWidth, int newHeight) {
 }
 
 void Game::releaseWorld() {
+    delete sound;
+    sound = nullptr;
     delete directionalLight;
     delete skyBox;
     delete ground;

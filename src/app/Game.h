@@ -16,6 +16,10 @@ class RenderTarget;
 class ScreenOverlay;
 class ViewFrustum;
 
+namespace audio {
+class GameAudio;
+}  // namespace audio
+
 namespace scene {
 class Camera;
 class DirectionalLight;
@@ -81,6 +85,7 @@ public:
     // Latched key presses of the running frame loop; absent without one
     // (keys are then read as they are at the moment).
     WindowInput* input = nullptr;
+    audio::GameAudio* sound = nullptr;  // silent without an audio device
 
 private:
     void createPrograms();
