@@ -1,0 +1,24 @@
+#pragma once
+#include "settings/UserSettings.h"
+
+namespace dusk::ui {
+
+// The settings menu (F10): one Dear ImGui window over the paused game with
+// every option of the settings file but the window size.
+class SettingsMenu {
+public:
+    bool isOpen() const { return open; }
+    void setOpen(bool shown) { open = shown; }
+
+    // Builds the window inside a HUD frame. Returns true when the player
+    // changed a value in it. The window's Close button closes the menu.
+    bool build(UserSettings& settings);
+
+private:
+    bool open = false;
+};
+
+// The frame-cap choices as the menu lists them: "Off", "30", "60", ...
+const char* frameCapLabel(int cap);
+
+}  // namespace dusk::ui
