@@ -2,10 +2,10 @@
 
 #include <btBulletDynamicsCommon.h>
 
-#include "base/Console.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -19,6 +19,7 @@
 #include "scene/PointLight.h"
 #include "scene/SkyBox.h"
 #include "scene/Tree.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -263,8 +264,13 @@ void Game::handleKeys() {
 // ---------------------------------------------------------------- render --
 
 mat4 Game::viewProjection() const {
-    const mat4 projection = perspective(
-        1.0471975803375244f, static_cast<float>(width) / static_cast<float>(height), 0.1f, 1000.0f);
+    const float aspect = static_cast<float>(width) / static_cast<float>(height);
+    const float fieldOfView = settings::current().fieldOfViewRadians();
+    // 60 degrees keeps the constant: the compiler folds its tangent, which
+    // can differ from the run-time one in the last bit.
+    const mat4 projection = fieldOfView == 1.0471975803375244f
+                                ? perspective(1.0471975803375244f, aspect, 0.1f, 1000.0f)
+                                : perspective(fieldOfView, aspect, 0.1f, 1000.0f);
     return projection * camera->getViewMatrix();
 }
 

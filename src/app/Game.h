@@ -36,7 +36,8 @@ public:
     // End of the main loop: frees the lights, sky and ground, empties the lists.
     void releaseWorld();
 
-    // The camera's projection (60 degrees, window aspect, 0.1..1000) times its view.
+    // The camera's projection (the field of view of the settings, 60 degrees
+    // by default; window aspect; 0.1..1000) times its view.
     mat4 viewProjection() const;
 
     GLFWwindow* window;
