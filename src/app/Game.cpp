@@ -118,7 +118,8 @@ void Game::createShadowFramebuffer() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
     glGenTextures(1, &shadowDepthTexture);
     glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSize, shadowMapSize, 0,
+    shadowMapSide = PassScheduler::shadowMapSize(settings::current().graphicsQuality);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSide, shadowMapSide, 0,
                  GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -131,6 +132,17 @@ void Game::createShadowFramebuffer() {
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         printLine("error: Frame Buffer not completed");
     }
+}
+
+void Game::resizeShadowMap(int side) {
+    // On unit 1, where the main pass keeps the map anyway.
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, side, side, 0, GL_DEPTH_COMPONENT,
+                 GL_FLOAT, nullptr);
+    glActiveTexture(GL_TEXTURE0);
+    shadowMapSide = side;
+    passes.forgetShadowMap();
 }
 
 // ---------------------------------------------------------------- update --
@@ -292,10 +304,13 @@ void Game::uploadPointLights() {
 }
 
 void Game::render() {
+    const GraphicsQuality quality = settings::current().graphicsQuality;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glGenerateMipmap(GL_TEXTURE_2D);
+    if (passes.mipmapsNeeded(quality)) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
     const mat4 depthVP = depthViewProjection(directionalLight->direction);
-    renderShadowPass(depthVP);
+    renderShadowPass(depthVP, quality);
     renderMainPass(depthVP);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
@@ -303,14 +318,25 @@ void Game::render() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay->draw(health / maxHealth);
     applyTextureSettings();
+    passes.sceneFilterApplied(minificationFilter(mipmapMode, bilinearSampling));
     if (wireframeMode) {
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     }
 }
 
-void Game::renderShadowPass(const mat4& depthVP) {
+// Everything the map shows follows from what shadowMapOutdated compares, so
+// a map drawn from the same inputs is the same map. The state this pass
+// leaves behind (culling, polygon offset) stays set from the first pass on.
+void Game::renderShadowPass(const mat4& depthVP, GraphicsQuality quality) {
+    const int side = PassScheduler::shadowMapSize(quality);
+    if (side != shadowMapSide) {
+        resizeShadowMap(side);
+    }
+    if (!shadowMapOutdated(depthVP, quality)) {
+        return;
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
-    glViewport(0, 0, shadowMapSize, shadowMapSize);
+    glViewport(0, 0, shadowMapSide, shadowMapSide);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -324,6 +350,21 @@ void Game::renderShadowPass(const mat4& depthVP) {
         tree->setProgram(depthProgram);
         tree->draw();
     }
+    passes.shadowMapDrawn(shadowInputs);
+}
+
+bool Game::shadowMapOutdated(const mat4& depthVP, GraphicsQuality quality) {
+    GLint polygonModes[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+    shadowInputs.size = shadowMapSide;
+    shadowInputs.polygonMode = polygonModes[0];
+    shadowInputs.lightViewProjection = depthVP;
+    shadowInputs.casters.clear();
+    shadowInputs.casters.push_back(ground->modelMatrix);
+    for (const auto* tree : trees) {
+        shadowInputs.casters.push_back(tree->modelMatrix);
+    }
+    return passes.shadowMapNeedsDrawing(quality, shadowInputs);
 }
 
 void Game::renderMainPass(const mat4& depthVP) {
