@@ -51,6 +51,12 @@ SettingsReading SettingsFile::read() {
             settingsProblem(name, "", "is a folder, not a file; using the defaults"));
         return reading;
     }
+    // A pipe or a device could block the start or never end.
+    if (kind.type() != fs::file_type::regular) {
+        reading.problems.push_back(
+            settingsProblem(name, "", "is not a regular file; using the defaults"));
+        return reading;
+    }
     errno = 0;
     std::ifstream in(path_, std::ios::binary);
     std::string text;

@@ -159,7 +159,7 @@ TEST(SettingsFile, PathFollowsXdgConfigHomeThenHome) {
     EXPECT_EQ(SettingsFile::defaultPath(nullptr, nullptr), "");
 }
 
-TEST(SettingsFile, MissingFileIsSilentAndAFolderOrUnreadableFileGivesALine) {
+TEST(SettingsFile, MissingFileIsSilentAndAFolderDeviceOrUnreadableFileGivesALine) {
     TempFolder folder;
     SettingsFile missing(folder.path / "settings.toml");
     const SettingsReading none = missing.read();
@@ -178,6 +178,12 @@ TEST(SettingsFile, MissingFileIsSilentAndAFolderOrUnreadableFileGivesALine) {
     EXPECT_FALSE(missing.save(changed)) << "a folder is not replaced by a file";
     EXPECT_NE(missing.error().find("could not save"), std::string::npos) << missing.error();
     EXPECT_TRUE(fs::is_directory(folder.path / "settings.toml"));
+
+    const SettingsReading device = SettingsFile("/dev/zero").read();
+    EXPECT_EQ(device.problems,
+              std::vector<std::string>{
+                  "Settings file \"/dev/zero\": is not a regular file; using the defaults"})
+        << "an endless device is not read";
 
     if (geteuid() != 0) {  // root reads any file
         const fs::path locked = folder.path / "locked.toml";
