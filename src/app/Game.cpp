@@ -22,6 +22,7 @@
 #include "scene/PointLight.h"
 #include "scene/SkyBox.h"
 #include "scene/Tree.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -121,7 +122,8 @@ void Game::createShadowFramebuffer() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
     glGenTextures(1, &shadowDepthTexture);
     glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSize, shadowMapSize, 0,
+    shadowMapSide = PassScheduler::shadowMapSize(settings::current().graphicsQuality);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSide, shadowMapSide, 0,
                  GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -134,6 +136,17 @@ void Game::createShadowFramebuffer() {
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         printLine("error: Frame Buffer not completed");
     }
+}
+
+void Game::resizeShadowMap(int side) {
+    // On unit 1, where the main pass keeps the map anyway.
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, side, side, 0, GL_DEPTH_COMPONENT,
+                 GL_FLOAT, nullptr);
+    glActiveTexture(GL_TEXTURE0);
+    shadowMapSide = side;
+    passes.forgetShadowMap();
 }
 
 // ---------------------------------------------------------------- update --
@@ -338,8 +351,13 @@ void Game::handleKeys() {
 // ---------------------------------------------------------------- render --
 
 mat4 Game::viewProjection() const {
-    const mat4 projection = perspective(
-        1.0471975803375244f, static_cast<float>(width) / static_cast<float>(height), 0.1f, 1000.0f);
+    const float aspect = static_cast<float>(width) / static_cast<float>(height);
+    const float fieldOfView = settings::current().fieldOfViewRadians();
+    // 60 degrees keeps the constant: the compiler folds its tangent, which
+    // can differ from the run-time one in the last bit.
+    const mat4 projection = fieldOfView == 1.0471975803375244f
+                                ? perspective(1.0471975803375244f, aspect, 0.1f, 1000.0f)
+                                : perspective(fieldOfView, aspect, 0.1f, 1000.0f);
     return projection * camera->getViewMatrix();
 }
 
@@ -361,25 +379,39 @@ void Game::uploadPointLights() {
 }
 
 void Game::render() {
+    const GraphicsQuality quality = settings::current().graphicsQuality;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glGenerateMipmap(GL_TEXTURE_2D);
+    if (passes.mipmapsNeeded(quality)) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
     const mat4 depthVP = depthViewProjection(directionalLight->direction);
-    renderShadowPass(depthVP);
-    renderMainPass(depthVP);
+    renderShadowPass(depthVP, quality);
+    renderMainPass(depthVP, quality);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay->draw(health / maxHealth);
     applyTextureSettings();
+    passes.sceneFilterApplied(minificationFilter(mipmapMode, bilinearSampling));
     if (wireframeMode) {
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     }
 }
 
-void Game::renderShadowPass(const mat4& depthVP) {
+// Everything the map shows follows from what shadowMapOutdated compares, so
+// a map drawn from the same inputs is the same map. The state this pass
+// leaves behind (culling, polygon offset) stays set from the first pass on.
+void Game::renderShadowPass(const mat4& depthVP, GraphicsQuality quality) {
+    const int side = PassScheduler::shadowMapSize(quality);
+    if (side != shadowMapSide) {
+        resizeShadowMap(side);
+    }
+    if (!shadowMapOutdated(depthVP, quality)) {
+        return;
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
-    glViewport(0, 0, shadowMapSize, shadowMapSize);
+    glViewport(0, 0, shadowMapSide, shadowMapSide);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -393,9 +425,24 @@ void Game::renderShadowPass(const mat4& depthVP) {
         tree->setProgram(depthProgram);
         tree->draw();
     }
+    passes.shadowMapDrawn(shadowInputs);
 }
 
-void Game::renderMainPass(const mat4& depthVP) {
+bool Game::shadowMapOutdated(const mat4& depthVP, GraphicsQuality quality) {
+    GLint polygonModes[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+    shadowInputs.size = shadowMapSide;
+    shadowInputs.polygonMode = polygonModes[0];
+    shadowInputs.lightViewProjection = depthVP;
+    shadowInputs.casters.clear();
+    shadowInputs.casters.push_back(ground->modelMatrix);
+    for (const auto* tree : trees) {
+        shadowInputs.casters.push_back(tree->modelMatrix);
+    }
+    return passes.shadowMapNeedsDrawing(quality, shadowInputs);
+}
+
+void Game::renderMainPass(const mat4& depthVP, GraphicsQuality quality) {
     const GLuint basic = basicProgram->program;
     glUseProgram(basic);
     const mat4 biasVP = biasViewProjection(depthVP);
@@ -413,6 +460,10 @@ void Game::renderMainPass(const mat4& depthVP) {
     }
     directionalLight->draw();
     countTreesInView();
+    if (quality != GraphicsQuality::Exact) {
+        drawGroundBeforeSky(biasVP);
+        return;
+    }
     for (auto* tree : trees) {
         tree->setProgram(basicProgram);
         tree->draw();
@@ -422,6 +473,26 @@ void Game::renderMainPass(const mat4& depthVP) {
     glUseProgram(basic);
     setUniform(basic, "biasVP", biasVP);
     ground->draw();
+}
+
+// The picture of the draws above for less work: what a fragment shows is
+// decided by the depth test, so the ground may come before the sky, whose
+// fragments under it then fail the test before they are shaded; and a tree
+// whose bounding sphere is outside the view gives no fragment at all. (Trees
+// nearest first would spare more, but where two trees cross, a few pixels
+// of equal depth would change.)
+void Game::drawGroundBeforeSky(const mat4& biasVP) {
+    for (auto* tree : trees) {
+        tree->setProgram(basicProgram);
+        if (frustum->sphereInFrustum(tree->boundingCenter, tree->boundingRadius) != 0) {
+            tree->draw();
+        }
+    }
+    ground->setProgram(basicProgram);
+    glUseProgram(basicProgram->program);
+    setUniform(basicProgram->program, "biasVP", biasVP);
+    ground->draw();
+    skyBox->draw();
 }
 
 void Game::countTreesInView() {

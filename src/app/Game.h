@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "math/Math.h"
+#include "render/PassScheduler.h"
+#include "settings/UserSettings.h"
 #include "ui/Hud.h"
 
 namespace dusk {
@@ -52,7 +54,8 @@ public:
     int activeKidCount() const;
     ui::HudState hudState(bool paused) const;
 
-    // The camera's projection (60 degrees, window aspect, 0.1..1000) times its view.
+    // The camera's projection (the field of view of the settings, 60 degrees
+    // by default; window aspect; 0.1..1000) times its view.
     mat4 viewProjection() const;
 
     GLFWwindow* window;
@@ -64,6 +67,9 @@ public:
     ShaderProgram* lensFlareProgram = nullptr;
     GLuint shadowFramebuffer = 0;
     GLuint shadowDepthTexture = 0;
+    int shadowMapSide = 0;  // texels; the graphics quality decides
+    // Decides which costly steps of a frame the graphics quality needs.
+    PassScheduler passes;
     ViewFrustum* frustum = nullptr;
     int objectsDrawn = 0;
     scene::SkyBox* skyBox = nullptr;
@@ -93,6 +99,7 @@ private:
     void createKids(ShaderProgram* skinningProgram);
     void createTrees();
     void createShadowFramebuffer();
+    void resizeShadowMap(int side);
 
     void judgeKids(float dt, bool screaming);
     bool judgeKid(scene::AnimatedObject* kid, float dt, bool screaming);
@@ -103,10 +110,14 @@ private:
     void showEndScreen(ui::EndScreen screen);
     void drawEndScreen(ui::EndScreen screen);
 
-    void renderShadowPass(const mat4& depthViewProjection);
-    void renderMainPass(const mat4& depthViewProjection);
+    void renderShadowPass(const mat4& depthViewProjection, GraphicsQuality quality);
+    bool shadowMapOutdated(const mat4& depthViewProjection, GraphicsQuality quality);
+    void renderMainPass(const mat4& depthViewProjection, GraphicsQuality quality);
+    void drawGroundBeforeSky(const mat4& biasViewProjection);
     void countTreesInView();
     void applyTextureSettings();
+
+    ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
 };
 
 }  // namespace dusk
