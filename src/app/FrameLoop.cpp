@@ -15,6 +15,7 @@
 #include "audio/GameAudio.h"
 #include "base/Console.h"
 #include "scene/Camera.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -30,6 +31,9 @@ FrameLoop::FrameLoop(Game& game)
     }
     game.hud = &overlay;
     game.input = &input;
+    // Only what differs from the defaults is applied: vsync, for one, stays
+    // the driver's unless asked for, as the game always was.
+    applySettings(settings::current());
 }
 
 FrameLoop::~FrameLoop() {
@@ -51,7 +55,15 @@ void FrameLoop::runFrame() {
         game.update(game.window, dt);
     }
     game.render();
-    overlay.draw(game.hudState(paused), glfwGetTime());
+    // The open menu says enough: no pause banner over it.
+    overlay.draw(game.hudState(paused && !menu.isOpen()), glfwGetTime(), [this] {
+        if (menu.build(settings::current())) {
+            settingsChanged();
+        }
+    });
+    if (!menu.isOpen() && paused && menuPaused) {
+        setMenuOpen(false);  // closed by its own button
+    }
     glfwSwapBuffers(game.window);
     glfwPollEvents();
     reportGlErrors();
@@ -85,18 +97,46 @@ void FrameLoop::handleWindowEvents() {
     }
     for (const int key : events.keys) {
         if (key == GLFW_KEY_H) {
-            overlay.toggleVisible();
-        } else if (key == GLFW_KEY_P) {
+            settings::current().hud = !overlay.isVisible();
+            settingsChanged();
+        } else if (key == GLFW_KEY_P && !menu.isOpen()) {
             setPaused(!paused);
+        } else if (key == GLFW_KEY_F10) {
+            setMenuOpen(!menu.isOpen());
         } else if (key == GLFW_KEY_F11) {
-            setFullscreen(!fullscreen);
+            settings::current().fullscreen = !fullscreen;
+            settingsChanged();
         }
     }
     if (events.focusLost) {
         setPaused(true);
-    } else if (events.clicks > 0 && paused) {
-        setPaused(false);
+    } else if (events.clicks > 0 && paused && !menu.isOpen()) {
+        setPaused(false);  // a click in the menu is the menu's
     }
+}
+
+void FrameLoop::setMenuOpen(bool open) {
+    menu.setOpen(open);
+    menuPaused = open;
+    setPaused(open);
+}
+
+void FrameLoop::settingsChanged() {
+    applySettings(settings::current());
+    settings::save();
+}
+
+void FrameLoop::applySettings(const UserSettings& chosen) {
+    if (chosen.vsync != applied.vsync) {
+        setVsync(chosen.vsync);
+    }
+    frameCap = chosen.frameCap;
+    setFullscreen(chosen.fullscreen);
+    overlay.setVisible(chosen.hud);
+    if (game.sound != nullptr) {
+        game.sound->setVolume(static_cast<float>(chosen.masterVolume));
+    }
+    applied = chosen;
 }
 
 void FrameLoop::setFullscreen(bool on) {
