@@ -1,0 +1,107 @@
+// The settings menu and the window options inside the frame loop, with real
+// key and mouse events: F10 opens the menu over a paused game, a click in it
+// changes a setting and writes the file, H and F11 do too, and a frame cap
+// holds the frames back.
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "GameFixture.h"
+#include "app/FrameLoop.h"
+#include "settings/SettingsStore.h"
+#include "support/Xdo.h"
+
+namespace dusk::test {
+
+class GameMenuTest : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        // A settings file of the test's own: saves must not reach a real one.
+        settings::store().load(runDir->file("settings.toml"));
+        frames = std::make_unique<FrameLoop>(*game);
+        Xdo::mouseMove(640, 360);
+    }
+    void TearDown() override {
+        frames.reset();
+        settings::reset();
+        GameFixture::TearDown();
+    }
+    template <typename Condition>
+    bool framesUntil(Condition condition) {
+        for (int i = 0; i < 50 && !condition(); ++i) {
+            frames->runFrame();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return condition();
+    }
+    std::string settingsFile() const {
+        std::ifstream in(runDir->file("settings.toml"));
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    double secondsFor30Frames() {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 30; ++i) {
+            frames->runFrame();
+        }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    std::unique_ptr<FrameLoop> frames;
+};
+
+TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
+    Xdo::run("xdotool key F10");
+    ASSERT_TRUE(framesUntil([&] { return frames->settingsMenu().isOpen(); }));
+    EXPECT_TRUE(frames->isPaused());
+    EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
+
+    // The "HUD (H)" box of the centred menu, as DejaVu Sans lays it out.
+    Xdo::run("xdotool mousemove 446 446 click 1");
+    ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
+    EXPECT_TRUE(frames->isPaused()) << "a click in the menu does not resume";
+    EXPECT_FALSE(frames->hud().isVisible());
+    EXPECT_NE(settingsFile().find("hud = false"), std::string::npos) << settingsFile();
+
+    Xdo::run("xdotool mousemove 640 360 key F10");
+    ASSERT_TRUE(framesUntil([&] { return !frames->settingsMenu().isOpen(); }));
+    EXPECT_FALSE(frames->isPaused());
+    Xdo::run("xdotool key h");
+    ASSERT_TRUE(framesUntil([&] { return frames->hud().isVisible(); }));
+    EXPECT_NE(settingsFile().find("hud = true"), std::string::npos) << settingsFile();
+}
+
+TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {
+    Xdo::run("xdotool key F11");
+    ASSERT_TRUE(framesUntil([&] { return glfwGetWindowMonitor(window) != nullptr; }));
+    EXPECT_TRUE(settings::current().fullscreen);
+    Xdo::run("xdotool key F11");
+    ASSERT_TRUE(framesUntil([&] { return glfwGetWindowMonitor(window) == nullptr; }));
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window, &width, &height);
+    EXPECT_EQ(width, 1280);
+    EXPECT_EQ(height, 720);
+}
+
+TEST_F(GameMenuTest, AFrameCapHoldsFramesBack) {
+    EXPECT_EQ(frameCapWait(10.0, 10.01, 0), 0.0) << "no cap, no wait";
+    EXPECT_NEAR(frameCapWait(10.0, 10.01, 50), 0.01, 1e-9);
+    EXPECT_EQ(frameCapWait(10.0, 10.05, 50), 0.0) << "a late frame waits not at all";
+
+    // Small and cheap frames, so that the cap is what limits them.
+    settings::current().graphicsQuality = GraphicsQuality::Low;
+    game->resize(160, 120);
+    const double uncapped = secondsFor30Frames();
+    if (uncapped > 0.8) {
+        GTEST_SKIP() << "frames here are slower than the cap: " << uncapped << " s for 30";
+    }
+    settings::current().frameCap = 30;
+    frames->settingsChanged();
+    EXPECT_GT(secondsFor30Frames(), 0.95) << "30 frames at 30 a second; uncapped " << uncapped;
+}
+
+}  // namespace dusk::test
