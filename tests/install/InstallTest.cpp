@@ -168,12 +168,22 @@ TEST_F(Installed, HelpAndVersionAnswerFromAnyFolderWithoutADisplay) {
     }
 }
 
-TEST_F(Installed, TheLauncherPlaysFromAnyFolderAndWritesNothing) {
+// The window size comes from the player's settings file, not from the
+// installed read-only "Release/config.txt". The window must still cover the
+// centre of the 1280 x 720 screen, where the pointer rests, for Esc to reach it.
+TEST_F(Installed, TheLauncherPlaysFromAnyFolderInThePlayersSizeAndWritesNothing) {
+    fs::create_directories(config.path() / "duskhollow");
+    std::ofstream(config.path() / "duskhollow/settings.toml") << "width = 1000\nheight = 600\n";
     const auto installedBefore = entriesBelow(prefix.path());
     GameProcess game(elsewhere.path(), launcher());
     game.setEnv("XDG_CONFIG_HOME", config.path().string());
     ASSERT_TRUE(game.start()) << game.describe();
     ASSERT_TRUE(game.waitForOutput("Loading Model: Tree 3\n", startTimeout)) << game.describe();
+    const unsigned long window = Xdo::findWindow("^Duskhollow$", startTimeout, game.pid());
+    ASSERT_NE(window, 0u) << game.describe();
+    const Xdo::WindowSize size = Xdo::windowSize(window);
+    EXPECT_EQ(size.width, 1000);
+    EXPECT_EQ(size.height, 600);
     ASSERT_TRUE(endWithEscape(game, startTimeout)) << game.describe();
     ASSERT_TRUE(game.wait(30.0)) << game.describe();
     EXPECT_EQ(game.exitCode(), 0) << game.describe();
