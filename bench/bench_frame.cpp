@@ -1,9 +1,10 @@
 // Frame cost of the real game at 1280 x 720: update and render timed apart
 // (render with glFinish before the clock stops), one frame per repetition so
 // the median and 95th percentile come out of the repetitions, and the
-// start-up to the first presented frame. BM_FillFloor draws the same fill
-// work (a 4096^2 depth pass, a full-window scene pass and the overlay) with
-// trivial shaders, as the floor to compare the frame against.
+// start-up to the first presented frame. Then the whole frame for each
+// graphics quality, each followed by its fill floor: the same fill work (a
+// 4096^2 depth pass where the quality draws the shadow map every frame, a
+// full-window scene pass and the overlay) with trivial shaders.
 //
 // Run from anywhere under a display: xvfb-run -a -s "-screen 0 1280x720x24" ./bench_frame
 #include <GL/glew.h>
@@ -15,10 +16,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/Game.h"
 #include "app/Startup.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -77,7 +80,9 @@ double p95(const std::vector<double>& values) {
     return sorted[static_cast<size_t>(0.95 * static_cast<double>(sorted.size() - 1))];
 }
 
-void frameBenchmark(benchmark::State& state, int part) {
+void frameBenchmark(benchmark::State& state, int part,
+                    dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact) {
+    dusk::settings::current().graphicsQuality = quality;
     float dt = 1.0f / 60.0f;
     for (auto _ : state) {
         const auto frameStart = Clock::now();
@@ -100,7 +105,6 @@ void frameBenchmark(benchmark::State& state, int part) {
 
 void BM_Update(benchmark::State& state) { frameBenchmark(state, 0); }
 void BM_Render(benchmark::State& state) { frameBenchmark(state, 1); }
-void BM_Frame(benchmark::State& state) { frameBenchmark(state, 2); }
 
 const char* const floorVertex = R"(#version 330 core
 layout(location = 0) in vec2 p;
@@ -109,8 +113,29 @@ const char* const floorFragment = R"(#version 330 core
 out vec4 colour;
 void main() { colour = vec4(0.2, 0.3, 0.4, 1.0); })";
 
+// A depth-only target of the map's full size, apart from the game's own map.
+GLuint floorShadowFramebuffer() {
+    static GLuint framebuffer = 0;
+    if (framebuffer == 0) {
+        GLint bound = 0;  // the frame expects the scene texture still bound
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, 4096, 4096, 0, GL_DEPTH_COMPONENT,
+                     GL_FLOAT, nullptr);
+        glGenFramebuffers(1, &framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, texture, 0);
+        glDrawBuffer(GL_NONE);
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    }
+    return framebuffer;
+}
+
 // The same fill work as a frame with trivial shaders: the floor under it.
-void BM_FillFloor(benchmark::State& state) {
+// Only Exact draws the shadow map every frame.
+void fillFloor(benchmark::State& state, bool shadowPass) {
     GLuint program = glCreateProgram();
     for (auto [type, text] :
          {std::pair{GL_VERTEX_SHADER, floorVertex}, std::pair{GL_FRAGMENT_SHADER, floorFragment}}) {
@@ -135,10 +160,12 @@ void BM_FillFloor(benchmark::State& state) {
     glUseProgram(program);
     for (auto _ : state) {
         const auto start = Clock::now();
-        glBindFramebuffer(GL_FRAMEBUFFER, dusk::game->shadowFramebuffer);
-        glViewport(0, 0, 4096, 4096);
-        glClear(GL_DEPTH_BUFFER_BIT);
-        glDrawArrays(GL_TRIANGLES, 0, 6);
+        if (shadowPass) {
+            glBindFramebuffer(GL_FRAMEBUFFER, floorShadowFramebuffer());
+            glViewport(0, 0, 4096, 4096);
+            glClear(GL_DEPTH_BUFFER_BIT);
+            glDrawArrays(GL_TRIANGLES, 0, 6);
+        }
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         glViewport(0, 0, 1280, 720);
         for (int pass = 0; pass < 2; ++pass) {
@@ -170,8 +197,18 @@ void registerFrameBenchmarks() {
     };
     stat(benchmark::RegisterBenchmark("BM_Update", BM_Update));
     stat(benchmark::RegisterBenchmark("BM_Render", BM_Render));
-    stat(benchmark::RegisterBenchmark("BM_Frame", BM_Frame));
-    stat(benchmark::RegisterBenchmark("BM_FillFloor", BM_FillFloor));
+    using dusk::GraphicsQuality;
+    for (GraphicsQuality quality :
+         {GraphicsQuality::Exact, GraphicsQuality::Fast, GraphicsQuality::Low}) {
+        const std::string name = dusk::graphicsQualityName(quality);
+        stat(benchmark::RegisterBenchmark(
+            ("BM_Frame/" + name).c_str(),
+            [quality](benchmark::State& state) { frameBenchmark(state, 2, quality); }));
+        const bool shadowPass = quality == GraphicsQuality::Exact;
+        stat(benchmark::RegisterBenchmark(
+            ("BM_FillFloor/" + name).c_str(),
+            [shadowPass](benchmark::State& state) { fillFloor(state, shadowPass); }));
+    }
 }
 
 }  // namespace

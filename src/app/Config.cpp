@@ -44,4 +44,12 @@ WindowConfig readWindowConfig(const std::string& path) {
     return {parseConfigLine(first), parseConfigLine(second)};
 }
 
+WindowConfig chooseWindowSize(const WindowConfig& configFile, std::optional<int> width,
+                              std::optional<int> height) {
+    if (width && height) {
+        return {*width, *height};
+    }
+    return configFile;
+}
+
 }  // namespace dusk

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace dusk {
@@ -23,5 +24,10 @@ bool windowSizeAcceptable(const WindowConfig& config);
 // Line 1 is the width, line 2 the height; further lines are ignored. A file
 // that cannot be opened, or a missing line, gives 0.
 WindowConfig readWindowConfig(const std::string& path);
+
+// The window size of the run: the settings file's width and height when it
+// gives both, otherwise the config file's size as read.
+WindowConfig chooseWindowSize(const WindowConfig& configFile, std::optional<int> width,
+                              std::optional<int> height);
 
 }  // namespace dusk

@@ -2,10 +2,10 @@
 
 #include <btBulletDynamicsCommon.h>
 
-#include "base/Console.h"
 #include "app/Rules.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "base/Console.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -19,6 +19,7 @@
 #include "scene/PointLight.h"
 #include "scene/SkyBox.h"
 #include "scene/Tree.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -117,7 +118,8 @@ void Game::createShadowFramebuffer() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
     glGenTextures(1, &shadowDepthTexture);
     glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSize, shadowMapSize, 0,
+    shadowMapSide = PassScheduler::shadowMapSize(settings::current().graphicsQuality);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, shadowMapSide, shadowMapSide, 0,
                  GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -130,6 +132,17 @@ void Game::createShadowFramebuffer() {
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         printLine("error: Frame Buffer not completed");
     }
+}
+
+void Game::resizeShadowMap(int side) {
+    // On unit 1, where the main pass keeps the map anyway.
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowDepthTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, side, side, 0, GL_DEPTH_COMPONENT,
+                 GL_FLOAT, nullptr);
+    glActiveTexture(GL_TEXTURE0);
+    shadowMapSide = side;
+    passes.forgetShadowMap();
 }
 
 // ---------------------------------------------------------------- update --
@@ -263,8 +276,13 @@ void Game::handleKeys() {
 // ---------------------------------------------------------------- render --
 
 mat4 Game::viewProjection() const {
-    const mat4 projection = perspective(
-        1.0471975803375244f, static_cast<float>(width) / static_cast<float>(height), 0.1f, 1000.0f);
+    const float aspect = static_cast<float>(width) / static_cast<float>(height);
+    const float fieldOfView = settings::current().fieldOfViewRadians();
+    // 60 degrees keeps the constant: the compiler folds its tangent, which
+    // can differ from the run-time one in the last bit.
+    const mat4 projection = fieldOfView == 1.0471975803375244f
+                                ? perspective(1.0471975803375244f, aspect, 0.1f, 1000.0f)
+                                : perspective(fieldOfView, aspect, 0.1f, 1000.0f);
     return projection * camera->getViewMatrix();
 }
 
@@ -286,10 +304,13 @@ void Game::uploadPointLights() {
 }
 
 void Game::render() {
+    const GraphicsQuality quality = settings::current().graphicsQuality;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glGenerateMipmap(GL_TEXTURE_2D);
+    if (passes.mipmapsNeeded(quality)) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
     const mat4 depthVP = depthViewProjection(directionalLight->direction);
-    renderShadowPass(depthVP);
+    renderShadowPass(depthVP, quality);
     renderMainPass(depthVP);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
@@ -297,14 +318,25 @@ void Game::render() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay->draw(health / maxHealth);
     applyTextureSettings();
+    passes.sceneFilterApplied(minificationFilter(mipmapMode, bilinearSampling));
     if (wireframeMode) {
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     }
 }
 
-void Game::renderShadowPass(const mat4& depthVP) {
+// Everything the map shows follows from what shadowMapOutdated compares, so
+// a map drawn from the same inputs is the same map. The state this pass
+// leaves behind (culling, polygon offset) stays set from the first pass on.
+void Game::renderShadowPass(const mat4& depthVP, GraphicsQuality quality) {
+    const int side = PassScheduler::shadowMapSize(quality);
+    if (side != shadowMapSide) {
+        resizeShadowMap(side);
+    }
+    if (!shadowMapOutdated(depthVP, quality)) {
+        return;
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, shadowFramebuffer);
-    glViewport(0, 0, shadowMapSize, shadowMapSize);
+    glViewport(0, 0, shadowMapSide, shadowMapSide);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -318,6 +350,21 @@ void Game::renderShadowPass(const mat4& depthVP) {
         tree->setProgram(depthProgram);
         tree->draw();
     }
+    passes.shadowMapDrawn(shadowInputs);
+}
+
+bool Game::shadowMapOutdated(const mat4& depthVP, GraphicsQuality quality) {
+    GLint polygonModes[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+    shadowInputs.size = shadowMapSide;
+    shadowInputs.polygonMode = polygonModes[0];
+    shadowInputs.lightViewProjection = depthVP;
+    shadowInputs.casters.clear();
+    shadowInputs.casters.push_back(ground->modelMatrix);
+    for (const auto* tree : trees) {
+        shadowInputs.casters.push_back(tree->modelMatrix);
+    }
+    return passes.shadowMapNeedsDrawing(quality, shadowInputs);
 }
 
 void Game::renderMainPass(const mat4& depthVP) {

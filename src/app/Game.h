@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "math/Math.h"
+#include "render/PassScheduler.h"
+#include "settings/UserSettings.h"
 
 namespace dusk {
 
@@ -36,7 +38,8 @@ public:
     // End of the main loop: frees the lights, sky and ground, empties the lists.
     void releaseWorld();
 
-    // The camera's projection (60 degrees, window aspect, 0.1..1000) times its view.
+    // The camera's projection (the field of view of the settings, 60 degrees
+    // by default; window aspect; 0.1..1000) times its view.
     mat4 viewProjection() const;
 
     GLFWwindow* window;
@@ -48,6 +51,9 @@ public:
     ShaderProgram* lensFlareProgram = nullptr;
     GLuint shadowFramebuffer = 0;
     GLuint shadowDepthTexture = 0;
+    int shadowMapSide = 0;  // texels; the graphics quality decides
+    // Decides which costly steps of a frame the graphics quality needs.
+    PassScheduler passes;
     ViewFrustum* frustum = nullptr;
     int objectsDrawn = 0;
     scene::SkyBox* skyBox = nullptr;
@@ -69,6 +75,7 @@ private:
     void createKids(ShaderProgram* skinningProgram);
     void createTrees();
     void createShadowFramebuffer();
+    void resizeShadowMap(int side);
 
     void judgeKids(float dt);
     bool judgeKid(scene::AnimatedObject* kid, float dt);
@@ -76,10 +83,13 @@ private:
     void winGame();
     int activeKidCount() const;
 
-    void renderShadowPass(const mat4& depthViewProjection);
+    void renderShadowPass(const mat4& depthViewProjection, GraphicsQuality quality);
+    bool shadowMapOutdated(const mat4& depthViewProjection, GraphicsQuality quality);
     void renderMainPass(const mat4& depthViewProjection);
     void countTreesInView();
     void applyTextureSettings();
+
+    ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
 };
 
 }  // namespace dusk

@@ -2,11 +2,15 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
+#include <unistd.h>
 
+#include "app/CommandLine.h"
 #include "app/Config.h"
-#include "base/Console.h"
 #include "app/Game.h"
 #include "app/MainLoop.h"
+#include "base/Console.h"
+#include "math/Random.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -46,6 +50,20 @@ GLFWwindow* openWindow() {
     return window;
 }
 
+// The options that come before anything is read: the data directory, the
+// settings (the command line's over the file's), the random sequence.
+void applyStartOptions(const StartOptions& options) {
+    if (options.dataDir && chdir(options.dataDir->c_str()) != 0) {
+        failAndExit("ERROR: Could not enter the data directory " + options.dataDir->string(),
+                    false);
+    }
+    settings::store().load(options.settingsFile.value_or(SettingsFile::defaultPath()));
+    settings::store().force({options.fullscreen, options.vsync});
+    if (options.seed) {
+        seedGameRandom(*options.seed);
+    }
+}
+
 }  // namespace
 
 void setUpWindow(GLFWwindow* window) {
@@ -55,8 +73,11 @@ void setUpWindow(GLFWwindow* window) {
     game = new Game(window);
 }
 
-int runApplication() {
-    const WindowConfig config = readWindowConfig("Release/config.txt");
+int runApplication(const StartOptions& options) {
+    applyStartOptions(options);
+    const UserSettings& chosen = settings::current();
+    const WindowConfig config =
+        chooseWindowSize(readWindowConfig("Release/config.txt"), chosen.width, chosen.height);
     windowWidth = config.width;
     windowHeight = config.height;
 

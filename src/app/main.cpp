@@ -1,3 +1,14 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 
-int main() { return dusk::runApplication(); }
+int main(int argc, char** argv) {
+    const dusk::CommandLine commandLine(argc, argv);
+    if (!commandLine.shouldRun()) {
+        std::cout << commandLine.output() << std::flush;
+        std::cerr << commandLine.errors() << std::flush;
+        return commandLine.exitStatus();
+    }
+    return dusk::runApplication(commandLine.options());
+}

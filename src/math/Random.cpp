@@ -19,6 +19,8 @@ int builtInRand() {
 
 int gameRand() { return overrideSource ? overrideSource() : builtInRand(); }
 
+void seedGameRandom(std::uint32_t seed) { lcgState = seed; }
+
 void setRandomSource(std::function<int()> source) {
     overrideSource = std::move(source);
     if (!overrideSource) {

@@ -7,6 +7,7 @@
 
 #include "scene/Physics.h"
 #include "scene/ScreenSize.h"
+#include "settings/SettingsStore.h"
 
 namespace dusk::scene {
 
@@ -69,6 +70,9 @@ Camera::Camera(const mat4& modelMatrix, GLFWwindow* window)
 }
 
 void Camera::update(float) {
+    const UserSettings& options = settings::current();
+    mouseSpeed = options.mouseSpeed();
+    invertLook = options.invertLook;
     double xpos = 0.0;
     double ypos = 0.0;
     glfwGetCursorPos(window, &xpos, &ypos);
@@ -79,7 +83,8 @@ void Camera::update(float) {
 
 void Camera::turn(double offsetX, double offsetY) {
     horizontalAngle += mouseSpeed * static_cast<float>(offsetX);
-    verticalAngle += mouseSpeed * static_cast<float>(offsetY);
+    const float vertical = mouseSpeed * static_cast<float>(offsetY);
+    verticalAngle += invertLook ? -vertical : vertical;
 }
 
 void Camera::move(const MovementKeys& keys) {

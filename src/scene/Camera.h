@@ -35,12 +35,13 @@ public:
     // (-7, 1.5, 1). The window is not owned.
     Camera(const mat4& modelMatrix, GLFWwindow* window);
 
-    // Mouse look, then walking from the keys held now. dt is not used.
+    // Takes the mouse settings of the moment, then mouse look, then walking
+    // from the keys held now. dt is not used.
     void update(float dt) override;
     mat4 getViewMatrix() const { return viewMatrix; }
 
     // Turns by the cursor's offset from the reference point (reference minus
-    // cursor, in pixels).
+    // cursor, in pixels); with invertLook a cursor moved up looks down.
     void turn(double offsetX, double offsetY);
     // Sets the body's horizontal velocity from the keys and rebuilds the
     // model and view matrices from where the body stands now.
@@ -55,6 +56,7 @@ public:
     float verticalAngle = 0.0f;
     float speed = 3.0f;
     float mouseSpeed = 0.002f;
+    bool invertLook = false;
     // The centre of the display, measured once when the camera is made:
     // asking GLFW for the video mode costs X round trips (about 0.14 ms), a
     // quarter of a frame's whole update, and the display does not change

@@ -9,6 +9,7 @@
 #include "scene/AnimatedObject.h"
 #include "scene/Camera.h"
 #include "scene/Physics.h"
+#include "settings/SettingsStore.h"
 #include "support/GlTest.h"
 #include "support/Xdo.h"
 
@@ -17,6 +18,7 @@ namespace dusk::test {
 void GameFixture::SetUp() {
     ASSERT_NE(std::freopen("/dev/null", "r", stdin), nullptr);
     resetSettings();
+    settings::reset();
     setRandomSource({});
     runDir = std::make_unique<RunDir>();
     cwd = std::make_unique<ScopedCwd>(runDir->path());

@@ -11,6 +11,7 @@
 #include "scene/Camera.h"
 #include "scene/Physics.h"
 #include "scene/ScreenSize.h"
+#include "settings/SettingsStore.h"
 #include "support/Xdo.h"
 
 namespace dusk::test {
@@ -130,6 +131,17 @@ TEST_F(CameraInputTest, CursorOffsetTurnsTwoThousandthsPerPixelAndIsPutBack) {
     glfwGetCursorPos(window, &x, &y);
     EXPECT_EQ(x, centre.x);
     EXPECT_EQ(y, centre.y);
+}
+
+TEST_F(CameraInputTest, SensitivityScalesTheTurnAndInvertedLookFlipsThePitch) {
+    settings::current().mouseSensitivity = 0.004;
+    settings::current().invertLook = true;
+    const scene::ScreenPoint centre = scene::screenCentre();
+    Xdo::mouseMove(windowX + centre.x + 50, windowY + centre.y - 20);
+    camera->update(1.0f / 60.0f);
+    settings::reset();
+    EXPECT_FLOAT_EQ(camera->horizontalAngle, 2.0f - 0.2f) << "twice as far for the same offset";
+    EXPECT_FLOAT_EQ(camera->verticalAngle, -0.08f) << "moving up looks down";
 }
 
 TEST_F(CameraInputTest, NoKeyStopsThePlayerAtOnceAndDropsVerticalVelocity) {

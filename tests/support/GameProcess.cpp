@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -73,6 +74,12 @@ std::vector<std::string> childEnvironment(
 GameProcess::GameProcess(std::filesystem::path workDir, std::filesystem::path binary)
     : workDir_(std::move(workDir)), binary_(std::move(binary)) {
     signal(SIGPIPE, SIG_IGN);
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "duskhollow-config-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) {
+        configHome_ = pattern;
+        envChanges_["XDG_CONFIG_HOME"] = pattern;
+    }
 }
 
 GameProcess::~GameProcess() {
@@ -80,6 +87,8 @@ GameProcess::~GameProcess() {
     closeFd(inFd_);
     closeFd(outFd_);
     closeFd(errFd_);
+    std::error_code ignored;
+    std::filesystem::remove_all(configHome_, ignored);
 }
 
 void GameProcess::setEnv(const std::string& name, const std::string& value) {
@@ -104,12 +113,18 @@ bool GameProcess::start(Input mode, const std::string& initialInput) {
         envp.push_back(entry.data());
     }
     envp.push_back(nullptr);
-    std::string arg0 = binary;
-    char* argv[] = {arg0.data(), nullptr};
+    std::vector<std::string> args = {binary};
+    args.insert(args.end(), arguments_.begin(), arguments_.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
 
     pid_ = fork();
     if (pid_ == 0) {
-        execChild(dir.c_str(), binary.c_str(), argv, envp.data(), in[0], out[1], err[1], report[1]);
+        execChild(dir.c_str(), binary.c_str(), argv.data(), envp.data(), in[0], out[1], err[1],
+                  report[1]);
     }
     for (int fd : {in[0], out[1], err[1], report[1]}) {
         close(fd);

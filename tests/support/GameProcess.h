@@ -19,6 +19,10 @@
 //   game.writeInput("\n"); game.closeInput();
 //   ASSERT_TRUE(game.wait(5.0));            // false: timed out, child killed
 //
+// Every child gets a settings folder of its own (XDG_CONFIG_HOME, an empty
+// temporary folder removed with the GameProcess), so a developer's own
+// settings never reach a test; setEnv("XDG_CONFIG_HOME", ...) replaces it.
+//
 // Nothing here blocks without a deadline; the destructor kills a child that
 // is still running. SIGPIPE is ignored in the test process so that writing to
 // a child that has gone away is an error, not the end of the test.
@@ -28,6 +32,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dusk::test {
 
@@ -44,6 +49,9 @@ public:
     // Environment changes, applied to a copy of ours at start().
     void setEnv(const std::string& name, const std::string& value);
     void unsetEnv(const std::string& name);
+    // Command-line arguments after the program name, given at start().
+    void setArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
+    const std::filesystem::path& configHome() const { return configHome_; }
 
     // Starts the child. The initial input is written to its standard input
     // as the pipe takes it; with CloseAfterWrite the pipe is closed after it
@@ -96,6 +104,8 @@ private:
     std::filesystem::path workDir_;
     std::filesystem::path binary_;
     std::map<std::string, std::optional<std::string>> envChanges_;
+    std::vector<std::string> arguments_;
+    std::filesystem::path configHome_;
     pid_t pid_ = -1;
     int inFd_ = -1;
     int outFd_ = -1;

@@ -1,0 +1,75 @@
+#include "app/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <limits>
+#include <sstream>
+
+namespace dusk {
+
+namespace {
+
+// Decimal digits only (CLI11 would also take hex and octal) within 32 bits.
+std::string seedProblem(const std::string& text) {
+    const bool digits = !text.empty() && text.size() <= 10 &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoull(text) > std::numeric_limits<std::uint32_t>::max()) {
+        return "N must be a whole number from 0 to 4294967295, not " + text;
+    }
+    return "";
+}
+
+}  // namespace
+
+CommandLine::CommandLine(int argc, const char* const argv[]) {
+    CLI::App app("Duskhollow: frighten the ten kids of the clearing without being seen.",
+                 "duskhollow");
+    app.set_version_flag("--version", std::string("Duskhollow ") + DUSK_VERSION);
+    app.add_flag("--fullscreen", options_.fullscreen, "Play fullscreen on the primary monitor");
+    app.add_flag("--vsync", options_.vsync, "Wait for the display's refresh between frames");
+    std::string settingsFile;
+    app.add_option("--settings", settingsFile,
+                   "Read and write the settings in FILE instead of "
+                   "$XDG_CONFIG_HOME/duskhollow/settings.toml")
+        ->type_name("FILE")
+        ->check(CLI::Validator(
+            [](const std::string& text) { return text.empty() ? "FILE must not be empty" : ""; },
+            ""));
+    std::string seed;
+    app.add_option("--seed", seed, "Place trees and kids from the random sequence N")
+        ->type_name("N")
+        ->check(CLI::Validator(seedProblem, ""));
+    std::string dataDir;
+    app.add_option("--data-dir", dataDir,
+                   "Run in DIR, the folder that holds Release/config.txt, the shaders and art")
+        ->type_name("DIR")
+        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
+    app.failure_message(CLI::FailureMessage::help);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = app.exit(error, out, err);
+        output_ = out.str();
+        errors_ = err.str();
+        run_ = false;
+        status_ = status == 0 ? 0 : 2;
+        return;
+    }
+    if (!settingsFile.empty()) {
+        std::error_code noCurrentDirectory;
+        options_.settingsFile = std::filesystem::absolute(settingsFile, noCurrentDirectory);
+        if (noCurrentDirectory) {
+            options_.settingsFile = settingsFile;
+        }
+    }
+    if (!seed.empty()) {
+        options_.seed = static_cast<std::uint32_t>(std::stoull(seed));
+    }
+    if (!dataDir.empty()) {
+        options_.dataDir = dataDir;
+    }
+}
+
+}  // namespace dusk

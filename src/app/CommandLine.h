@@ -1,0 +1,45 @@
+#pragma once
+// The game's command line:
+//   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--settings FILE]
+//              [--seed N] [--data-dir DIR]
+// No arguments start the game as always. Parsing prints nothing itself: the
+// texts for standard output and standard error wait in the result.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace dusk {
+
+struct StartOptions {
+    bool fullscreen = false;
+    bool vsync = false;
+    // Absolute: a relative FILE is taken from the directory the game was
+    // started in, whatever --data-dir says.
+    std::optional<std::filesystem::path> settingsFile;
+    std::optional<std::uint32_t> seed;
+    // The game changes into it before it reads anything.
+    std::optional<std::filesystem::path> dataDir;
+};
+
+class CommandLine {
+public:
+    CommandLine(int argc, const char* const argv[]);
+
+    // False after --help, --version or a fault: then print the texts and end
+    // with exitStatus() (0, or 2 for an unknown option or a bad value).
+    bool shouldRun() const { return run_; }
+    int exitStatus() const { return status_; }
+    const std::string& output() const { return output_; }
+    const std::string& errors() const { return errors_; }
+    const StartOptions& options() const { return options_; }
+
+private:
+    StartOptions options_;
+    bool run_ = true;
+    int status_ = 0;
+    std::string output_;
+    std::string errors_;
+};
+
+}  // namespace dusk

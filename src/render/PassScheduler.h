@@ -1,0 +1,48 @@
+#pragma once
+// Which of the frame's costly steps a graphics quality really needs.
+//
+// Exact does everything every frame: the shadow map cleared and redrawn, the
+// scene texture's mip levels regenerated. Fast gives the same picture: the
+// map is redrawn only when something it depends on differs from when it was
+// last drawn (its size, the polygon mode, the light's matrix, the casters'
+// matrices), and the mip levels only while the scene texture's filter
+// samples them. Low is Fast with a map of half the size.
+#include <vector>
+
+#include "math/Math.h"
+#include "settings/UserSettings.h"
+
+namespace dusk {
+
+// Everything the shadow map's contents follow from.
+struct ShadowMapInputs {
+    int size = 0;
+    int polygonMode = 0;  // GL_FILL, or GL_LINE while F3 shows wireframe
+    mat4 lightViewProjection{1.0f};
+    std::vector<mat4> casters;
+
+    bool operator==(const ShadowMapInputs& other) const;
+};
+
+class PassScheduler {
+public:
+    static int shadowMapSize(GraphicsQuality quality);
+
+    bool shadowMapNeedsDrawing(GraphicsQuality quality, const ShadowMapInputs& now) const;
+    void shadowMapDrawn(const ShadowMapInputs& inputs);
+    // Something else drew into the map or replaced it: draw it again.
+    void forgetShadowMap() { mapValid_ = false; }
+
+    // Whether this frame must regenerate the scene texture's mip levels.
+    bool mipmapsNeeded(GraphicsQuality quality) const;
+    // The minification filter just given to the scene texture; 0 when it
+    // was left as it was.
+    void sceneFilterApplied(int filter);
+
+private:
+    bool mapValid_ = false;
+    ShadowMapInputs drawn_;
+    bool filterSamplesMipmaps_ = false;  // a new target's filter is linear
+};
+
+}  // namespace dusk

@@ -1,0 +1,112 @@
+#include "settings/SettingsFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "settings/AtomicFile.h"
+
+namespace fs = std::filesystem;
+
+namespace dusk {
+
+SettingsFile::SettingsFile(fs::path path) : path_(std::move(path)) {}
+
+fs::path SettingsFile::defaultPath(const char* xdgConfigHome, const char* home) {
+    fs::path base;
+    if (xdgConfigHome != nullptr && fs::path(xdgConfigHome).is_absolute()) {
+        base = xdgConfigHome;
+    } else if (home != nullptr && *home != '\0') {
+        base = fs::path(home) / ".config";
+    } else {
+        return {};
+    }
+    return base / "duskhollow" / "settings.toml";
+}
+
+fs::path SettingsFile::defaultPath() {
+    return defaultPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+fs::path SettingsFile::badCopyPath() const {
+    fs::path bad = path_;
+    bad += ".bad";
+    return bad;
+}
+
+SettingsReading SettingsFile::read() {
+    SettingsReading reading;
+    const std::string name = path_.string();
+    std::error_code status;
+    const fs::file_status kind = fs::status(path_, status);
+    if (kind.type() == fs::file_type::not_found) {
+        faulty_ = false;
+        return reading;
+    }
+    faulty_ = true;
+    if (kind.type() == fs::file_type::directory) {
+        reading.problems.push_back(
+            settingsProblem(name, "", "is a folder, not a file; using the defaults"));
+        return reading;
+    }
+    errno = 0;
+    std::ifstream in(path_, std::ios::binary);
+    std::string text;
+    if (in.is_open()) {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (!in.is_open() || in.bad()) {
+        const std::string why = errno != 0 ? std::strerror(errno) : "read error";
+        reading.problems.push_back(
+            settingsProblem(name, "", "cannot be read (" + why + "); using the defaults"));
+        return reading;
+    }
+    reading = readSettingsText(text, name);
+    faulty_ = !reading.problems.empty();
+    return reading;
+}
+
+bool SettingsFile::fail(const std::string& what) {
+    error_ = settingsProblem(path_.string(), "", "could not save (" + what + ")");
+    return false;
+}
+
+bool SettingsFile::keepFaultyFile() {
+    std::error_code error;
+    fs::remove(badCopyPath(), error);
+    fs::create_hard_link(path_, badCopyPath(), error);
+    if (error) {
+        error.clear();
+        fs::copy_file(path_, badCopyPath(), fs::copy_options::overwrite_existing, error);
+    }
+    if (error) {
+        return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
+                    error.message());
+    }
+    return true;
+}
+
+bool SettingsFile::save(const UserSettings& values) {
+    if (path_.empty()) {
+        return fail("no home folder to keep settings in");
+    }
+    std::error_code error;
+    fs::create_directories(path_.parent_path(), error);
+    if (error) {
+        return fail(error.message());
+    }
+    const bool faultyFileThere = faulty_ && fs::is_regular_file(path_, error);
+    if (faultyFileThere && !keepFaultyFile()) {
+        return false;
+    }
+    AtomicFile file(path_);
+    if (!file.write(settingsText(values)) || !file.commit()) {
+        return fail(file.error());
+    }
+    faulty_ = false;
+    return true;
+}
+
+}  // namespace dusk

@@ -1,0 +1,61 @@
+#pragma once
+// The settings of this run, shared by the game, the menu and start-up.
+//
+//   const UserSettings& s = dusk::settings::current();   // read
+//   dusk::settings::current().fieldOfView = 75.0;         // change ...
+//   dusk::settings::save();                               // ... and keep it
+//
+// Options given on the command line hold for this run only: while such a
+// value is unchanged, a save writes what the file had for it.
+#include <filesystem>
+
+#include "settings/SettingsFile.h"
+#include "settings/UserSettings.h"
+
+namespace dusk {
+
+// What the command line forces on for one run.
+struct ForcedSettings {
+    bool fullscreen = false;
+    bool vsync = false;
+};
+
+class SettingsStore {
+public:
+    SettingsStore();
+
+    // Reads the file, prints a line for each fault it finds, and makes its
+    // values (defaults where it has none) the current ones.
+    void load(const std::filesystem::path& file);
+    void force(const ForcedSettings& forced);
+
+    UserSettings& current() { return current_; }
+    // Writes the current values (see above) when they differ from what was
+    // read or last written; so a faulty file stays as it is until a setting
+    // really changes. False after a failure, whose line has been printed.
+    bool save();
+
+    const SettingsFile& file() const { return file_; }
+    // The values a save writes.
+    UserSettings valuesToSave() const;
+
+private:
+    SettingsFile file_;
+    UserSettings inFile_;
+    UserSettings current_;
+    ForcedSettings forced_;
+};
+
+namespace settings {
+
+// The one store of the game; its file is the default path until load.
+SettingsStore& store();
+UserSettings& current();
+bool save();
+// Defaults again, no file faults remembered, the default path (tests run
+// several games in one process).
+void reset();
+
+}  // namespace settings
+
+}  // namespace dusk

@@ -1,0 +1,259 @@
+#include "settings/SettingsText.h"
+
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+namespace dusk {
+
+namespace {
+
+const char* const windowFile = "\"Release/config.txt\"";
+
+std::optional<double> number(const toml::node& node) {
+    if (const auto* integer = node.as_integer()) {
+        return static_cast<double>(integer->get());
+    }
+    if (const auto* floating = node.as_floating_point()) {
+        return floating->get();
+    }
+    return std::nullopt;
+}
+
+bool numberIn(const toml::node& node, double low, double high, double& into) {
+    const std::optional<double> value = number(node);
+    if (!value || !(*value >= low && *value <= high)) {
+        return false;
+    }
+    into = *value;
+    return true;
+}
+
+bool boolean(const toml::node& node, bool& into) {
+    if (const auto* value = node.as_boolean()) {
+        into = value->get();
+        return true;
+    }
+    return false;
+}
+
+bool windowSide(const toml::node& node, std::optional<int>& into) {
+    const auto* value = node.as_integer();
+    if (value == nullptr || value->get() < 1 || value->get() > UserSettings::maxWindowSide) {
+        return false;
+    }
+    into = static_cast<int>(value->get());
+    return true;
+}
+
+// Shortest text that reads back as the same double, always with a point.
+std::string decimal(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    if (text.find('.') == std::string::npos) {
+        text += ".0";
+    }
+    return text;
+}
+
+std::string boolText(bool value) { return value ? "true" : "false"; }
+
+// A default as the messages show it: shortest, without a point for a whole number.
+std::string defaultNumber(double value) {
+    std::string text = decimal(value);
+    if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) {
+        text.resize(text.size() - 2);
+    }
+    return text;
+}
+
+struct Key {
+    const char* name;
+    const char* expected;  // "must be ..."
+    std::string (*defaultText)();
+    bool (*read)(const toml::node&, UserSettings&);
+};
+
+const UserSettings defaults;
+
+const Key keys[] = {
+    {"mouse_sensitivity", "a number from 0.0005 to 0.008",
+     [] { return defaultNumber(defaults.mouseSensitivity); },
+     [](const toml::node& n, UserSettings& s) {
+         return numberIn(n, UserSettings::minMouseSensitivity, UserSettings::maxMouseSensitivity,
+                         s.mouseSensitivity);
+     }},
+    {"invert_look", "true or false", [] { return boolText(defaults.invertLook); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.invertLook); }},
+    {"field_of_view", "a number from 50 to 100", [] { return defaultNumber(defaults.fieldOfView); },
+     [](const toml::node& n, UserSettings& s) {
+         return numberIn(n, UserSettings::minFieldOfView, UserSettings::maxFieldOfView,
+                         s.fieldOfView);
+     }},
+    {"vsync", "true or false", [] { return boolText(defaults.vsync); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.vsync); }},
+    {"frame_cap", "0, 30, 60, 120 or 144", [] { return std::to_string(defaults.frameCap); },
+     [](const toml::node& n, UserSettings& s) {
+         const auto* value = n.as_integer();
+         if (value == nullptr || !frameCapAllowed(value->get())) {
+             return false;
+         }
+         s.frameCap = static_cast<int>(value->get());
+         return true;
+     }},
+    {"fullscreen", "true or false", [] { return boolText(defaults.fullscreen); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.fullscreen); }},
+    {"graphics_quality", "\"Exact\", \"Fast\" or \"Low\"",
+     [] { return "\"" + std::string(graphicsQualityName(defaults.graphicsQuality)) + "\""; },
+     [](const toml::node& n, UserSettings& s) {
+         const auto* value = n.as_string();
+         const auto quality = value ? graphicsQualityNamed(value->get()) : std::nullopt;
+         if (quality) {
+             s.graphicsQuality = *quality;
+         }
+         return quality.has_value();
+     }},
+    {"hud", "true or false", [] { return boolText(defaults.hud); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.hud); }},
+    {"master_volume", "a number from 0 to 1", [] { return defaultNumber(defaults.masterVolume); },
+     [](const toml::node& n, UserSettings& s) { return numberIn(n, 0.0, 1.0, s.masterVolume); }},
+    {"width", "a whole number from 1 to 32767",
+     [] { return std::string("size from ") + windowFile; },
+     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
+    {"height", "a whole number from 1 to 32767",
+     [] { return std::string("size from ") + windowFile; },
+     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.height); }},
+};
+
+const Key* keyNamed(std::string_view name) {
+    for (const Key& key : keys) {
+        if (name == key.name) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+std::string atLine(const toml::source_region& where) {
+    return " line " + std::to_string(where.begin.line);
+}
+
+std::string withoutControls(const std::string& text) {
+    std::string result;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
+            result += escape;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+// The problems in the order of their lines (a table lists its keys sorted).
+class ProblemList {
+public:
+    void add(const toml::source_region& where, std::string line) {
+        lines_.emplace_back(where.begin.line, std::move(line));
+    }
+    std::vector<std::string> inFileOrder() {
+        std::stable_sort(lines_.begin(), lines_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<std::string> result;
+        for (auto& entry : lines_) {
+            result.push_back(std::move(entry.second));
+        }
+        return result;
+    }
+
+private:
+    std::vector<std::pair<toml::source_index, std::string>> lines_;
+};
+
+void readTable(const toml::table& table, const std::string& fileName, SettingsReading& reading) {
+    ProblemList problems;
+    for (const auto& [name, node] : table) {
+        const std::string keyName(name.str());
+        const Key* key = keyNamed(keyName);
+        if (key == nullptr) {
+            problems.add(name.source(),
+                         settingsProblem(fileName, atLine(name.source()),
+                                         "unknown key \"" + keyName + "\"; ignored"));
+        } else if (!key->read(node, reading.values)) {
+            problems.add(node.source(),
+                         settingsProblem(fileName, atLine(node.source()),
+                                         "\"" + keyName + "\" must be " + key->expected +
+                                             "; using the default " + key->defaultText()));
+        }
+    }
+    const UserSettings& values = reading.values;
+    if (values.width.has_value() != values.height.has_value()) {
+        const char* given = values.width ? "width" : "height";
+        const char* missing = values.width ? "height" : "width";
+        const toml::source_region& where = table.at(given).source();
+        problems.add(where, settingsProblem(fileName, atLine(where),
+                                            std::string("\"") + given + "\" needs \"" + missing +
+                                                "\" beside it; the window size comes "
+                                                "from " +
+                                                windowFile));
+    }
+    reading.problems = problems.inFileOrder();
+}
+
+}  // namespace
+
+std::string settingsProblem(const std::string& fileName, const std::string& where,
+                            const std::string& what) {
+    return withoutControls("Settings file \"" + fileName + "\"" + where + ": " + what);
+}
+
+SettingsReading readSettingsText(const std::string& text, const std::string& fileName) {
+    SettingsReading reading;
+    if (text.empty()) {
+        reading.problems.push_back(
+            settingsProblem(fileName, "", "the file is empty; using the defaults"));
+        return reading;
+    }
+    try {
+        const toml::table table = toml::parse(text, fileName);
+        readTable(table, fileName, reading);
+    } catch (const toml::parse_error& error) {
+        reading.values = UserSettings();
+        reading.problems.assign(
+            1, settingsProblem(fileName, atLine(error.source()),
+                               "not valid TOML (" + std::string(error.description()) +
+                                   "); using the defaults"));
+    }
+    return reading;
+}
+
+std::string settingsText(const UserSettings& values) {
+    std::string text =
+        "# Duskhollow settings. The game rewrites this file when a setting changes in its menu.\n";
+    text += "mouse_sensitivity = " + decimal(values.mouseSensitivity) + "\n";
+    text += "invert_look = " + boolText(values.invertLook) + "\n";
+    text += "field_of_view = " + decimal(values.fieldOfView) + "\n";
+    text += "vsync = " + boolText(values.vsync) + "\n";
+    text += "frame_cap = " + std::to_string(values.frameCap) + "\n";
+    text += "fullscreen = " + boolText(values.fullscreen) + "\n";
+    text +=
+        "graphics_quality = \"" + std::string(graphicsQualityName(values.graphicsQuality)) + "\"\n";
+    text += "hud = " + boolText(values.hud) + "\n";
+    text += "master_volume = " + decimal(values.masterVolume) + "\n";
+    if (values.width) {
+        text += "width = " + std::to_string(*values.width) + "\n";
+    }
+    if (values.height) {
+        text += "height = " + std::to_string(*values.height) + "\n";
+    }
+    return text;
+}
+
+}  // namespace dusk

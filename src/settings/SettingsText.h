@@ -1,0 +1,42 @@
+#pragma once
+// The settings file's text: TOML with one key per setting at the top level.
+//
+//   mouse_sensitivity = 0.002    # radians per pixel, 0.0005 .. 0.008
+//   invert_look = false
+//   field_of_view = 60.0         # degrees, 50 .. 100
+//   vsync = false
+//   frame_cap = 0                # 0 (none), 30, 60, 120 or 144
+//   fullscreen = false
+//   graphics_quality = "Exact"   # "Exact", "Fast" or "Low"
+//   hud = true
+//   master_volume = 1.0          # 0 .. 1
+//   width = 1280                 # optional, with height: the window size
+//   height = 720
+#include <string>
+#include <vector>
+
+#include "settings/UserSettings.h"
+
+namespace dusk {
+
+struct SettingsReading {
+    UserSettings values;
+    // One line per fault, ready to print; empty for a good file.
+    std::vector<std::string> problems;
+};
+
+// Reads the text of the file named fileName (the name only goes into the
+// messages). A key with a value of the wrong type or out of its range keeps
+// its default; an unknown key is ignored; text that is not TOML, or no text
+// at all, gives every default.
+SettingsReading readSettingsText(const std::string& text, const std::string& fileName);
+
+// The text that reads back as these values, every key written.
+std::string settingsText(const UserSettings& values);
+
+// "Settings file "<fileName>"<where>: <what>" on one line: control
+// characters in any part are written as escapes.
+std::string settingsProblem(const std::string& fileName, const std::string& where,
+                            const std::string& what);
+
+}  // namespace dusk

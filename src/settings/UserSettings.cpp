@@ -1,0 +1,52 @@
+#include "settings/UserSettings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace dusk {
+
+const char* graphicsQualityName(GraphicsQuality quality) {
+    switch (quality) {
+        case GraphicsQuality::Fast:
+            return "Fast";
+        case GraphicsQuality::Low:
+            return "Low";
+        default:
+            return "Exact";
+    }
+}
+
+std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name) {
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (GraphicsQuality quality :
+         {GraphicsQuality::Exact, GraphicsQuality::Fast, GraphicsQuality::Low}) {
+        std::string known = graphicsQualityName(quality);
+        std::transform(known.begin(), known.end(), known.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (lower == known) {
+            return quality;
+        }
+    }
+    return std::nullopt;
+}
+
+float UserSettings::fieldOfViewRadians() const {
+    return static_cast<float>(fieldOfView * 3.14159265358979323846 / 180.0);
+}
+
+bool UserSettings::operator==(const UserSettings& other) const {
+    return mouseSensitivity == other.mouseSensitivity && invertLook == other.invertLook &&
+           fieldOfView == other.fieldOfView && vsync == other.vsync && frameCap == other.frameCap &&
+           fullscreen == other.fullscreen && graphicsQuality == other.graphicsQuality &&
+           hud == other.hud && masterVolume == other.masterVolume && width == other.width &&
+           height == other.height;
+}
+
+bool frameCapAllowed(long long cap) {
+    return std::find(std::begin(UserSettings::frameCaps), std::end(UserSettings::frameCaps), cap) !=
+           std::end(UserSettings::frameCaps);
+}
+
+}  // namespace dusk

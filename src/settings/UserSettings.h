@@ -1,0 +1,54 @@
+#pragma once
+// The player's options: what the settings file holds, the settings menu
+// changes and the command line can force for one run. A default-constructed
+// value is the game as it has always been.
+#include <optional>
+#include <string>
+
+namespace dusk {
+
+enum class GraphicsQuality {
+    Exact,  // every pass every frame, 4096 x 4096 shadow map
+    Fast,   // the same picture: the shadow map and mipmaps only when needed
+    Low,    // Fast with a 2048 x 2048 shadow map
+};
+
+// "Exact", "Fast", "Low".
+const char* graphicsQualityName(GraphicsQuality quality);
+// The quality named, ignoring letter case; nothing for another word.
+std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name);
+
+struct UserSettings {
+    static constexpr double minMouseSensitivity = 0.0005;  // radians per pixel
+    static constexpr double maxMouseSensitivity = 0.008;
+    static constexpr double minFieldOfView = 50.0;  // degrees, vertical
+    static constexpr double maxFieldOfView = 100.0;
+    static constexpr int frameCaps[] = {0, 30, 60, 120, 144};  // 0: no cap
+    static constexpr int maxWindowSide = 32767;
+
+    double mouseSensitivity = 0.002;
+    bool invertLook = false;
+    double fieldOfView = 60.0;
+    bool vsync = false;
+    int frameCap = 0;
+    bool fullscreen = false;
+    GraphicsQuality graphicsQuality = GraphicsQuality::Exact;
+    bool hud = true;
+    double masterVolume = 1.0;  // 0..1
+    // The window size; used only when both are given.
+    std::optional<int> width;
+    std::optional<int> height;
+
+    // The field of view in radians as the projection takes it: 60 degrees
+    // gives 1.0471975803375244f.
+    float fieldOfViewRadians() const;
+    // The camera's turn per pixel of cursor offset.
+    float mouseSpeed() const { return static_cast<float>(mouseSensitivity); }
+
+    bool operator==(const UserSettings& other) const;
+    bool operator!=(const UserSettings& other) const { return !(*this == other); }
+};
+
+bool frameCapAllowed(long long cap);
+
+}  // namespace dusk

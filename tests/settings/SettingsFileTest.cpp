@@ -1,0 +1,271 @@
+// The settings file: every kind of fault gives its one line and the defaults
+// for what is wrong, the text reads back as written, saves are atomic, and a
+// faulty file is kept as "settings.toml.bad" by the first save that changes
+// something.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "settings/AtomicFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsText.h"
+
+namespace fs = std::filesystem;
+
+namespace dusk::test {
+namespace {
+
+const char* const name = "/cfg/settings.toml";
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "duskhollow-settings-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path = pattern;
+        }
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    fs::path path;
+};
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
+    const std::string at = "Settings file \"/cfg/settings.toml\" line ";
+    const struct {
+        const char* text;
+        std::vector<std::string> lines;
+        UserSettings expected;
+    } cases[] = {
+        {"fov = 70\nfield_of_view = 80\n",
+         {at + "1: unknown key \"fov\"; ignored"},
+         [] {
+             UserSettings s;
+             s.fieldOfView = 80.0;
+             return s;
+         }()},
+        {"hud = false\ninvert_look = \"yes\"\n",
+         {at + "2: \"invert_look\" must be true or false; using the default false"},
+         [] {
+             UserSettings s;
+             s.hud = false;
+             return s;
+         }()},
+        {"mouse_sensitivity = 0.01\nfield_of_view = 49.9\nmaster_volume = -0.5\n",
+         {at + "1: \"mouse_sensitivity\" must be a number from 0.0005 to 0.008; using the default "
+               "0.002",
+          at + "2: \"field_of_view\" must be a number from 50 to 100; using the default 60",
+          at + "3: \"master_volume\" must be a number from 0 to 1; using the default 1"},
+         UserSettings()},
+        {"frame_cap = 45\ngraphics_quality = \"Ultra\"\nvsync = 1\n",
+         {at + "1: \"frame_cap\" must be 0, 30, 60, 120 or 144; using the default 0",
+          at + "2: \"graphics_quality\" must be \"Exact\", \"Fast\" or \"Low\"; using the "
+               "default \"Exact\"",
+          at + "3: \"vsync\" must be true or false; using the default false"},
+         UserSettings()},
+        {"width = 1920\nheight = 0\n",
+         {at + "1: \"width\" needs \"height\" beside it; the window size comes from "
+               "\"Release/config.txt\"",
+          at + "2: \"height\" must be a whole number from 1 to 32767; using the default size "
+               "from \"Release/config.txt\""},
+         [] {
+             UserSettings s;
+             s.width = 1920;
+             return s;
+         }()},
+        {"[graphics]\nquality = \"Fast\"\n",
+         {at + "1: unknown key \"graphics\"; ignored"},
+         UserSettings()},
+        {"\"a\\nb\" = 1\n", {at + "1: unknown key \"a\\x0ab\"; ignored"}, UserSettings()},
+        {"",
+         {"Settings file \"/cfg/settings.toml\": the file is empty; using the defaults"},
+         UserSettings()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const SettingsReading reading = readSettingsText(c.text, name);
+        EXPECT_EQ(reading.problems, c.lines);
+        EXPECT_TRUE(reading.values == c.expected);
+    }
+}
+
+TEST(SettingsText, TextThatIsNotTomlGivesEveryDefaultAndOneLine) {
+    const SettingsReading reading =
+        readSettingsText("field_of_view = 80\ninvert_look = tru\n", name);
+    ASSERT_EQ(reading.problems.size(), 1u);
+    const std::string& line = reading.problems[0];
+    const std::string start = "Settings file \"/cfg/settings.toml\" line 2: not valid TOML (";
+    const std::string end = "); using the defaults";
+    EXPECT_EQ(line.compare(0, start.size(), start), 0) << line;
+    EXPECT_EQ(line.compare(line.size() - end.size(), end.size(), end), 0) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_TRUE(reading.values == UserSettings()) << "a broken file gives no half values";
+}
+
+TEST(SettingsText, EveryValueReadsBackAsWritten) {
+    UserSettings values;
+    values.mouseSensitivity = 0.0005;
+    values.invertLook = true;
+    values.fieldOfView = 87.5;
+    values.vsync = true;
+    values.frameCap = 144;
+    values.fullscreen = true;
+    values.graphicsQuality = GraphicsQuality::Low;
+    values.hud = false;
+    values.masterVolume = 0.3;
+    values.width = 1600;
+    values.height = 900;
+    const std::string text = settingsText(values);
+    const SettingsReading reading = readSettingsText(text, name);
+    EXPECT_TRUE(reading.problems.empty()) << reading.problems[0];
+    EXPECT_TRUE(reading.values == values) << text;
+    EXPECT_TRUE(readSettingsText(settingsText(UserSettings()), name).values == UserSettings());
+    EXPECT_EQ(graphicsQualityNamed("fast"), GraphicsQuality::Fast) << "any letter case";
+}
+
+TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
+    const UserSettings defaults;
+    EXPECT_EQ(defaults.mouseSpeed(), 0.002f);
+    EXPECT_EQ(defaults.fieldOfViewRadians(), 1.0471975803375244f);
+    EXPECT_FALSE(defaults.width.has_value() || defaults.height.has_value());
+    EXPECT_EQ(defaults.graphicsQuality, GraphicsQuality::Exact);
+}
+
+TEST(SettingsFile, PathFollowsXdgConfigHomeThenHome) {
+    EXPECT_EQ(SettingsFile::defaultPath("/x/cfg", "/home/p"), "/x/cfg/duskhollow/settings.toml");
+    EXPECT_EQ(SettingsFile::defaultPath("", "/home/p"), "/home/p/.config/duskhollow/settings.toml");
+    EXPECT_EQ(SettingsFile::defaultPath(nullptr, "/home/p"),
+              "/home/p/.config/duskhollow/settings.toml");
+    EXPECT_EQ(SettingsFile::defaultPath("relative", "/home/p"),
+              "/home/p/.config/duskhollow/settings.toml")
+        << "a relative XDG_CONFIG_HOME is ignored";
+    EXPECT_EQ(SettingsFile::defaultPath(nullptr, nullptr), "");
+}
+
+TEST(SettingsFile, MissingFileIsSilentAndAFolderOrUnreadableFileGivesALine) {
+    TempFolder folder;
+    SettingsFile missing(folder.path / "settings.toml");
+    const SettingsReading none = missing.read();
+    EXPECT_TRUE(none.problems.empty());
+    EXPECT_TRUE(none.values == UserSettings());
+    EXPECT_FALSE(fs::exists(folder.path / "settings.toml")) << "reading creates nothing";
+
+    fs::create_directory(folder.path / "settings.toml");
+    const SettingsReading dir = missing.read();
+    EXPECT_EQ(dir.problems, std::vector<std::string>{"Settings file \"" +
+                                                     (folder.path / "settings.toml").string() +
+                                                     "\": is a folder, not a file; using the "
+                                                     "defaults"});
+    UserSettings changed;
+    changed.hud = false;
+    EXPECT_FALSE(missing.save(changed)) << "a folder is not replaced by a file";
+    EXPECT_NE(missing.error().find("could not save"), std::string::npos) << missing.error();
+    EXPECT_TRUE(fs::is_directory(folder.path / "settings.toml"));
+
+    if (geteuid() != 0) {  // root reads any file
+        const fs::path locked = folder.path / "locked.toml";
+        writeFile(locked, "hud = false\n");
+        fs::permissions(locked, fs::perms::none);
+        const SettingsReading unreadable = SettingsFile(locked).read();
+        EXPECT_EQ(unreadable.problems,
+                  std::vector<std::string>{"Settings file \"" + locked.string() +
+                                           "\": cannot be read (Permission denied); using the "
+                                           "defaults"});
+        EXPECT_TRUE(unreadable.values == UserSettings());
+    }
+}
+
+TEST(SettingsFile, AWriteCutOffBeforeTheRenameLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const fs::path path = folder.path / "settings.toml";
+    writeFile(path, "field_of_view = 70.0\n");
+    const pid_t child = fork();
+    if (child == 0) {
+        AtomicFile file(path);
+        const bool written = file.write(settingsText(UserSettings()));
+        _exit(written ? 0 : 1);  // the process ends here: no rename, no clean-up
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(path), "field_of_view = 70.0\n");
+
+    AtomicFile file(path);
+    ASSERT_TRUE(file.write("hud = false\n")) << file.error();
+    ASSERT_TRUE(file.commit()) << file.error();
+    EXPECT_EQ(readFile(path), "hud = false\n");
+    EXPECT_FALSE(fs::exists(file.temporaryPath()));
+}
+
+TEST(SettingsStore, AFaultyFileStaysUntilASettingChangesThenIsKeptAsBad) {
+    TempFolder folder;
+    const fs::path path = folder.path / "duskhollow" / "settings.toml";
+    fs::create_directories(path.parent_path());
+    const std::string faulty = "field_of_view = 75\nfov = 3\n";
+    writeFile(path, faulty);
+    SettingsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Settings file \"" + path.string() + "\" line 2: unknown key \"fov\"; ignored\n");
+    EXPECT_EQ(store.current().fieldOfView, 75.0);
+
+    EXPECT_TRUE(store.save());
+    EXPECT_EQ(readFile(path), faulty) << "nothing changed, nothing written";
+    EXPECT_FALSE(fs::exists(path.string() + ".bad"));
+
+    store.current().invertLook = true;
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
+    const SettingsReading saved = SettingsFile(path).read();
+    EXPECT_TRUE(saved.problems.empty());
+    EXPECT_TRUE(saved.values == store.current());
+
+    store.current().hud = false;
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty) << "the bad copy is the original";
+    EXPECT_FALSE(SettingsFile(path).read().values.hud);
+    const auto entries =
+        std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator());
+    EXPECT_EQ(entries, 2) << "no temporary file is left behind";
+}
+
+TEST(SettingsStore, OptionsForcedByTheCommandLineAreNotWrittenUnlessChanged) {
+    TempFolder folder;
+    const fs::path path = folder.path / "settings.toml";
+    writeFile(path, "fullscreen = true\n");
+    SettingsStore store;
+    store.load(path);
+    store.force({true, true});
+    EXPECT_TRUE(store.current().fullscreen && store.current().vsync);
+    store.current().fieldOfView = 90.0;
+    ASSERT_TRUE(store.save()) << store.file().error();
+    UserSettings expected;
+    expected.fieldOfView = 90.0;
+    expected.fullscreen = true;
+    EXPECT_TRUE(SettingsFile(path).read().values == expected) << readFile(path);
+
+    store.current().fullscreen = false;  // the player turns it off in the menu
+    ASSERT_TRUE(store.save());
+    EXPECT_FALSE(SettingsFile(path).read().values.fullscreen) << readFile(path);
+}
+
+}  // namespace
+}  // namespace dusk::test
