@@ -23,6 +23,11 @@ set(DUSK_COPYRIGHT_YEAR 2026)
 set(DUSK_PACKAGING_SOURCE ${CMAKE_SOURCE_DIR}/packaging)
 set(DUSK_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 
+# Installing and packing take what is built and build nothing: `cmake
+# --install` never did, and the tests pack the build tree they run from,
+# where building everything would be a whole build inside a test.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # Directories as Debian wants them whatever the umask of the one installing.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
