@@ -149,7 +149,8 @@ TEST_F(Installed, HelpAndVersionAnswerFromAnyFolderWithoutADisplay) {
     const ShellResult direct = launch("--version");
     EXPECT_EQ(direct.status, 0);
     EXPECT_EQ(direct.output, version);
-    // Through a link, as from a folder on the PATH: the data still is found.
+    // Through a link, as from a folder on the PATH: the launcher still finds
+    // the game and the data folder (one that is not there is refused).
     fs::create_symlink(launcher(), elsewhere.path() / "duskhollow");
     const ShellResult linked = runShell("cd " + Xdo::quote(elsewhere.path().string()) +
                                         " && env -u DISPLAY ./duskhollow --version");
