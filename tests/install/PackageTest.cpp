@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -87,10 +85,13 @@ protected:
     void SetUp() override {
         // apt reads a local package as its own unprivileged user.
         fs::permissions(out.path(), static_cast<fs::perms>(0755));
-        const ShellResult pack = runShell(std::string(DUSK_CPACK_COMMAND) + " --config " +
-                                              Xdo::quote(DUSK_BINARY_DIR "/CPackConfig.cmake") +
-                                              " -B " + Xdo::quote(out.path().string()),
-                                          packTimeout);
+        // gzip instead of the package's xz: the same files, and a sanitizer
+        // build's 37 MB executable packs in 9 s instead of 23 s.
+        const ShellResult pack =
+            runShell(std::string(DUSK_CPACK_COMMAND) + " --config " +
+                         Xdo::quote(DUSK_BINARY_DIR "/CPackConfig.cmake") + " -B " +
+                         Xdo::quote(out.path().string()) + " -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip",
+                     packTimeout);
         ASSERT_EQ(pack.status, 0) << pack.output;
         deb = (out.path() / ("duskhollow_" DUSK_VERSION "_amd64.deb")).string();
         ASSERT_TRUE(fs::is_regular_file(deb)) << pack.output;
@@ -162,13 +163,11 @@ TEST_F(Package, AptInstallsItRunsFromUsrGamesAndAPurgeLeavesNothing) {
             Xdo::quote(deb);
         const ShellResult plan = runShell(aptInstall + " --simulate", aptTimeout);
         ASSERT_EQ(plan.status, 0) << plan.output;
-        const std::regex installs("\nInst ");
-        ASSERT_EQ(
-            std::distance(std::sregex_iterator(plan.output.begin(), plan.output.end(), installs),
-                          std::sregex_iterator()),
-            1)
-            << "apt would fetch packages:\n"
-            << plan.output;
+        size_t installs = 0;
+        for (const std::string& line : linesOf(plan.output)) {
+            installs += line.rfind("Inst ", 0) == 0 ? 1 : 0;
+        }
+        ASSERT_EQ(installs, 1u) << "apt would fetch packages:\n" << plan.output;
         const ShellResult install = runShell(aptInstall, aptTimeout);
         ASSERT_EQ(install.status, 0) << install.output;
 
