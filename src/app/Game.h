@@ -85,7 +85,8 @@ private:
 
     void renderShadowPass(const mat4& depthViewProjection, GraphicsQuality quality);
     bool shadowMapOutdated(const mat4& depthViewProjection, GraphicsQuality quality);
-    void renderMainPass(const mat4& depthViewProjection);
+    void renderMainPass(const mat4& depthViewProjection, GraphicsQuality quality);
+    void drawGroundBeforeSky(const mat4& biasViewProjection);
     void countTreesInView();
     void applyTextureSettings();
 
