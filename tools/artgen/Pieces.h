@@ -35,4 +35,7 @@ Canvas paintTreeAtlas(int size);
 // A dark 1024 x 512 picture with a large GAME OVER in block letters.
 Canvas paintGameOver();
 
+// The application icon, size x size with transparent rounded corners.
+Canvas paintIcon(int size);
+
 }  // namespace artgen

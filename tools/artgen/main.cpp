@@ -1,11 +1,13 @@
 // artgen: writes every model and image of Duskhollow into the directory named
-// on its command line (the game's run directory). The output depends on nothing
-// but this program, so two runs give the same files.
+// on its command line (the game's run directory); `artgen --icon FILE` writes
+// the 256 x 256 application icon instead. The output depends on nothing but
+// this program, so two runs give the same files.
 #include <Magick++.h>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "Collada.h"
 #include "Kid.h"
@@ -40,12 +42,17 @@ void generate(const fs::path& root) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::printf("usage: artgen OUTPUT_DIRECTORY\n");
+    const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
+    if (argc != 2 && !icon) {
+        std::printf("usage: artgen OUTPUT_DIRECTORY\n       artgen --icon FILE.png\n");
         return 2;
     }
     Magick::InitializeMagick(argv[0]);
     try {
+        if (icon) {
+            artgen::paintIcon(256).write("PNG32:" + std::string(argv[2]));
+            return 0;
+        }
         generate(argv[1]);
     } catch (const std::exception& e) {
         std::printf("artgen: %s\n", e.what());
