@@ -11,16 +11,9 @@ namespace dusk {
 // Imports path with the given post-processing flags. Null (with the reason in
 // error) when the import fails. A directory is treated as a missing file, by
 // the model and by every file it names, so it fails with the importer's own
-// "Unable to open file" text; a COLLADA document that would send the
-// importer into an endless index list (see runawayIndexList) is refused
-// without importing it.
+// "Unable to open file" text; a COLLADA document the importer would not
+// survive (see colladaProblem) is refused without importing it.
 const aiScene* importModel(Assimp::Importer& importer, const std::string& path, unsigned int flags,
                            std::string& error);
-
-// Assimp reads a COLLADA <p> index list until the end of its text, number by
-// number; a character that is neither a digit, a sign nor white space is never
-// passed over, and the list grows without end until memory runs out. True
-// when a COLLADA document holds such a list (or markup inside one).
-bool runawayIndexList(const std::string& document);
 
 }  // namespace dusk
