@@ -9,7 +9,10 @@ float animationTime(float timeSeconds, double ticksPerSecond, double duration) {
     const double rate = ticksPerSecond != 0.0 ? ticksPerSecond : 25.0;
     const float ticks = float(rate) * timeSeconds;
     const float loop = float(duration);
-    if (loop == 0.0f || std::isnan(loop)) {
+    // A time that is no number, or one too large for float ticks, has no
+    // place in the loop: it is taken as time 0 instead of posing every bone
+    // with NaN.
+    if (!std::isfinite(ticks) || loop == 0.0f || std::isnan(loop)) {
         return 0.0f;
     }
     return float(std::fmod(double(ticks), double(loop)));

@@ -19,7 +19,8 @@ struct KeySegment {
 // The looping animation time in ticks for a clock time in seconds. Files that
 // give 0 ticks per second run at 25. The product is taken in float and the
 // remainder in double from float operands, as the animation has always been
-// timed. A duration of 0 has no loop to run through: time 0.
+// timed. A duration of 0 has no loop to run through: time 0. So is a time
+// that is not finite (NaN, infinity) or that overflows the float ticks.
 float animationTime(float timeSeconds, double ticksPerSecond, double duration);
 
 // The segment for time t among count >= 2 keys: the first segment whose end

@@ -2,10 +2,11 @@
 
 #include <assimp/postprocess.h>
 
-#include "base/Console.h"
 #include "assets/Animation.h"
 #include "assets/MeshArrays.h"
+#include "assets/ModelImport.h"
 #include "assets/Texture.h"
+#include "base/Console.h"
 
 namespace dusk {
 
@@ -56,9 +57,10 @@ bool SkinnedModel::load(const std::string& modelPath) {
     glBindVertexArray(vertexArray);
     glGenBuffers(5, buffers);
 
-    scene = importer.ReadFile(modelPath, kSkinnedImportFlags);
+    std::string error;
+    scene = importModel(importer, modelPath, kSkinnedImportFlags, error);
     if (scene == nullptr) {
-        printLine("Error parsing '" + modelPath + "': '" + importer.GetErrorString() + "'");
+        printLine("Error parsing '" + modelPath + "': '" + error + "'");
     } else {
         globalInverseTransform = mat4(1.0f);
         buildScene();

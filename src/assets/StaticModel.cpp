@@ -4,9 +4,10 @@
 
 #include <assimp/Importer.hpp>
 
-#include "base/Console.h"
 #include "assets/MeshArrays.h"
+#include "assets/ModelImport.h"
 #include "assets/Texture.h"
+#include "base/Console.h"
 
 namespace dusk {
 
@@ -42,9 +43,10 @@ bool StaticModel::load(const std::string& modelPath, const std::string& textureP
     bool loaded = false;
     {
         Assimp::Importer importer;
-        const aiScene* scene = importer.ReadFile(modelPath, kStaticImportFlags);
+        std::string error;
+        const aiScene* scene = importModel(importer, modelPath, kStaticImportFlags, error);
         if (scene == nullptr) {
-            printLine("Error parsing '" + modelPath + "': '" + importer.GetErrorString() + "'");
+            printLine("Error parsing '" + modelPath + "': '" + error + "'");
         } else {
             uint32_t vertexTotal = 0;
             uint32_t indexTotal = 0;

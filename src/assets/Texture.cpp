@@ -1,5 +1,8 @@
 #include "assets/Texture.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <mutex>
 
 #include "base/Console.h"
@@ -14,6 +17,32 @@ void initImageLibrary() {
 namespace {
 
 bool hasPixels(const Magick::Image& image) { return image.columns() > 0 && image.rows() > 0; }
+
+bool isDirectory(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
+}
+
+// ImageMagick opens a folder as an empty file and then blames the image
+// header. A folder where an image should be fails like a missing file, in the
+// library's own words: its text for a path inside that folder that is not
+// there, with the folder's name put back.
+std::string missingFileText(const std::string& fileName) {
+    const std::string absent =
+        fileName + "/absent" + std::filesystem::path(fileName).extension().string();
+    try {
+        Magick::Image probe;
+        probe.read(absent);
+    } catch (const Magick::Exception& e) {
+        std::string text = e.what();
+        for (size_t at = text.find(absent); at != std::string::npos;
+             at = text.find(absent, at + fileName.size())) {
+            text.replace(at, absent.size(), fileName);
+        }
+        return text;
+    }
+    return "unable to open image `" + fileName + "': " + std::strerror(EISDIR);
+}
 
 // Runs one image library step; a warning is remembered, not thrown on, because
 // the library raises warnings for files it could still decode.
@@ -31,6 +60,10 @@ void tolerateWarning(Step step, std::string& warning) {
 bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob& pixels,
                 std::string& error) {
     initImageLibrary();
+    if (isDirectory(fileName)) {
+        error = missingFileText(fileName);
+        return false;
+    }
     std::string warning;
     try {
         tolerateWarning([&] { image.read(fileName); }, warning);

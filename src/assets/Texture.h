@@ -14,7 +14,8 @@ void initImageLibrary();
 // library's text in error when that fails. A warning that still leaves a
 // decoded image (a truncated JPEG is filled up with grey) counts as success;
 // one that leaves no pixels, or bytes too few for width x height texels,
-// counts as failure.
+// counts as failure. A folder fails with the library's text for a missing
+// file.
 bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob& pixels,
                 std::string& error);
 

@@ -1,6 +1,8 @@
 // Skinned models imported from a COLLADA file: bone slots in the influence
 // buffer, a bone shared by two meshes, the fixed texture, the skinning
 // layout, the pose of the imported animation, and files that fail.
+#include <limits>
+
 #include "AssetTestSupport.h"
 #include "assets/SkinnedModel.h"
 #include "support/GlTest.h"
@@ -171,6 +173,20 @@ TEST_F(SkinnedModelTest, ImportedAnimationPosesTheBonesByNodeName) {
     EXPECT_NEAR(glm::distance(spine, vec4(0, 0, 7, 1)), 0.0f, 1e-4f);
     EXPECT_NEAR(glm::distance(arm, vec4(0, 0, 5, 1)), 0.0f, 1e-5f)
         << "the armature reaches every bone";
+}
+
+TEST_F(SkinnedModelTest, ATimeThatIsNoNumberPosesLikeTimeZero) {
+    SkinnedModel model;
+    printedLines([&] { model.load("kid.dae"); });
+    std::vector<mat4> atZero, pose;
+    model.boneTransforms(0.0f, atZero);
+    model.boneTransforms(0.5f, pose);
+    ASSERT_NE(pose, atZero) << "the animation must move between 0 and 0.5 s";
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float t : {std::numeric_limits<float>::quiet_NaN(), inf, -inf, 3.0e38f}) {
+        model.boneTransforms(t, pose);
+        EXPECT_EQ(pose, atZero) << "at " << t;
+    }
 }
 
 TEST_F(SkinnedModelTest, FailedImportOrMissingAnimationLeavesBonesAsTheyWere) {

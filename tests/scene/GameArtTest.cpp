@@ -127,5 +127,58 @@ TEST_F(GameArtTest, ObjectDrawsWithItsCurrentProgramMatrixAndTextureUnitZero) {
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
+// The depth pass sends the flat ground (facing straight up at height 0)
+// behind the far plane. Trees stand at height 0 too, moved only along x and
+// z: a tree vertex that met the rule would leave a hole in its shadow. The
+// shader itself judges every vertex of the shipped art, its gl_Position read
+// back through transform feedback.
+TEST_F(GameArtTest, TheDepthPassDropsTheFlatGroundButNoTreeVertex) {
+    auto depth = gameProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
+    const char* position = "gl_Position";
+    glTransformFeedbackVaryings(depth->program, 1, &position, GL_INTERLEAVED_ATTRIBS);
+    glLinkProgram(depth->program);
+    GLint linked = 0;
+    glGetProgramiv(depth->program, GL_LINK_STATUS, &linked);
+    ASSERT_TRUE(linked);
+    glUseProgram(depth->program);
+    setUniform(depth->program, "depth_view_proj", mat4(1.0f));
+
+    // How many of the object's drawn vertices went behind the far plane.
+    auto dropped = [&](Object& object, size_t& drawn) {
+        drawn = 0;
+        for (const SubMesh& sub : object.model->subMeshes) {
+            drawn += sub.indexCount;
+        }
+        GLuint buffer = 0;
+        glGenBuffers(1, &buffer);
+        glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, buffer);
+        glBufferData(GL_TRANSFORM_FEEDBACK_BUFFER, GLsizeiptr(drawn * sizeof(vec4)), nullptr,
+                     GL_STATIC_READ);
+        // Object::draw's own steps: the program cannot change during feedback.
+        setUniform(depth->program, "model", object.modelMatrix);
+        glEnable(GL_RASTERIZER_DISCARD);
+        glBeginTransformFeedback(GL_TRIANGLES);
+        object.model->draw();
+        glEndTransformFeedback();
+        glDisable(GL_RASTERIZER_DISCARD);
+        std::vector<vec4> out(drawn);
+        glGetBufferSubData(GL_TRANSFORM_FEEDBACK_BUFFER, 0, GLsizeiptr(drawn * sizeof(vec4)),
+                           out.data());
+        glDeleteBuffers(1, &buffer);
+        return std::count(out.begin(), out.end(), vec4(0.0f, 0.0f, 2.0f, 1.0f));
+    };
+    size_t drawn = 0;
+    Object ground("Model/Object/ground20.obj", mat4(1.0f), depth.get(), "Model/Image/ground19.jpg");
+    EXPECT_GT(dropped(ground, drawn), 0) << "the rule must still find the ground";
+    ASSERT_GT(drawn, 0u);
+    for (const char* file : {"Model/Object/tree1.obj", "Model/Object/tree3.obj"}) {
+        Tree tree(file, translate(mat4(1.0f), vec3(7.0f, 0.0f, -3.0f)), depth.get(),
+                  "Model/Image/tree1.png");
+        EXPECT_EQ(dropped(tree, drawn), 0) << file;
+        EXPECT_GT(drawn, 100u) << file;
+    }
+    EXPECT_EQ(drainGlErrors(), 0);
+}
+
 }  // namespace
 }  // namespace dusk::test

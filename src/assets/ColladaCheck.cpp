@@ -1,0 +1,338 @@
+#include "assets/ColladaCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string_view>
+#include <vector>
+
+namespace dusk {
+
+namespace {
+
+using Attributes = std::map<std::string, std::string>;
+
+// One start tag: where it begins and ends (just past its '>'), and its
+// attributes.
+struct Tag {
+    size_t begin = 0;
+    size_t end = 0;
+    bool empty = false;  // <name ... />
+    Attributes attributes;
+};
+
+// What Assimp keeps of an accessor: elements, where they lie in which array,
+// and how many values one element is read as (a float4x4 parameter is 16).
+struct Accessor {
+    uint64_t count = 0;
+    uint64_t stride = 1;
+    uint64_t offset = 0;
+    uint64_t size = 0;
+    std::string array;
+};
+
+struct Input {
+    std::string semantic;
+    std::string source;
+    uint64_t offset = 0;
+};
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+Attributes parseAttributes(const std::string& text) {
+    Attributes out;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && (isSpace(text[i]) || text[i] == '/')) {
+            ++i;
+        }
+        const size_t nameStart = i;
+        while (i < text.size() && text[i] != '=' && !isSpace(text[i])) {
+            ++i;
+        }
+        const std::string name = text.substr(nameStart, i - nameStart);
+        while (i < text.size() && isSpace(text[i])) {
+            ++i;
+        }
+        if (name.empty() || i >= text.size() || text[i] != '=') {
+            break;
+        }
+        ++i;
+        while (i < text.size() && isSpace(text[i])) {
+            ++i;
+        }
+        if (i >= text.size() || (text[i] != '"' && text[i] != '\'')) {
+            break;
+        }
+        const size_t close = text.find(text[i], i + 1);
+        if (close == std::string::npos) {
+            break;
+        }
+        out[name] = text.substr(i + 1, close - i - 1);
+        i = close + 1;
+    }
+    return out;
+}
+
+// The next start tag <name ...> at or after from and before limit.
+bool findTag(const std::string& doc, const std::string& name, size_t from, size_t limit, Tag& tag) {
+    const std::string open = "<" + name;
+    const std::string_view searched(doc.data(), std::min(limit, doc.size()));
+    for (size_t at = searched.find(open, from); at != std::string::npos;
+         at = searched.find(open, at + 1)) {
+        const size_t after = at + open.size();
+        if (after >= doc.size()) {
+            return false;
+        }
+        if (doc[after] != '>' && doc[after] != '/' && !isSpace(doc[after])) {
+            continue;
+        }
+        const size_t close = doc.find('>', after);
+        if (close == std::string::npos) {
+            return false;
+        }
+        tag.begin = at;
+        tag.end = close + 1;
+        tag.empty = doc[close - 1] == '/';
+        tag.attributes = parseAttributes(doc.substr(after, close - after));
+        return true;
+    }
+    return false;
+}
+
+// Where the element whose start tag ended at `from` is closed.
+size_t closing(const std::string& doc, const std::string& name, size_t from) {
+    const size_t at = doc.find("</" + name, from);
+    return at == std::string::npos ? doc.size() : at;
+}
+
+// An unsigned attribute as the XML library reads it: decimal or 0x hex,
+// 0 when there is no number, the largest value on overflow.
+uint64_t number(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) {
+        ++i;
+    }
+    if (i < text.size() && text[i] == '-') {
+        return 0;
+    }
+    i += i < text.size() && text[i] == '+' ? 1 : 0;
+    int base = 10;
+    if (text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0) {
+        base = 16;
+        i += 2;
+    }
+    uint64_t value = 0;
+    for (; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])); ++i) {
+        const int digit = std::isdigit(static_cast<unsigned char>(text[i]))
+                              ? text[i] - '0'
+                              : std::tolower(static_cast<unsigned char>(text[i])) - 'a' + 10;
+        if (digit >= base) {
+            break;
+        }
+        value = std::min<uint64_t>(value * base + digit, UINT32_MAX);
+    }
+    return value;
+}
+
+uint64_t attribute(const Tag& tag, const std::string& name, uint64_t fallback) {
+    const auto found = tag.attributes.find(name);
+    return found == tag.attributes.end() ? fallback : number(found->second);
+}
+
+std::string reference(const Tag& tag, const std::string& name) {
+    const auto found = tag.attributes.find(name);
+    if (found == tag.attributes.end() || found->second.empty() || found->second[0] != '#') {
+        return "";
+    }
+    return found->second.substr(1);
+}
+
+// The value count of every array Assimp reads, by id.
+std::map<std::string, uint64_t> arrays(const std::string& doc) {
+    std::map<std::string, uint64_t> out;
+    for (const char* kind : {"float_array", "IDREF_array", "Name_array"}) {
+        Tag tag;
+        for (size_t at = 0; findTag(doc, kind, at, doc.size(), tag); at = tag.end) {
+            out[tag.attributes["id"]] = attribute(tag, "count", 0);
+        }
+    }
+    return out;
+}
+
+// The accessor of every <source>, by the source's id.
+std::map<std::string, Accessor> accessors(const std::string& doc) {
+    std::map<std::string, Accessor> out;
+    Tag source;
+    for (size_t at = 0; findTag(doc, "source", at, doc.size(), source); at = source.end) {
+        const size_t end = closing(doc, "source", source.end);
+        Tag tag;
+        if (source.empty || !findTag(doc, "accessor", source.end, end, tag)) {
+            continue;
+        }
+        Accessor accessor{attribute(tag, "count", 0), attribute(tag, "stride", 1),
+                          attribute(tag, "offset", 0), 0, reference(tag, "source")};
+        const size_t accessorEnd = tag.empty ? tag.end : closing(doc, "accessor", tag.end);
+        Tag param;
+        for (size_t p = tag.end; findTag(doc, "param", p, accessorEnd, param); p = param.end) {
+            accessor.size += param.attributes["type"] == "float4x4" ? 16 : 1;
+        }
+        out[source.attributes["id"]] = accessor;
+    }
+    return out;
+}
+
+// The inputs of the element that starts at from and ends at end.
+std::vector<Input> inputs(const std::string& doc, size_t from, size_t end) {
+    std::vector<Input> out;
+    Tag tag;
+    for (size_t at = from; findTag(doc, "input", at, end, tag); at = tag.end) {
+        out.push_back(
+            {tag.attributes["semantic"], reference(tag, "source"), attribute(tag, "offset", 0)});
+    }
+    return out;
+}
+
+const Input* withSemantic(const std::vector<Input>& list, const std::string& semantic) {
+    for (const Input& input : list) {
+        if (input.semantic == semantic) {
+            return &input;
+        }
+    }
+    return nullptr;
+}
+
+// Whether elements 0 .. count - 1 of the accessor, each read as `values`
+// values, lie inside its array (an array it does not name is not checked).
+bool fits(const Accessor& accessor, uint64_t count, uint64_t values,
+          const std::map<std::string, uint64_t>& arrayCounts) {
+    const auto array = arrayCounts.find(accessor.array);
+    if (count == 0 || array == arrayCounts.end()) {
+        return true;
+    }
+    // In 128 bits: the counts come from the file and may be anything.
+    const unsigned __int128 last = static_cast<unsigned __int128>(accessor.stride) * (count - 1) +
+                                   accessor.offset + std::max<uint64_t>(values, 1);
+    return last <= array->second;
+}
+
+std::vector<int64_t> integers(const std::string& text) {
+    std::vector<int64_t> out;
+    const char* p = text.c_str();
+    while (*p != '\0') {
+        char* end = nullptr;
+        const long long value = std::strtoll(p, &end, 10);
+        if (end == p) {
+            break;
+        }
+        out.push_back(value);
+        p = end;
+    }
+    return out;
+}
+
+std::string elementText(const std::string& doc, const std::string& name, size_t from, size_t end) {
+    Tag tag;
+    if (!findTag(doc, name, from, end, tag) || tag.empty) {
+        return "";
+    }
+    return doc.substr(tag.end, closing(doc, name, tag.end) - tag.end);
+}
+
+// A skin's bind matrices (16 values for every joint) and the weight index of
+// every influence in <v>.
+bool skinFits(const std::string& doc, const std::map<std::string, Accessor>& sources,
+              const std::map<std::string, uint64_t>& arrayCounts) {
+    Tag tag;
+    for (size_t at = 0; findTag(doc, "joints", at, doc.size(), tag); at = tag.end) {
+        const auto list = inputs(doc, tag.end, closing(doc, "joints", tag.end));
+        const Input* joint = withSemantic(list, "JOINT");
+        const Input* matrix = withSemantic(list, "INV_BIND_MATRIX");
+        if (joint != nullptr && matrix != nullptr && sources.count(joint->source) != 0 &&
+            sources.count(matrix->source) != 0 &&
+            !fits(sources.at(matrix->source), sources.at(joint->source).count, 16, arrayCounts)) {
+            return false;
+        }
+    }
+    for (size_t at = 0; findTag(doc, "vertex_weights", at, doc.size(), tag); at = tag.end) {
+        const size_t end = closing(doc, "vertex_weights", tag.end);
+        const auto list = inputs(doc, tag.end, end);
+        const Input* weight = withSemantic(list, "WEIGHT");
+        if (weight == nullptr || sources.count(weight->source) == 0) {
+            continue;
+        }
+        uint64_t stride = 1;
+        for (const Input& input : list) {
+            stride = std::max(stride, input.offset + 1);
+        }
+        const auto v = integers(elementText(doc, "v", tag.end, end));
+        const uint64_t weights = sources.at(weight->source).count;
+        for (size_t i = weight->offset; i < v.size(); i += stride) {
+            if (v[i] < 0 || uint64_t(v[i]) >= weights) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool isColladaDocument(const std::string& bytes) {
+    std::string lower(bytes);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return lower.find("<collada") != std::string::npos;
+}
+
+bool isIndexCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || isSpace(c);
+}
+
+}  // namespace
+
+bool runawayIndexList(const std::string& document) {
+    if (!isColladaDocument(document)) {
+        return false;
+    }
+    Tag tag;
+    for (size_t at = 0; findTag(document, "p", at, document.size(), tag); at = tag.end) {
+        if (tag.empty) {
+            continue;
+        }
+        size_t end = tag.end;
+        while (end < document.size() && isIndexCharacter(document[end])) {
+            ++end;
+        }
+        if (end < document.size() && document.compare(end, 4, "</p>") != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readsPastAnArray(const std::string& document) {
+    if (!isColladaDocument(document)) {
+        return false;
+    }
+    const auto arrayCounts = arrays(document);
+    const auto sources = accessors(document);
+    for (const auto& [id, accessor] : sources) {
+        if (!fits(accessor, accessor.count, accessor.size, arrayCounts)) {
+            return true;
+        }
+    }
+    return !skinFits(document, sources, arrayCounts);
+}
+
+std::string colladaProblem(const std::string& document) {
+    if (runawayIndexList(document)) {
+        return "a COLLADA index list (<p>) holds a character that is not part of a number";
+    }
+    if (readsPastAnArray(document)) {
+        return "a COLLADA accessor or skin reaches past the values of its array";
+    }
+    return "";
+}
+
+}  // namespace dusk
