@@ -5,7 +5,7 @@
 // graphics quality, each followed by its fill floor: the same fill work (a
 // 4096^2 depth pass where the quality draws the shadow map every frame, a
 // full-window scene pass and the overlay) with trivial shaders.
-// BM_Hud: the HUD drawn over a frame.
+// BM_ScreenPass and BM_ScreenPassWithHud: what the HUD adds to a frame.
 //
 // The sound plays on OpenAL Soft's wave driver into /dev/null (wave-null.conf)
 // unless ALSOFT_CONF says otherwise.
@@ -25,6 +25,7 @@
 
 #include "app/Game.h"
 #include "app/Startup.h"
+#include "render/ScreenOverlay.h"
 #include "settings/SettingsStore.h"
 #include "ui/Hud.h"
 
@@ -185,9 +186,13 @@ void fillFloor(benchmark::State& state, bool shadowPass) {
     glBindVertexArray(0);
 }
 
-// The HUD over a finished frame, at its busiest: kids left, both bars, four
-// toasts and the help panel.
-void BM_Hud(benchmark::State& state) {
+// The HUD's cost over a frame: the screen pass alone (the overlay's one
+// quad over the window, the last draw of every frame), the same pass with the
+// HUD as it is most of the time (kids left, both bars) and at its busiest
+// (four toasts and the help panel too); the differences are what the HUD adds.
+enum class HudLoad { None, Steady, Busy };
+
+void screenPass(benchmark::State& state, HudLoad load) {
     dusk::ui::Hud hud(window);
     for (size_t i = 0; i < hud.helpLines.size(); ++i) {
         hud.helpLines[i] = "F" + std::to_string(i) + " - a help line of the usual length here";
@@ -196,19 +201,29 @@ void BM_Hud(benchmark::State& state) {
     dusk::game->render();
     for (auto _ : state) {
         const double now = glfwGetTime();
-        for (int i = 0; i < 4; ++i) {
-            hud.toast("enable wireframe mode", now);
+        if (load == HudLoad::Busy) {
+            for (int i = 0; i < 4; ++i) {
+                hud.toast("enable wireframe mode", now);
+            }
+            hud.showHelp(now);
         }
-        hud.showHelp(now);
         glFinish();
         const auto start = Clock::now();
-        hud.draw(shown, now);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        dusk::game->overlay->draw(1.0f);
+        if (load != HudLoad::None) {
+            hud.draw(shown, now);
+        }
         glFinish();
         state.SetIterationTime(seconds(start));
         glfwSwapBuffers(window);
         glfwPollEvents();
     }
 }
+
+void BM_ScreenPass(benchmark::State& state) { screenPass(state, HudLoad::None); }
+void BM_ScreenPassWithHud(benchmark::State& state) { screenPass(state, HudLoad::Steady); }
+void BM_ScreenPassWithBusyHud(benchmark::State& state) { screenPass(state, HudLoad::Busy); }
 
 // DUSK_BENCH_FRAMES overrides the 300 frames each figure is taken over.
 int repetitions() {
@@ -239,7 +254,9 @@ void registerFrameBenchmarks() {
             ("BM_FillFloor/" + name).c_str(),
             [shadowPass](benchmark::State& state) { fillFloor(state, shadowPass); }));
     }
-    stat(benchmark::RegisterBenchmark("BM_Hud", BM_Hud));
+    stat(benchmark::RegisterBenchmark("BM_ScreenPass", BM_ScreenPass));
+    stat(benchmark::RegisterBenchmark("BM_ScreenPassWithHud", BM_ScreenPassWithHud));
+    stat(benchmark::RegisterBenchmark("BM_ScreenPassWithBusyHud", BM_ScreenPassWithBusyHud));
 }
 
 }  // namespace

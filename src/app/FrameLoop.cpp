@@ -57,8 +57,12 @@ void FrameLoop::runFrame() {
     game.render();
     // The open menu says enough: no pause banner over it.
     overlay.draw(game.hudState(paused && !menu.isOpen()), glfwGetTime(), [this] {
-        if (menu.build(settings::current())) {
-            settingsChanged();
+        const ui::MenuChange change = menu.build(settings::current());
+        if (change.changed) {
+            applySettings(settings::current());
+        }
+        if (change.finished) {
+            settings::save();  // once a slider is let go, not at every step
         }
     });
     if (!menu.isOpen() && paused && menuPaused) {

@@ -47,6 +47,18 @@ bool sliderDouble(const char* label, double& value, double low, double high, con
     return true;
 }
 
+// A slider's value changes while it is dragged; it is finished on release.
+void noteSlider(MenuChange& change, bool moved) {
+    change.changed |= moved;
+    change.finished |= ImGui::IsItemDeactivatedAfterEdit();
+}
+
+// A box or a list choice is finished as soon as it changes.
+void noteChoice(MenuChange& change, bool chosen) {
+    change.changed |= chosen;
+    change.finished |= chosen;
+}
+
 }  // namespace
 
 const char* frameCapLabel(int cap) {
@@ -64,9 +76,10 @@ const char* frameCapLabel(int cap) {
     }
 }
 
-bool SettingsMenu::build(UserSettings& settings) {
+MenuChange SettingsMenu::build(UserSettings& settings) {
+    MenuChange change;
     if (!open) {
-        return false;
+        return change;
     }
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f), ImGuiCond_Always,
@@ -75,34 +88,35 @@ bool SettingsMenu::build(UserSettings& settings) {
     ImGui::Begin("Settings", nullptr,
                  ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_AlwaysAutoResize |
                      ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
-    bool changed = false;
     ImGui::PushItemWidth(260.0f);
-    changed |= sliderDouble("Mouse sensitivity", settings.mouseSensitivity,
-                            UserSettings::minMouseSensitivity, UserSettings::maxMouseSensitivity,
-                            "%.4f rad/px");
-    changed |= ImGui::Checkbox("Invert vertical look", &settings.invertLook);
-    changed |= sliderDouble("Field of view", settings.fieldOfView, UserSettings::minFieldOfView,
-                            UserSettings::maxFieldOfView, "%.0f\xC2\xB0");
+    noteSlider(change, sliderDouble("Mouse sensitivity", settings.mouseSensitivity,
+                                    UserSettings::minMouseSensitivity,
+                                    UserSettings::maxMouseSensitivity, "%.4f rad/px"));
+    noteChoice(change, ImGui::Checkbox("Invert vertical look", &settings.invertLook));
+    noteSlider(change,
+               sliderDouble("Field of view", settings.fieldOfView, UserSettings::minFieldOfView,
+                            UserSettings::maxFieldOfView, "%.0f\xC2\xB0"));
     ImGui::Separator();
-    changed |= ImGui::Checkbox("Vsync", &settings.vsync);
-    changed |= frameCapCombo(settings.frameCap);
-    changed |= ImGui::Checkbox("Fullscreen (F11)", &settings.fullscreen);
-    changed |= qualityCombo(settings.graphicsQuality);
-    changed |= ImGui::Checkbox("HUD (H)", &settings.hud);
+    noteChoice(change, ImGui::Checkbox("Vsync", &settings.vsync));
+    noteChoice(change, frameCapCombo(settings.frameCap));
+    noteChoice(change, ImGui::Checkbox("Fullscreen (F11)", &settings.fullscreen));
+    noteChoice(change, qualityCombo(settings.graphicsQuality));
+    noteChoice(change, ImGui::Checkbox("HUD (H)", &settings.hud));
     ImGui::Separator();
     float volume = static_cast<float>(settings.masterVolume * 100.0);
-    if (ImGui::SliderFloat("Master volume", &volume, 0.0f, 100.0f, "%.0f%%",
-                           ImGuiSliderFlags_AlwaysClamp)) {
+    const bool moved = ImGui::SliderFloat("Master volume", &volume, 0.0f, 100.0f, "%.0f%%",
+                                          ImGuiSliderFlags_AlwaysClamp);
+    if (moved) {
         settings.masterVolume = volume / 100.0f;
-        changed = true;
     }
+    noteSlider(change, moved);
     ImGui::PopItemWidth();
     ImGui::Spacing();
     if (ImGui::Button("Close (F10)")) {
         open = false;
     }
     ImGui::End();
-    return changed;
+    return change;
 }
 
 }  // namespace dusk::ui

@@ -3,6 +3,13 @@
 
 namespace dusk::ui {
 
+// What the player did in the menu this frame: changed a value (apply it), and
+// finished changing it (a click, or the release of a slider: save it).
+struct MenuChange {
+    bool changed = false;
+    bool finished = false;
+};
+
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size.
 class SettingsMenu {
@@ -10,9 +17,9 @@ public:
     bool isOpen() const { return open; }
     void setOpen(bool shown) { open = shown; }
 
-    // Builds the window inside a HUD frame. Returns true when the player
-    // changed a value in it. The window's Close button closes the menu.
-    bool build(UserSettings& settings);
+    // Builds the window inside a HUD frame. The window's Close button closes
+    // the menu.
+    MenuChange build(UserSettings& settings);
 
 private:
     bool open = false;
