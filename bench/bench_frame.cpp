@@ -87,7 +87,8 @@ double p95(const std::vector<double>& values) {
 }
 
 void frameBenchmark(benchmark::State& state, int part,
-                    dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact) {
+                    dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact,
+                    dusk::ui::Hud* hud = nullptr) {
     dusk::settings::current().graphicsQuality = quality;
     float dt = 1.0f / 60.0f;
     for (auto _ : state) {
@@ -100,6 +101,9 @@ void frameBenchmark(benchmark::State& state, int part,
         const double update = seconds(updateStart);
         const auto renderStart = Clock::now();
         dusk::game->render();
+        if (hud != nullptr) {
+            hud->draw(dusk::game->hudState(false), glfwGetTime());
+        }
         glFinish();
         const double render = seconds(renderStart);
         glfwSwapBuffers(window);
@@ -254,6 +258,12 @@ void registerFrameBenchmarks() {
             ("BM_FillFloor/" + name).c_str(),
             [shadowPass](benchmark::State& state) { fillFloor(state, shadowPass); }));
     }
+    // The whole frame as the game plays it, with the HUD as it is most of the
+    // time, beside BM_Frame/Fast of the same run.
+    stat(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
+        dusk::ui::Hud hud(window);
+        frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, &hud);
+    }));
     stat(benchmark::RegisterBenchmark("BM_ScreenPass", BM_ScreenPass));
     stat(benchmark::RegisterBenchmark("BM_ScreenPassWithHud", BM_ScreenPassWithHud));
     stat(benchmark::RegisterBenchmark("BM_ScreenPassWithBusyHud", BM_ScreenPassWithBusyHud));
