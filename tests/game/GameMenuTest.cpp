@@ -7,34 +7,23 @@
 #include <sstream>
 #include <thread>
 
-#include "GameFixture.h"
-#include "app/FrameLoop.h"
+#include "FrameLoopFixture.h"
 #include "settings/SettingsStore.h"
 #include "support/Xdo.h"
 
 namespace dusk::test {
 
-class GameMenuTest : public GameFixture {
+class GameMenuTest : public FrameLoopFixture {
 protected:
     void SetUp() override {
-        GameFixture::SetUp();
+        FrameLoopFixture::SetUp();
         // A settings file of the test's own: saves must not reach a real one.
+        // (Missing, so its values are the defaults the frame loop started with.)
         settings::store().load(runDir->file("settings.toml"));
-        frames = std::make_unique<FrameLoop>(*game);
-        Xdo::mouseMove(640, 360);
     }
     void TearDown() override {
-        frames.reset();
+        FrameLoopFixture::TearDown();
         settings::reset();
-        GameFixture::TearDown();
-    }
-    template <typename Condition>
-    bool framesUntil(Condition condition) {
-        for (int i = 0; i < 50 && !condition(); ++i) {
-            frames->runFrame();
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return condition();
     }
     std::string settingsFile() const {
         std::ifstream in(runDir->file("settings.toml"));
@@ -49,8 +38,6 @@ protected:
         }
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-
-    std::unique_ptr<FrameLoop> frames;
 };
 
 TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {

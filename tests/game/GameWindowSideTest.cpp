@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "GameFixture.h"
-#include "app/FrameLoop.h"
+#include "FrameLoopFixture.h"
 #include "app/Settings.h"
 #include "assets/Texture.h"
 #include "render/RenderTarget.h"
@@ -28,27 +27,12 @@ const vec3 behind = kidSpot + vec3(0.3f, 2.5f, -3.0f);
 void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 }  // namespace
 
-class GameWindowSideTest : public GameFixture {
+class GameWindowSideTest : public FrameLoopFixture {
 protected:
     void SetUp() override {
-        GameFixture::SetUp();
-        frames = std::make_unique<FrameLoop>(*game);
+        FrameLoopFixture::SetUp();
         parkOtherKids(0);
         placeKid(0, kidSpot.x, kidSpot.z);
-        Xdo::mouseMove(640, 360);
-    }
-    void TearDown() override {
-        frames.reset();
-        GameFixture::TearDown();
-    }
-    // Runs frames until the condition holds; false after about 5 s.
-    template <typename Condition>
-    bool framesUntil(Condition condition) {
-        for (int i = 0; i < 50 && !condition(); ++i) {
-            frames->runFrame();
-            pause(0.1);
-        }
-        return condition();
     }
     // Standard input becomes an open, empty pipe: the console never answers.
     void holdConsoleSilent() {
@@ -84,7 +68,6 @@ protected:
         EXPECT_TRUE(closeRequested());
     }
 
-    std::unique_ptr<FrameLoop> frames;
     int consoleWriteEnd = -1;
     std::atomic<bool> answered{false};
     std::atomic<bool> consoleNeeded{false};

@@ -340,6 +340,15 @@ std::string GameProcess::describe() const {
     return text + "\n--- stdout ---\n" + out_ + "\n--- stderr ---\n" + err_;
 }
 
+const char* const cleanStartOutput =
+    "Loaded Texture: Model/Image/ground19.jpg\n"
+    "Loaded Texture: Model/Image/skybox2.jpg\n"
+    "Loaded Texture: Model/Object/animTest.png\n"
+    "Loading Model: Tree 1\n"
+    "Loaded Texture: Model/Image/tree1.png\n"
+    "Loading Model: Tree 3\n"
+    "Loaded Texture: Model/Image/tree1.png\n";
+
 bool endWithEscape(GameProcess& game, double timeoutSeconds) {
     const unsigned long window = Xdo::findWindow("^Duskhollow$", timeoutSeconds, game.pid());
     if (window == 0) {

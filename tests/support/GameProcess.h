@@ -118,6 +118,9 @@ private:
     bool timedOut_ = false;
 };
 
+// Everything the game prints on a clean start with the shipped files.
+extern const char* const cleanStartOutput;
+
 // Holds Esc over the game's window (found by the process id) until the game
 // ends: keys are read only once the world is assembled and the main loop
 // runs, and then every 0.1 s. False when no window appeared or the game did
