@@ -14,6 +14,7 @@
 #include "app/Startup.h"
 #include "audio/GameAudio.h"
 #include "base/Console.h"
+#include "render/PassScheduler.h"
 #include "scene/Camera.h"
 #include "settings/SettingsStore.h"
 
@@ -50,7 +51,9 @@ void FrameLoop::runFrame() {
         lastThrottled = glfwGetTime();
     }
     handleWindowEvents();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (PassScheduler::windowClearedFirst(settings::current().graphicsQuality)) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
     if (!paused) {
         game.update(game.window, dt);
     }

@@ -7,8 +7,10 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/WindowInput.h"
+#include "assets/StaticModel.h"
 #include "audio/GameAudio.h"
 #include "base/Console.h"
+#include "render/LanternReach.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -63,6 +65,12 @@ void Game::createPrograms() {
     lensFlareProgram = makeProgram(programs, "lensFlare.vert", "lensFlare.frag");
     overlay =
         new ScreenOverlay(lensFlareProgram, sceneTarget->colorTexture, sceneTarget->depthTexture);
+    // Not one of the game's programs: it takes what they are sent from the
+    // basic program at each frame that draws with it.
+    lanternFreeProgram =
+        new ShaderProgram(std::string(shaderDir) + "basic.vert",
+                          std::string(shaderDir) + "basic.frag", "#define NO_LANTERNS\n");
+    glGenBuffers(1, &groundElements);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -375,12 +383,15 @@ void Game::uploadPointLights() {
     for (const auto* kid : kids) {
         carriers.push_back({vec3(kid->modelMatrix[3]), kid->isActive()});
     }
-    scene::uploadLanterns(programs, scene::lanternPositions(carriers, pointLights.size()));
+    lanterns = scene::lanternPositions(carriers, pointLights.size());
+    scene::uploadLanterns(programs, lanterns);
 }
 
 void Game::render() {
     const GraphicsQuality quality = settings::current().graphicsQuality;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (PassScheduler::windowClearedFirst(quality)) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
     if (passes.mipmapsNeeded(quality)) {
         glGenerateMipmap(GL_TEXTURE_2D);
     }
@@ -482,17 +493,92 @@ void Game::renderMainPass(const mat4& depthVP, GraphicsQuality quality) {
 // nearest first would spare more, but where two trees cross, a few pixels
 // of equal depth would change.)
 void Game::drawGroundBeforeSky(const mat4& biasVP) {
+    shareLitUniforms(biasVP);
+    lanternLitDraws = 0;
+    lanternFreeDraws = 0;
+    const LanternReach reach(lanterns);
     for (auto* tree : trees) {
         tree->setProgram(basicProgram);
         if (frustum->sphereInFrustum(tree->boundingCenter, tree->boundingRadius) != 0) {
-            tree->draw();
+            drawTreeLit(tree, reach);
         }
     }
     ground->setProgram(basicProgram);
-    glUseProgram(basicProgram->program);
-    setUniform(basicProgram->program, "biasVP", biasVP);
-    ground->draw();
+    drawGroundLit(reach);
     skyBox->draw();
+}
+
+// The lantern-free program gets what the basic program was sent, value for
+// value, so both light a surface alike.
+void Game::shareLitUniforms(const mat4& biasVP) {
+    const GLuint basic = basicProgram->program;
+    const GLuint free = lanternFreeProgram->program;
+    mat4 viewProj(1.0f);
+    vec3 light(0.0f);
+    glGetUniformfv(basic, glGetUniformLocation(basic, "view_proj"), &viewProj[0][0]);
+    glGetUniformfv(basic, glGetUniformLocation(basic, "lightDir"), &light[0]);
+    glUseProgram(free);
+    setUniform(free, "view_proj", viewProj);
+    setUniform(free, "lightDir", light);
+    for (GLuint lit : {basic, free}) {
+        glUseProgram(lit);
+        setUniform(lit, "myTextureSampler", 0);
+        setUniform(lit, "shadowMap", 1);
+        setUniform(lit, "biasVP", biasVP);
+    }
+}
+
+void Game::drawTreeLit(scene::Tree* tree, const LanternReach& reach) {
+    if (reach.reaches(tree->model->bounds.placedBy(tree->modelMatrix))) {
+        ++lanternLitDraws;
+        tree->draw();
+        return;
+    }
+    ++lanternFreeDraws;
+    tree->setProgram(lanternFreeProgram);
+    tree->draw();
+    tree->setProgram(basicProgram);
+}
+
+// The ground's triangles in two draws: those a lantern reaches, then the
+// rest. No two triangles of a flat ground cover one pixel, so their order
+// does not show. A model of several meshes is drawn whole, as Exact does.
+void Game::drawGroundLit(const LanternReach& reach) {
+    const StaticModel& model = *ground->model;
+    if (model.subMeshes.size() != 1) {
+        ++lanternLitDraws;
+        drawWith(basicProgram, ground, 0, 0);
+        return;
+    }
+    LanternReach::Groups groups =
+        reach.splitTriangles(model.positions, model.triangles, ground->modelMatrix);
+    const size_t reached = groups.reached.size();
+    groups.reached.insert(groups.reached.end(), groups.unreached.begin(), groups.unreached.end());
+    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements);
+    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(groups.reached.size() * sizeof(uint32_t)),
+                 groups.reached.data(), GL_STREAM_DRAW);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
+    if (reached > 0) {
+        ++lanternLitDraws;
+        drawWith(basicProgram, ground, 0, reached);
+    }
+    if (groups.reached.size() > reached) {
+        ++lanternFreeDraws;
+        drawWith(lanternFreeProgram, ground, reached, groups.reached.size() - reached);
+    }
+}
+
+// What Object::draw does, with another program and, for count > 0, a part
+// of groundElements instead of the whole model.
+void Game::drawWith(ShaderProgram* program, scene::Object* object, size_t first, size_t count) {
+    glUseProgram(program->program);
+    setUniform(program->program, "model", object->modelMatrix);
+    setUniform(program->program, "color_texture", 0);
+    if (count == 0) {
+        object->model->draw();
+    } else {
+        object->model->drawTriangles(groundElements, first, count);
+    }
 }
 
 void Game::countTreesInView() {

@@ -12,6 +12,7 @@
 
 namespace dusk {
 
+class LanternReach;
 class ShaderProgram;
 class WindowInput;
 class RenderTarget;
@@ -25,6 +26,7 @@ class GameAudio;
 namespace scene {
 class Camera;
 class DirectionalLight;
+class Object;
 class SkyBox;
 class Tree;
 class PointLight;
@@ -65,6 +67,18 @@ public:
     ShaderProgram* depthProgram = nullptr;
     ShaderProgram* basicProgram = nullptr;
     ShaderProgram* lensFlareProgram = nullptr;
+    // basic.frag built without the lantern loop: where no lantern reaches,
+    // Fast and Low draw the same picture with it for much less work.
+    ShaderProgram* lanternFreeProgram = nullptr;
+    // The lanterns as last sent to the programs, in their order.
+    std::vector<vec3> lanterns;
+    // Fast and Low: the ground's triangles of the frame, those a lantern
+    // reaches first.
+    GLuint groundElements = 0;
+    // The last Fast or Low frame's lit draws of trees and ground parts, with
+    // the lantern loop and without it.
+    int lanternLitDraws = 0;
+    int lanternFreeDraws = 0;
     GLuint shadowFramebuffer = 0;
     GLuint shadowDepthTexture = 0;
     int shadowMapSide = 0;  // texels; the graphics quality decides
@@ -114,6 +128,10 @@ private:
     bool shadowMapOutdated(const mat4& depthViewProjection, GraphicsQuality quality);
     void renderMainPass(const mat4& depthViewProjection, GraphicsQuality quality);
     void drawGroundBeforeSky(const mat4& biasViewProjection);
+    void shareLitUniforms(const mat4& biasViewProjection);
+    void drawTreeLit(scene::Tree* tree, const LanternReach& reach);
+    void drawGroundLit(const LanternReach& reach);
+    void drawWith(ShaderProgram* program, scene::Object* object, size_t first, size_t count);
     void countTreesInView();
     void applyTextureSettings();
 

@@ -36,6 +36,9 @@ StaticModel::~StaticModel() { clear(); }
 bool StaticModel::load(const std::string& modelPath, const std::string& texturePath) {
     clear();
     subMeshes.clear();  // a failed import leaves no sub-meshes, not a former file's
+    positions.clear();
+    triangles.clear();
+    bounds = Sphere();
     glGenVertexArrays(1, &vertexArray);
     glBindVertexArray(vertexArray);
     glGenBuffers(6, buffers);
@@ -62,6 +65,7 @@ bool StaticModel::load(const std::string& modelPath, const std::string& textureP
             uploadFloatAttribute(buffers[3], 2, arrays.uvs, 2);
             uploadFloatAttribute(buffers[2], 1, arrays.normals, 3);
             uploadIndices(buffers[0], arrays.indices);
+            keepGeometry(arrays);
             loaded = glGetError() == GL_NO_ERROR;
         }
     }
@@ -82,6 +86,35 @@ void StaticModel::draw() const {
             reinterpret_cast<const void*>(uintptr_t(sub.baseIndex) * sizeof(uint32_t)), 1,
             GLint(sub.baseVertex));
     }
+    glBindVertexArray(0);
+}
+
+void StaticModel::keepGeometry(const MeshArrays& arrays) {
+    positions.resize(arrays.positions.size() / 3);
+    for (size_t i = 0; i < positions.size(); ++i) {
+        positions[i] =
+            vec3(arrays.positions[3 * i], arrays.positions[3 * i + 1], arrays.positions[3 * i + 2]);
+    }
+    bounds = Sphere::around(positions);
+    triangles = arrays.indices;
+    for (const SubMesh& sub : subMeshes) {
+        for (size_t i = sub.baseIndex;
+             i < sub.baseIndex + size_t(sub.indexCount) && i < triangles.size(); ++i) {
+            triangles[i] += sub.baseVertex;
+        }
+    }
+}
+
+void StaticModel::drawTriangles(GLuint elementBuffer, size_t first, size_t count) const {
+    glBindVertexArray(vertexArray);
+    if (!subMeshes.empty() && subMeshes[0].materialIndex < textures.size() &&
+        textures[subMeshes[0].materialIndex] != nullptr) {
+        textures[subMeshes[0].materialIndex]->bind();
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, elementBuffer);
+    glDrawElements(GL_TRIANGLES, GLsizei(count), GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(first * sizeof(uint32_t)));
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[0]);
     glBindVertexArray(0);
 }
 

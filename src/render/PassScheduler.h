@@ -6,7 +6,10 @@
 // map is redrawn only when something it depends on differs from when it was
 // last drawn (its size, the polygon mode, the light's matrix, the casters'
 // matrices), and the mip levels only while the scene texture's filter
-// samples them. Low is Fast with a map of half the size.
+// samples them; the window is not cleared at the start of a frame, as the
+// screen pass clears it again before it draws; and the lit pass draws what no
+// lantern reaches without the lantern loop. Low is Fast with a map of half
+// the size.
 #include <vector>
 
 #include "math/Math.h"
@@ -32,6 +35,17 @@ public:
     void shadowMapDrawn(const ShadowMapInputs& inputs);
     // Something else drew into the map or replaced it: draw it again.
     void forgetShadowMap() { mapValid_ = false; }
+
+    // Whether the frame starts by clearing the window (the screen pass clears
+    // it again before it draws, so only Exact does).
+    static bool windowClearedFirst(GraphicsQuality quality) {
+        return quality == GraphicsQuality::Exact;
+    }
+    // Whether the lit pass leaves the lantern loop out where no lantern
+    // reaches.
+    static bool lanternsLeftOutWhereUnlit(GraphicsQuality quality) {
+        return quality != GraphicsQuality::Exact;
+    }
 
     // Whether this frame must regenerate the scene texture's mip levels.
     bool mipmapsNeeded(GraphicsQuality quality) const;

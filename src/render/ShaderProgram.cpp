@@ -32,13 +32,14 @@ bool succeeded(GLuint object, GLenum statusName, GetParameter getParameter, GetL
 
 }  // namespace
 
-ShaderProgram::ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath) {
+ShaderProgram::ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath,
+                             const std::string& fragmentDefines) {
     program = glCreateProgram();
     if (program == 0) {
         failAndExit("ERROR: Could not create Program..", false);
     }
     loadShader(vertexPath, GL_VERTEX_SHADER, vertexShader);
-    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader);
+    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader, fragmentDefines);
     link();
 }
 
@@ -48,7 +49,8 @@ ShaderProgram::~ShaderProgram() {
     glDeleteShader(fragmentShader);
 }
 
-void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& target) {
+void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& target,
+                               const std::string& defines) {
     std::ifstream file(path, std::ios::in | std::ios::binary);
     if (!file.is_open()) {
         failAndExit("ERROR: Could not load file", true);
@@ -61,8 +63,13 @@ void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& tar
     if (target == 0) {
         failAndExit("ERROR: Could not create shader", true);
     }
-    const char* text = source.c_str();
-    glShaderSource(target, 1, &text, nullptr);
+    // #version must stay the first line; the defines follow it.
+    const size_t firstLineEnd = source.find('\n');
+    const size_t split = firstLineEnd == std::string::npos ? source.size() : firstLineEnd + 1;
+    const std::string head = source.substr(0, split);
+    const std::string tail = source.substr(split);
+    const char* parts[] = {head.c_str(), defines.c_str(), tail.c_str()};
+    glShaderSource(target, 3, parts, nullptr);
     glCompileShader(target);
 
     std::string log;

@@ -10,7 +10,10 @@ namespace dusk {
 // fallback. Programs are shared through plain pointers; no user frees one.
 class ShaderProgram {
 public:
-    ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath);
+    // fragmentDefines (e.g. "#define NAME\n") go into the fragment shader
+    // right after its #version line.
+    ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath,
+                  const std::string& fragmentDefines = "");
     ~ShaderProgram();
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
@@ -20,7 +23,8 @@ public:
     GLuint fragmentShader = 0;
 
 private:
-    void loadShader(const std::string& path, GLenum type, GLuint& target);
+    void loadShader(const std::string& path, GLenum type, GLuint& target,
+                    const std::string& defines = "");
     void link();
 };
 
