@@ -21,13 +21,21 @@ vec3 duskGrade(vec3 c, float radius) {
 }
 
 void main() {
+#ifdef FULL_HEALTH_ONE_TO_ONE
+    // Built for Fast and Low at full health: the pass's viewport is the scene
+    // target's size, so each pixel shows its own texel, and the hurt step
+    // below would change nothing.
+    vec3 c = texelFetch(sceneTexture, ivec2(gl_FragCoord.xy), 0).rgb;
+#else
     vec3 c = texture(sceneTexture, screenUV).rgb;
+#endif
     vec2 p = screenUV * 2.0 - 1.0;
     float radius = length(p);
     if (transparencyFlag != 0) {
         c = duskGrade(c, radius);
     }
 
+#ifndef FULL_HEALTH_ONE_TO_ONE
     float hurt = 1.0 - clamp(healthPercentage, 0.0, 1.0);
     float luma = dot(c, vec3(0.299, 0.587, 0.114));
     c = mix(c, vec3(luma), hurt);
@@ -35,5 +43,6 @@ void main() {
     float inner = mix(1.6, 0.3, hurt);
     float edge = smoothstep(inner, inner + 0.45, radius);
     c = mix(c, BLOOD, edge);
+#endif
     fragColor = vec4(c, 1.0);
 }

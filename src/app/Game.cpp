@@ -65,6 +65,9 @@ void Game::createPrograms() {
     lensFlareProgram = makeProgram(programs, "lensFlare.vert", "lensFlare.frag");
     overlay =
         new ScreenOverlay(lensFlareProgram, sceneTarget->colorTexture, sceneTarget->depthTexture);
+    overlay->takeFullHealthProgram(new ShaderProgram(std::string(shaderDir) + "lensFlare.vert",
+                                                     std::string(shaderDir) + "lensFlare.frag",
+                                                     "#define FULL_HEALTH_ONE_TO_ONE\n"));
     // Not one of the game's programs: it takes what they are sent from the
     // basic program at each frame that draws with it.
     lanternFreeProgram =
@@ -402,7 +405,7 @@ void Game::render() {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    overlay->draw(health / maxHealth);
+    overlay->draw(health / maxHealth, PassScheduler::screenPassShortcut(quality));
     applyTextureSettings();
     passes.sceneFilterApplied(minificationFilter(mipmapMode, bilinearSampling));
     if (wireframeMode) {

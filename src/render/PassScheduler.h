@@ -7,9 +7,10 @@
 // last drawn (its size, the polygon mode, the light's matrix, the casters'
 // matrices), and the mip levels only while the scene texture's filter
 // samples them; the window is not cleared at the start of a frame, as the
-// screen pass clears it again before it draws; and the lit pass draws what no
-// lantern reaches without the lantern loop. Low is Fast with a map of half
-// the size.
+// screen pass clears it again before it draws; the lit pass draws what no
+// lantern reaches without the lantern loop; and at full health the screen
+// pass reads the scene texture texel for texel and leaves out the hurt step.
+// Low is Fast with a map of half the size.
 #include <vector>
 
 #include "math/Math.h"
@@ -41,9 +42,9 @@ public:
     static bool windowClearedFirst(GraphicsQuality quality) {
         return quality == GraphicsQuality::Exact;
     }
-    // Whether the lit pass leaves the lantern loop out where no lantern
-    // reaches.
-    static bool lanternsLeftOutWhereUnlit(GraphicsQuality quality) {
+    // Whether the screen pass may show a full-health picture with its
+    // cheaper program.
+    static bool screenPassShortcut(GraphicsQuality quality) {
         return quality != GraphicsQuality::Exact;
     }
 

@@ -80,11 +80,33 @@ ScreenOverlay::~ScreenOverlay() {
     glDeleteBuffers(3, buffers);
 }
 
-void ScreenOverlay::draw(float healthFraction) {
+void ScreenOverlay::draw(float healthFraction, bool shortcut) {
+    if (shortcut && fullHealthProgram && healthFraction >= 1.0f) {
+        const GLuint main = program->program;
+        const GLuint fast = fullHealthProgram->program;
+        GLint flag = 0;
+        glGetUniformiv(main, glGetUniformLocation(main, "transparencyFlag"), &flag);
+        glUseProgram(fast);
+        setUniform(fast, "transparencyFlag", flag);
+        setUniform(fast, "sceneTexture", 0);
+        drawQuad(vertexArray, colorTexture);
+        return;
+    }
     glUseProgram(program->program);
     setUniform(program->program, "healthPercentage", healthFraction);
     setUniform(program->program, "sceneTexture", 0);
     drawQuad(vertexArray, colorTexture);
+}
+
+void ScreenOverlay::takeFullHealthProgram(ShaderProgram* shortcutProgram) {
+    std::unique_ptr<ShaderProgram> taken(shortcutProgram);
+    for (const char* input : {"position", "uv"}) {
+        if (glGetAttribLocation(taken->program, input) !=
+            glGetAttribLocation(program->program, input)) {
+            return;  // the quad's array would feed it wrongly
+        }
+    }
+    fullHealthProgram = std::move(taken);
 }
 
 bool ScreenOverlay::drawGameOver() {

@@ -23,8 +23,13 @@ public:
     ScreenOverlay& operator=(const ScreenOverlay&) = delete;
 
     // Draws into the bound framebuffer. healthFraction: 1 full health, 0 none.
-    // Leaves unit 0 active with colorTexture bound.
-    void draw(float healthFraction);
+    // Leaves unit 0 active with colorTexture bound. With shortcut, a full
+    // health picture is drawn with fullHealthProgram when there is one: the
+    // same pixels for less work while the viewport is the target's size.
+    void draw(float healthFraction, bool shortcut = false);
+    // Takes lensFlare.frag built with FULL_HEALTH_ONE_TO_ONE (owned from now
+    // on); refused (deleted) unless it reads the quad as the program does.
+    void takeFullHealthProgram(ShaderProgram* shortcutProgram);
     // Shows the first game-over picture over the whole bound framebuffer,
     // untouched by health or transparency ("transparencyFlag" keeps its
     // value). Draws nothing and returns false when the picture failed to
@@ -32,6 +37,7 @@ public:
     bool drawGameOver();
 
     ShaderProgram* program;  // not owned
+    std::unique_ptr<ShaderProgram> fullHealthProgram;
     GLuint colorTexture;
     GLuint depthTexture;  // held, not read by the draw
     std::array<std::unique_ptr<Texture>, 2> gameOverImage;

@@ -8,6 +8,7 @@
 #include "app/MainLoop.h"
 #include "app/Settings.h"
 #include "render/RenderTarget.h"
+#include "render/ScreenOverlay.h"
 #include "scene/Camera.h"
 #include "settings/SettingsStore.h"
 
@@ -118,6 +119,7 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
     }
     EXPECT_NE(differingPixels(exact[1], exact[3]), 0u) << "the script shows different frames";
+    ASSERT_NE(game->overlay->fullHealthProgram, nullptr) << "full health: the cheaper screen pass";
     // Both lit programs drew: some trees and ground near a lantern, some not.
     EXPECT_GT(freeDrawsSeen, 0);
     EXPECT_GT(litDrawsSeen, 0);
