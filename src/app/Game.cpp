@@ -545,10 +545,11 @@ void Game::drawTreeLit(scene::Tree* tree, const LanternReach& reach) {
 
 // The ground's triangles in two draws: those a lantern reaches, then the
 // rest. No two triangles of a flat ground cover one pixel, so their order
-// does not show. A model of several meshes is drawn whole, as Exact does.
+// does not show. Any other ground, and one of several meshes, is drawn
+// whole, as Exact does.
 void Game::drawGroundLit(const LanternReach& reach) {
     const StaticModel& model = *ground->model;
-    if (model.subMeshes.size() != 1) {
+    if (model.subMeshes.size() != 1 || !model.level) {
         ++lanternLitDraws;
         drawWith(basicProgram, ground, 0, 0);
         return;

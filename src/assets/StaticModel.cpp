@@ -2,6 +2,7 @@
 
 #include <assimp/postprocess.h>
 
+#include <algorithm>
 #include <assimp/Importer.hpp>
 
 #include "assets/MeshArrays.h"
@@ -39,6 +40,7 @@ bool StaticModel::load(const std::string& modelPath, const std::string& textureP
     positions.clear();
     triangles.clear();
     bounds = Sphere();
+    level = false;
     glGenVertexArrays(1, &vertexArray);
     glBindVertexArray(vertexArray);
     glGenBuffers(6, buffers);
@@ -96,6 +98,9 @@ void StaticModel::keepGeometry(const MeshArrays& arrays) {
             vec3(arrays.positions[3 * i], arrays.positions[3 * i + 1], arrays.positions[3 * i + 2]);
     }
     bounds = Sphere::around(positions);
+    level = !positions.empty() &&
+            std::all_of(positions.begin(), positions.end(),
+                        [&](const vec3& p) { return p.y == positions.front().y; });
     triangles = arrays.indices;
     for (const SubMesh& sub : subMeshes) {
         for (size_t i = sub.baseIndex;

@@ -39,7 +39,8 @@ public:
     // three indices per triangle counted from the first vertex of the model.
     std::vector<vec3> positions;
     std::vector<uint32_t> triangles;
-    Sphere bounds;  // around positions
+    Sphere bounds;       // around positions
+    bool level = false;  // every position at one height (a flat ground)
 
 private:
     void keepGeometry(const MeshArrays& arrays);

@@ -70,6 +70,12 @@ TEST_F(StaticModelTest, MeshesShareBuffersWithRunningBasesLocalIndicesAndFlipped
     ASSERT_EQ(indices.size(), 15u);
     EXPECT_EQ(*std::max_element(indices.begin() + 6, indices.end()), 4u)
         << "the pentagon's indices count from its own first vertex";
+    // The copy kept on the CPU counts from the model's first vertex instead.
+    ASSERT_EQ(model.triangles.size(), 15u);
+    EXPECT_EQ(model.positions.size(), 9u);
+    for (size_t i = 0; i < 15; ++i) {
+        EXPECT_EQ(model.triangles[i], indices[i] + (i < 6 ? 0u : 4u)) << "index " << i;
+    }
     EXPECT_EQ(bufferContents<float>(GL_ARRAY_BUFFER, model.buffers[1]).size(), 9u * 3);
     const auto normals = bufferContents<float>(GL_ARRAY_BUFFER, model.buffers[2]);
     ASSERT_EQ(normals.size(), 9u * 3);
