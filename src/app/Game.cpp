@@ -518,8 +518,14 @@ void Game::shareLitUniforms(const mat4& biasVP) {
     const GLuint free = lanternFreeProgram->program;
     mat4 viewProj(1.0f);
     vec3 light(0.0f);
-    glGetUniformfv(basic, glGetUniformLocation(basic, "view_proj"), &viewProj[0][0]);
-    glGetUniformfv(basic, glGetUniformLocation(basic, "lightDir"), &light[0]);
+    const auto read = [basic](const char* name, float* into) {
+        const GLint location = glGetUniformLocation(basic, name);
+        if (location != -1) {
+            glGetUniformfv(basic, location, into);
+        }
+    };
+    read("view_proj", &viewProj[0][0]);
+    read("lightDir", &light[0]);
     glUseProgram(free);
     setUniform(free, "view_proj", viewProj);
     setUniform(free, "lightDir", light);

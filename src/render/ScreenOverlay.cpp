@@ -85,7 +85,10 @@ void ScreenOverlay::draw(float healthFraction, bool shortcut) {
         const GLuint main = program->program;
         const GLuint fast = fullHealthProgram->program;
         GLint flag = 0;
-        glGetUniformiv(main, glGetUniformLocation(main, "transparencyFlag"), &flag);
+        const GLint flagLocation = glGetUniformLocation(main, "transparencyFlag");
+        if (flagLocation != -1) {
+            glGetUniformiv(main, flagLocation, &flag);
+        }
         glUseProgram(fast);
         setUniform(fast, "transparencyFlag", flag);
         setUniform(fast, "sceneTexture", 0);
