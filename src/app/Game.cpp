@@ -557,7 +557,7 @@ void Game::drawGroundLit(const LanternReach& reach) {
     const StaticModel& model = *ground->model;
     if (model.subMeshes.size() != 1 || !model.level) {
         ++lanternLitDraws;
-        drawWith(basicProgram, ground, 0, 0);
+        ground->draw();
         return;
     }
     LanternReach::Groups groups =
@@ -570,25 +570,21 @@ void Game::drawGroundLit(const LanternReach& reach) {
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
     if (reached > 0) {
         ++lanternLitDraws;
-        drawWith(basicProgram, ground, 0, reached);
+        drawGroundPart(basicProgram, 0, reached);
     }
     if (groups.reached.size() > reached) {
         ++lanternFreeDraws;
-        drawWith(lanternFreeProgram, ground, reached, groups.reached.size() - reached);
+        drawGroundPart(lanternFreeProgram, reached, groups.reached.size() - reached);
     }
 }
 
-// What Object::draw does, with another program and, for count > 0, a part
-// of groundElements instead of the whole model.
-void Game::drawWith(ShaderProgram* program, scene::Object* object, size_t first, size_t count) {
+// What Object::draw does for the ground, with the given program and count
+// indices of groundElements from first.
+void Game::drawGroundPart(ShaderProgram* program, size_t first, size_t count) {
     glUseProgram(program->program);
-    setUniform(program->program, "model", object->modelMatrix);
+    setUniform(program->program, "model", ground->modelMatrix);
     setUniform(program->program, "color_texture", 0);
-    if (count == 0) {
-        object->model->draw();
-    } else {
-        object->model->drawTriangles(groundElements, first, count);
-    }
+    ground->model->drawTriangles(groundElements, first, count);
 }
 
 void Game::countTreesInView() {

@@ -26,7 +26,6 @@ class GameAudio;
 namespace scene {
 class Camera;
 class DirectionalLight;
-class Object;
 class SkyBox;
 class Tree;
 class PointLight;
@@ -131,7 +130,7 @@ private:
     void shareLitUniforms(const mat4& biasViewProjection);
     void drawTreeLit(scene::Tree* tree, const LanternReach& reach);
     void drawGroundLit(const LanternReach& reach);
-    void drawWith(ShaderProgram* program, scene::Object* object, size_t first, size_t count);
+    void drawGroundPart(ShaderProgram* program, size_t first, size_t count);
     void countTreesInView();
     void applyTextureSettings();
 

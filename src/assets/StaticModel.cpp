@@ -78,11 +78,7 @@ bool StaticModel::load(const std::string& modelPath, const std::string& textureP
 void StaticModel::draw() const {
     glBindVertexArray(vertexArray);
     for (const SubMesh& sub : subMeshes) {
-        // Only slot 0 exists: a sub-mesh of another material draws with
-        // whatever unit 0 holds.
-        if (sub.materialIndex < textures.size() && textures[sub.materialIndex] != nullptr) {
-            textures[sub.materialIndex]->bind();
-        }
+        bindTextureOf(sub);
         glDrawElementsInstancedBaseVertex(
             GL_TRIANGLES, GLsizei(sub.indexCount), GL_UNSIGNED_INT,
             reinterpret_cast<const void*>(uintptr_t(sub.baseIndex) * sizeof(uint32_t)), 1,
@@ -112,15 +108,22 @@ void StaticModel::keepGeometry(const MeshArrays& arrays) {
 
 void StaticModel::drawTriangles(GLuint elementBuffer, size_t first, size_t count) const {
     glBindVertexArray(vertexArray);
-    if (!subMeshes.empty() && subMeshes[0].materialIndex < textures.size() &&
-        textures[subMeshes[0].materialIndex] != nullptr) {
-        textures[subMeshes[0].materialIndex]->bind();
+    if (!subMeshes.empty()) {
+        bindTextureOf(subMeshes[0]);
     }
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, elementBuffer);
     glDrawElements(GL_TRIANGLES, GLsizei(count), GL_UNSIGNED_INT,
                    reinterpret_cast<const void*>(first * sizeof(uint32_t)));
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[0]);
     glBindVertexArray(0);
+}
+
+// Only slot 0 exists: a sub-mesh of another material draws with whatever
+// unit 0 holds.
+void StaticModel::bindTextureOf(const SubMesh& sub) const {
+    if (sub.materialIndex < textures.size() && textures[sub.materialIndex] != nullptr) {
+        textures[sub.materialIndex]->bind();
+    }
 }
 
 void StaticModel::clear() { releaseModelObjects(textures, buffers, 6, vertexArray); }

@@ -44,6 +44,7 @@ public:
 
 private:
     void keepGeometry(const MeshArrays& arrays);
+    void bindTextureOf(const SubMesh& sub) const;
 };
 
 }  // namespace dusk

@@ -81,23 +81,16 @@ ScreenOverlay::~ScreenOverlay() {
 }
 
 void ScreenOverlay::draw(float healthFraction, bool shortcut) {
-    if (shortcut && fullHealthProgram && healthFraction >= 1.0f) {
-        const GLuint main = program->program;
-        const GLuint fast = fullHealthProgram->program;
-        GLint flag = 0;
-        const GLint flagLocation = glGetUniformLocation(main, "transparencyFlag");
-        if (flagLocation != -1) {
-            glGetUniformiv(main, flagLocation, &flag);
-        }
-        glUseProgram(fast);
-        setUniform(fast, "transparencyFlag", flag);
-        setUniform(fast, "sceneTexture", 0);
-        drawQuad(vertexArray, colorTexture);
-        return;
+    const bool fullHealthShortcut = shortcut && fullHealthProgram && healthFraction >= 1.0f;
+    const GLuint shader = fullHealthShortcut ? fullHealthProgram->program : program->program;
+    glUseProgram(shader);
+    if (fullHealthShortcut) {
+        // The transparency switch sets the main program's flag.
+        setUniform(shader, "transparencyFlag", transparencyFlag());
+    } else {
+        setUniform(shader, "healthPercentage", healthFraction);
     }
-    glUseProgram(program->program);
-    setUniform(program->program, "healthPercentage", healthFraction);
-    setUniform(program->program, "sceneTexture", 0);
+    setUniform(shader, "sceneTexture", 0);
     drawQuad(vertexArray, colorTexture);
 }
 
@@ -118,12 +111,8 @@ bool ScreenOverlay::drawGameOver() {
         return false;
     }
     const GLuint shader = program->program;
+    const GLint flag = transparencyFlag();
     glUseProgram(shader);
-    GLint flag = 0;
-    const GLint flagLocation = glGetUniformLocation(shader, "transparencyFlag");
-    if (flagLocation != -1) {
-        glGetUniformiv(shader, flagLocation, &flag);
-    }
     setUniform(shader, "healthPercentage", 1.0f);
     setUniform(shader, "transparencyFlag", 0);
     setUniform(shader, "sceneTexture", 0);
@@ -131,6 +120,15 @@ bool ScreenOverlay::drawGameOver() {
     setUniform(shader, "transparencyFlag", flag);
     glBindTexture(GL_TEXTURE_2D, colorTexture);
     return true;
+}
+
+GLint ScreenOverlay::transparencyFlag() const {
+    GLint flag = 0;
+    const GLint location = glGetUniformLocation(program->program, "transparencyFlag");
+    if (location != -1) {
+        glGetUniformiv(program->program, location, &flag);
+    }
+    return flag;
 }
 
 void ScreenOverlay::drawQuad(GLuint quadArray, GLuint texture) {

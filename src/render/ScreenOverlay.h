@@ -46,6 +46,8 @@ public:
     GLuint vertexArray = 0;
 
 private:
+    // The main program's "transparencyFlag" (0 when it has none).
+    GLint transparencyFlag() const;
     void drawQuad(GLuint quadArray, GLuint texture);
 
     // Images come with their top row at t = 0, the scene target with its
