@@ -26,6 +26,8 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     app.set_version_flag("--version", std::string("Duskhollow ") + DUSK_VERSION);
     app.add_flag("--fullscreen", options_.fullscreen, "Play fullscreen on the primary monitor");
     app.add_flag("--vsync", options_.vsync, "Wait for the display's refresh between frames");
+    app.add_flag("--no-console", options_.windowOnly,
+                 "Do not read standard input: the end of a round waits for the window");
     std::string settingsFile;
     app.add_option("--settings", settingsFile,
                    "Read and write the settings in FILE instead of "

@@ -1,7 +1,7 @@
 #pragma once
 // The game's command line:
-//   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--settings FILE]
-//              [--seed N] [--data-dir DIR]
+//   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--no-console]
+//              [--settings FILE] [--seed N] [--data-dir DIR]
 // No arguments start the game as always. Parsing prints nothing itself: the
 // texts for standard output and standard error wait in the result.
 #include <cstdint>
@@ -14,6 +14,9 @@ namespace dusk {
 struct StartOptions {
     bool fullscreen = false;
     bool vsync = false;
+    // Standard input is not read: the end screen waits for the window (the
+    // menu entry starts the game so, as its standard input is /dev/null).
+    bool windowOnly = false;
     // Absolute: a relative FILE is taken from the directory the game was
     // started in, whatever --data-dir says.
     std::optional<std::filesystem::path> settingsFile;

@@ -1,16 +1,10 @@
 #include "app/GameSound.h"
 
-#include <GL/glew.h>
-#include <GLFW/glfw3.h>
-
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Rules.h"
 #include "assets/Animation.h"
 #include "assets/SkinnedModel.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
+#include "game/Round.h"
 
 namespace dusk {
 
@@ -40,18 +34,17 @@ float stridePhase(double ticksPerSecond, double duration, float seconds) {
     return phase - std::floor(phase);
 }
 
-audio::SoundFrame soundFrameOf(const Game& game, float dt, bool screamKeyDown) {
+audio::SoundFrame soundFrameOf(const Round& round, float dt, bool screamKeyDown, double seconds) {
+    const scene::World& world = round.world();
     audio::SoundFrame frame;
-    frame.listener = audio::poseFromView(game.camera->getViewMatrix());
-    const vec3 player(game.camera->modelMatrix[3]);
-    const auto seconds = static_cast<float>(glfwGetTime());
-    frame.kids.reserve(game.kids.size());
-    for (const auto* kid : game.kids) {
-        const bool active = kid->isActive();
-        frame.kids.push_back({vec3(kid->modelMatrix[3]), active, kidStride(*kid, seconds)});
-        frame.seen = frame.seen || (active && kidSeesPlayer(player, kid->modelMatrix));
+    frame.listener = audio::poseFromView(world.camera.getViewMatrix());
+    const auto clock = static_cast<float>(seconds);
+    frame.kids.reserve(world.kids.size());
+    for (const auto& kid : world.kids) {
+        frame.kids.push_back({vec3(kid->modelMatrix[3]), kid->isActive(), kidStride(*kid, clock)});
     }
-    frame.health = game.maxHealth > 0.0f ? game.health / game.maxHealth : 0.0f;
+    frame.seen = round.seen();
+    frame.health = round.healthFraction();
     frame.screamKeyDown = screamKeyDown;
     frame.dt = dt;
     return frame;

@@ -4,12 +4,12 @@
 
 namespace dusk {
 
-class Game;
+class Round;
 
-// The listener at the camera, every kid's position and stride (a terrified
-// kid does not walk), whether an active kid sees the player, the health
-// fraction and whether the scream key (left Control) is down this frame.
-audio::SoundFrame soundFrameOf(const Game& game, float dt, bool screamKeyDown);
+// The listener at the camera, every kid's position and stride at the clock
+// (seconds; a terrified kid does not walk), whether an active kid saw the
+// player, the health fraction and whether the scream key is down this frame.
+audio::SoundFrame soundFrameOf(const Round& round, float dt, bool screamKeyDown, double seconds);
 
 // Where a kid is in its stride at the given animation clock: the walk cycle of
 // the kid's animation, shifted so that its footfalls come at 0 and 0.5.

@@ -5,9 +5,7 @@
 
 #include <sstream>
 
-#include "app/FrameLoop.h"
-#include "app/Game.h"
-#include "app/Startup.h"
+#include "app/Session.h"
 #include "base/Console.h"
 
 namespace dusk {
@@ -27,14 +25,10 @@ int reportGlErrors() {
     return count;
 }
 
-void runMainLoop() {
-    {
-        FrameLoop frames(*game);
-        while (!glfwWindowShouldClose(game->window)) {
-            frames.runFrame();
-        }
+void runMainLoop(Session& session) {
+    while (!session.finished()) {
+        session.runFrame();
     }
-    game->releaseWorld();
 }
 
 }  // namespace dusk

@@ -3,9 +3,10 @@
 
 namespace dusk {
 
-// Drives the game from the first frame until the window's close flag is set,
-// then releases the lights, sky and ground and empties the object lists.
-void runMainLoop();
+class Session;
+
+// Drives the session from its first frame until the window's close flag is set.
+void runMainLoop(Session& session);
 
 // "50 FPS / Frametime: 0.02s" for a frame time of 0.02 s.
 std::string frameTimeLine(float dt);

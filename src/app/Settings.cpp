@@ -1,7 +1,5 @@
 #include "app/Settings.h"
 
-#include <GL/glew.h>
-
 namespace dusk {
 
 bool showFrameTime = false;
@@ -21,18 +19,5 @@ void resetSettings() {
 }
 
 int nextMipmapMode(int mode) { return mode + 1 > 1 ? -1 : mode + 1; }
-
-int minificationFilter(int mode, bool bilinear) {
-    switch (mode) {
-        case -1:
-            return bilinear ? GL_LINEAR : GL_NEAREST;
-        case 0:
-            return bilinear ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST_MIPMAP_NEAREST;
-        case 1:
-            return bilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
-        default:
-            return 0;
-    }
-}
 
 }  // namespace dusk

@@ -17,7 +17,4 @@ void resetSettings();
 // F5 cycles off -> nearest neighbour -> bilinear -> off.
 int nextMipmapMode(int mode);
 
-// The minification filter for the scene texture; 0 for a mode outside -1..1.
-int minificationFilter(int mipmapMode, bool bilinear);
-
 }  // namespace dusk

@@ -6,17 +6,15 @@
 
 #include "app/CommandLine.h"
 #include "app/Config.h"
-#include "app/Game.h"
 #include "app/MainLoop.h"
+#include "app/Session.h"
 #include "base/Console.h"
-#include "math/Random.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
 
 int windowWidth = 0;
 int windowHeight = 0;
-Game* game = nullptr;
 
 namespace {
 
@@ -59,9 +57,6 @@ void applyStartOptions(const StartOptions& options) {
     }
     settings::store().load(options.settingsFile.value_or(SettingsFile::defaultPath()));
     settings::store().force({options.fullscreen, options.vsync});
-    if (options.seed) {
-        seedGameRandom(*options.seed);
-    }
 }
 
 }  // namespace
@@ -70,7 +65,6 @@ void setUpWindow(GLFWwindow* window) {
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
-    game = new Game(window);
 }
 
 int runApplication(const StartOptions& options) {
@@ -83,9 +77,13 @@ int runApplication(const StartOptions& options) {
 
     GLFWwindow* window = openWindow();
     setUpWindow(window);
-    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
-    glViewport(0, 0, windowWidth, windowHeight);
-    runMainLoop();
+    {
+        SessionOptions session;
+        session.seed = options.seed.value_or(1);
+        session.readConsole = !options.windowOnly;
+        Session game(window, session);
+        runMainLoop(game);
+    }
     glfwTerminate();
     return 0;
 }

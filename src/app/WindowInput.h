@@ -2,40 +2,56 @@
 #include <array>
 #include <vector>
 
+#include "scene/PlayerControls.h"
+
 struct GLFWwindow;
 
 namespace dusk {
 
-// The window's input beyond what glfwGetKey tells at one moment:
-// - every key press is latched until it is read, so a key pressed and
-//   released between two reads of the throttled key handler still counts
-//   once, while a key held down reads as pressed at every read;
-// - the keys that act once per press (H, P, the menu keys), clicks and the
-//   loss of focus arrive as events.
+// Everything the player did since the last frame, read once a frame.
+struct InputFrame {
+    // What the round gets; all false and zero while the round does not run.
+    scene::PlayerControls controls;
+    // Only on the frames that run the throttled key handler (ten times a
+    // second): which of Esc, F2, F3, F4, F5, F8 and F9 are held or were tapped
+    // since its last read, in that order.
+    std::vector<int> toggles;
+    // Every key press since the last frame, in order (no repeats).
+    std::vector<int> presses;
+    int clicks = 0;  // mouse button presses
+    bool focusLost = false;
+    int newWidth = 0;  // the framebuffer's new size, 0 when unchanged
+    int newHeight = 0;
+    bool shiftHeld = false;  // either Shift key, now
+};
+
+// The window's keyboard and mouse, turned into one InputFrame a frame.
+// Presses are latched until read, so a key pressed and released between two
+// reads still counts once, while a key held down reads as pressed at every
+// read. A press made while the round does not run never reaches the round:
+// that key counts for it again only once it has been let go.
 // Make it before Dear ImGui installs its callbacks (ImGui chains to ours).
 class WindowInput {
 public:
-    struct Events {
-        std::vector<int> keys;  // GLFW key codes, one per press (no repeats)
-        int clicks = 0;         // mouse button presses
-        bool focusLost = false;
-        int newWidth = 0;  // the framebuffer's new size, 0 when unchanged
-        int newHeight = 0;
-    };
-
     static constexpr int keyCount = 349;  // GLFW_KEY_LAST + 1
 
-    explicit WindowInput(GLFWwindow* window);
+    // reference: the cursor's home in window coordinates; mouse look turns by
+    // the cursor's offset from it and puts it back there.
+    WindowInput(GLFWwindow* window, int referenceX, int referenceY);
     ~WindowInput();
     WindowInput(const WindowInput&) = delete;
     WindowInput& operator=(const WindowInput&) = delete;
 
-    // Down now, or pressed since the last read of this key.
-    bool pressed(int key);
-    // The events since the last call.
-    Events take();
-    // Drops latched presses and pending events.
+    // The frame's record. playing: the round runs (controls are read and the
+    // cursor is brought home); throttled: the toggles are read.
+    InputFrame read(bool playing, bool throttled);
+    // Drops latched presses and pending events (a new state of the game
+    // starts: nothing from before answers it).
     void forget();
+    // Puts the cursor on its home.
+    void centreCursor();
+    int referenceX() const { return refX; }
+    int referenceY() const { return refY; }
 
 private:
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
@@ -44,13 +60,20 @@ private:
     static void onFramebufferSize(GLFWwindow* window, int width, int height);
     static WindowInput* of(GLFWwindow* window);
 
-    GLFWwindow* window;
-    std::array<bool, keyCount> latched{};
-    Events pending;
-    bool hadFocus = false;
-};
+    // Down now, or pressed since the last read of this key.
+    bool pressed(int key);
+    bool held(int key) const;
+    void readControls(scene::PlayerControls& controls);
 
-// glfwGetKey, or the latched read when there is a WindowInput.
-bool keyPressed(GLFWwindow* window, WindowInput* input, int key);
+    GLFWwindow* window;
+    int refX;
+    int refY;
+    std::array<bool, keyCount> latched{};
+    // Pressed while the round did not run, and not let go since.
+    std::array<bool, keyCount> suppressed{};
+    InputFrame pending;
+    bool hadFocus = false;
+    bool playing = true;
+};
 
 }  // namespace dusk

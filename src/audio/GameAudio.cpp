@@ -163,6 +163,18 @@ void GameAudio::endWith(int stinger) {
     mix->stinger.play(mix->sound(static_cast<Sound>(stinger)));
 }
 
+void GameAudio::newRound() {
+    ended = false;
+    for (auto& stride : strides) {
+        stride.reset();
+    }
+    walking.assign(walking.size(), false);
+    heart = HeartbeatPace();
+    if (mix != nullptr) {
+        mix->stinger.stop();
+    }
+}
+
 void GameAudio::setPaused(bool pause) {
     if (pause == paused) {
         return;

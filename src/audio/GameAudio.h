@@ -41,6 +41,9 @@ public:
     // The end of a game: steps and heartbeat stop and the stinger plays.
     void won();
     void lost();
+    // A new round after an end: the stinger stops, and steps, heartbeat and
+    // screams sound again from a fresh start.
+    void newRound();
     // Paused: everything falls silent, and resumes where it was.
     void setPaused(bool paused);
     // Master volume 0..1 (0 is silence).

@@ -44,4 +44,17 @@ void PassScheduler::sceneFilterApplied(int filter) {
     }
 }
 
+int minificationFilter(int mode, bool bilinear) {
+    switch (mode) {
+        case -1:
+            return bilinear ? GL_LINEAR : GL_NEAREST;
+        case 0:
+            return bilinear ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST_MIPMAP_NEAREST;
+        case 1:
+            return bilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace dusk

@@ -28,6 +28,11 @@ struct ShadowMapInputs {
     bool operator==(const ShadowMapInputs& other) const;
 };
 
+// The minification filter for the scene texture for F5's mipmap mode (-1
+// off, 0 nearest, 1 linear) and F4's bilinear sampling; 0 for a mode
+// outside -1..1.
+int minificationFilter(int mipmapMode, bool bilinear);
+
 class PassScheduler {
 public:
     static int shadowMapSize(GraphicsQuality quality);

@@ -84,10 +84,8 @@ void ScreenOverlay::draw(float healthFraction, bool shortcut) {
     const bool fullHealthShortcut = shortcut && fullHealthProgram && healthFraction >= 1.0f;
     const GLuint shader = fullHealthShortcut ? fullHealthProgram->program : program->program;
     glUseProgram(shader);
-    if (fullHealthShortcut) {
-        // The transparency switch sets the main program's flag.
-        setUniform(shader, "transparencyFlag", transparencyFlag());
-    } else {
+    setUniform(shader, "transparencyFlag", transparency);
+    if (!fullHealthShortcut) {
         setUniform(shader, "healthPercentage", healthFraction);
     }
     setUniform(shader, "sceneTexture", 0);
@@ -111,24 +109,13 @@ bool ScreenOverlay::drawGameOver() {
         return false;
     }
     const GLuint shader = program->program;
-    const GLint flag = transparencyFlag();
     glUseProgram(shader);
     setUniform(shader, "healthPercentage", 1.0f);
     setUniform(shader, "transparencyFlag", 0);
     setUniform(shader, "sceneTexture", 0);
     drawQuad(flippedVertexArray, picture);
-    setUniform(shader, "transparencyFlag", flag);
     glBindTexture(GL_TEXTURE_2D, colorTexture);
     return true;
-}
-
-GLint ScreenOverlay::transparencyFlag() const {
-    GLint flag = 0;
-    const GLint location = glGetUniformLocation(program->program, "transparencyFlag");
-    if (location != -1) {
-        glGetUniformiv(program->program, location, &flag);
-    }
-    return flag;
 }
 
 void ScreenOverlay::drawQuad(GLuint quadArray, GLuint texture) {

@@ -30,9 +30,11 @@ public:
     // Takes lensFlare.frag built with FULL_HEALTH_ONE_TO_ONE (owned from now
     // on); refused (deleted) unless it reads the quad as the program does.
     void takeFullHealthProgram(ShaderProgram* shortcutProgram);
+    // The dusk grade of the next draws (F9): 1 on, 0 off; 1 to begin with.
+    void setTransparencyFlag(int flag) { transparency = flag; }
+    int transparencyFlag() const { return transparency; }
     // Shows the first game-over picture over the whole bound framebuffer,
-    // untouched by health or transparency ("transparencyFlag" keeps its
-    // value). Draws nothing and returns false when the picture failed to
+    // untouched by health or transparency. Draws nothing and returns false when the picture failed to
     // load. Leaves unit 0 active with colorTexture bound, as draw does.
     bool drawGameOver();
 
@@ -46,14 +48,13 @@ public:
     GLuint vertexArray = 0;
 
 private:
-    // The main program's "transparencyFlag" (0 when it has none).
-    GLint transparencyFlag() const;
     void drawQuad(GLuint quadArray, GLuint texture);
 
     // Images come with their top row at t = 0, the scene target with its
     // bottom row there: the picture gets a quad with the v axis turned over.
     GLuint flippedUvBuffer = 0;
     GLuint flippedVertexArray = 0;
+    int transparency = 1;
 };
 
 // The quad: two counter-clockwise triangles over clip space at depth 0.

@@ -1,65 +1,14 @@
 #include "scene/AnimatedObject.h"
 
-#include <GLFW/glfw3.h>
 #include <btBulletDynamicsCommon.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <utility>
 
-#include "base/Console.h"
-#include "assets/SkinnedModel.h"
 #include "math/Random.h"
-#include "render/ShaderProgram.h"
-#include "render/Uniforms.h"
 #include "scene/FacingAngle.h"
-#include "scene/Physics.h"
+#include "scene/PhysicsWorld.h"
 
 namespace dusk::scene {
-
-namespace {
-
-std::shared_ptr<SkinnedModel> loadSkinnedModel(const std::string& modelPath) {
-    auto model = std::make_shared<SkinnedModel>();
-    model->load(modelPath);  // failures are printed by the loader
-    return model;
-}
-
-int boneCapacityOf(const ShaderProgram* program) {
-    return program == nullptr ? 0 : activeUniformArraySize(program->program, "gBones");
-}
-
-void warnIfSkeletonTooLarge(const SkinnedModel& model, int capacity) {
-    if (static_cast<int64_t>(model.boneCount) <= capacity) {
-        return;
-    }
-    printLine("Warning: the model has " + std::to_string(model.boneCount) +
-              " bones, the shader has room for " + std::to_string(capacity) +
-              "; extra bones are ignored");
-}
-
-}  // namespace
-
-int activeUniformArraySize(GLuint program, const std::string& name) {
-    GLint count = 0;
-    GLint longest = 0;
-    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
-    glGetProgramiv(program, GL_ACTIVE_UNIFORM_MAX_LENGTH, &longest);
-    std::vector<GLchar> buffer(static_cast<size_t>(std::max(longest, 1)));
-    const std::string arrayName = name + "[0]";
-    for (GLint i = 0; i < count; ++i) {
-        GLsizei length = 0;
-        GLint size = 0;
-        GLenum type = 0;
-        glGetActiveUniform(program, static_cast<GLuint>(i), static_cast<GLsizei>(buffer.size()),
-                           &length, &size, &type, buffer.data());
-        const std::string found(buffer.data(), static_cast<size_t>(length));
-        if (found == arrayName || found == name) {
-            return size;
-        }
-    }
-    return 0;
-}
 
 double wanderTurnSpeed(int turnDirection, int randomValue) {
     const double r = static_cast<float>(randomValue);
@@ -70,63 +19,25 @@ double wanderWalkLimit(int randomValue) {
     return static_cast<float>(randomValue) * 1500.0f / 32767.0f;
 }
 
-AnimatedObject::AnimatedObject(const std::string& modelPath, const mat4& modelMatrix,
-                               ShaderProgram* program, const std::string&, SceneObject* player)
-    : AnimatedObject(loadSkinnedModel(modelPath), modelMatrix, program, player) {}
-
-AnimatedObject::AnimatedObject(std::shared_ptr<SkinnedModel> model, const mat4& modelMatrix,
-                               ShaderProgram* program, SceneObject* player)
-    : SceneObject(modelMatrix),
-      model(std::move(model)),
-      program(program),
-      player(player),
-      boneCapacity(boneCapacityOf(program)) {
-    warnIfSkeletonTooLarge(*this->model, boneCapacity);
-}
-
-AnimatedObject::AnimatedObject(const AnimatedObject& prototype)
-    : SceneObject(prototype.modelMatrix),
-      model(prototype.model),
-      program(prototype.program),
-      player(prototype.player),
-      boneCapacity(prototype.boneCapacity) {
+AnimatedObject::AnimatedObject(std::shared_ptr<const SkinnedModel> model, PhysicsWorld& physics)
+    : SceneObject(mat4(1.0f)), model(std::move(model)) {
     placeRandomly();
-    createBody();
+    createBody(physics);
 }
 
-void AnimatedObject::createBody() {
+void AnimatedObject::createBody(PhysicsWorld& physics) {
     const auto halfHeight = static_cast<float>(height);
     auto* shape =
         new btCylinderShape(btVector3(static_cast<float>(radius), halfHeight, halfHeight));
-    body = createRigidBody(shape, modelMatrix[3][0], halfHeight, modelMatrix[3][2], 1.0f);
+    body = Body(physics, shape, modelMatrix[3][0], halfHeight, modelMatrix[3][2], 1.0f);
     // The linear factor also scales gravity: the body never moves vertically.
     body->setLinearFactor(btVector3(1.0f, 0.0f, 1.0f));
     body->setAngularFactor(btVector3(0.0f, 1.0f, 0.0f));
 }
 
-void AnimatedObject::update(float) {
-    if (!active) {
-        return;
-    }
-    uploadBones();
-    wander();
-}
-
-void AnimatedObject::draw() {
-    glUseProgram(program->program);
-    setUniform(program->program, "model", modelMatrix);
-    setUniform(program->program, "color_texture", 0);
-    model->draw();
-}
-
-void AnimatedObject::uploadBones() {
-    glUseProgram(program->program);
-    const auto seconds = static_cast<float>(glfwGetTime());
-    model->boneTransforms(seconds, boneMatrices);
-    // A skeleton larger than the shader's array would write past its end.
-    const int count = std::min(static_cast<int>(boneMatrices.size()), boneCapacity);
-    if (count > 0) {
-        setUniformArray(program->program, "gBones", boneMatrices.data(), count);
+void AnimatedObject::update() {
+    if (active) {
+        wander();
     }
 }
 

@@ -1,13 +1,10 @@
 #include "scene/Camera.h"
 
-#include <GLFW/glfw3.h>
 #include <btBulletDynamicsCommon.h>
 
 #include <cmath>
 
-#include "scene/Physics.h"
-#include "scene/ScreenSize.h"
-#include "settings/SettingsStore.h"
+#include "scene/PhysicsWorld.h"
 
 namespace dusk::scene {
 
@@ -16,22 +13,10 @@ namespace {
 constexpr float kWalkSpeed = 3.0f;
 constexpr float kRunSpeed = 8.0f;
 
-bool pressed(GLFWwindow* window, int key) { return glfwGetKey(window, key) == GLFW_PRESS; }
-
 float cosF(float angle) { return static_cast<float>(std::cos(static_cast<double>(angle))); }
 float sinF(float angle) { return static_cast<float>(std::sin(static_cast<double>(angle))); }
 
 }  // namespace
-
-MovementKeys readMovementKeys(GLFWwindow* window) {
-    MovementKeys keys;
-    keys.forward = pressed(window, GLFW_KEY_UP) || pressed(window, GLFW_KEY_W);
-    keys.backward = pressed(window, GLFW_KEY_DOWN) || pressed(window, GLFW_KEY_S);
-    keys.right = pressed(window, GLFW_KEY_RIGHT) || pressed(window, GLFW_KEY_D);
-    keys.left = pressed(window, GLFW_KEY_LEFT) || pressed(window, GLFW_KEY_A);
-    keys.run = pressed(window, GLFW_KEY_LEFT_SHIFT);
-    return keys;
-}
 
 vec3 viewDirection(float horizontalAngle, float verticalAngle) {
     const float cosV = cosF(verticalAngle);
@@ -60,31 +45,25 @@ vec3 movementSum(const MovementKeys& keys, const vec3& direction, const vec3& ri
     return sum;
 }
 
-Camera::Camera(const mat4& modelMatrix, GLFWwindow* window)
-    : SceneObject(modelMatrix), window(window), reference(screenCentre()) {
-    glfwSetCursorPos(window, reference.x, reference.y);
+Camera::Camera(PhysicsWorld& physics) : SceneObject(mat4(1.0f)) {
     // btCylinderShape stands along y: (radius, half height, half height).
     auto* shape = new btCylinderShape(btVector3(static_cast<float>(radius), height, height));
-    body = createRigidBody(shape, -7.0f, height, 1.0f, 1.0f);
+    body = Body(physics, shape, -7.0f, height, 1.0f, 1.0f);
     body->setAngularFactor(btVector3(0.0f, 0.0f, 0.0f));
 }
 
-void Camera::update(float) {
-    const UserSettings& options = settings::current();
-    mouseSpeed = options.mouseSpeed();
-    invertLook = options.invertLook;
-    double xpos = 0.0;
-    double ypos = 0.0;
-    glfwGetCursorPos(window, &xpos, &ypos);
-    glfwSetCursorPos(window, reference.x, reference.y);
-    turn(reference.x - xpos, reference.y - ypos);
-    move(readMovementKeys(window));
+void Camera::update(const PlayerControls& controls) {
+    turn(controls.turnHorizontal, controls.turnVertical);
+    move(controls.move);
 }
 
-void Camera::turn(double offsetX, double offsetY) {
-    horizontalAngle += mouseSpeed * static_cast<float>(offsetX);
-    const float vertical = mouseSpeed * static_cast<float>(offsetY);
-    verticalAngle += invertLook ? -vertical : vertical;
+void Camera::turn(float horizontal, float vertical) {
+    horizontalAngle += horizontal;
+    verticalAngle += vertical;
+}
+
+void Camera::fly() {
+    body->applyImpulse(btVector3(0.0f, 15.0f, 0.0f), btVector3(0.3f, 0.1f, 0.3f));
 }
 
 void Camera::move(const MovementKeys& keys) {

@@ -1,22 +1,10 @@
 #pragma once
+#include "scene/PlayerControls.h"
 #include "scene/SceneObject.h"
-#include "scene/ScreenSize.h"
-
-struct GLFWwindow;
 
 namespace dusk::scene {
 
-// The movement keys held in one frame. W/Up, S/Down, D/Right and A/Left each
-// count once however many of a pair are down; run is the left Shift.
-struct MovementKeys {
-    bool forward = false;
-    bool backward = false;
-    bool right = false;
-    bool left = false;
-    bool run = false;
-};
-
-MovementKeys readMovementKeys(GLFWwindow* window);
+class PhysicsWorld;
 
 // Where the player looks: (cos v sin h, sin v, cos v cos h).
 vec3 viewDirection(float horizontalAngle, float verticalAngle);
@@ -31,23 +19,21 @@ vec3 movementSum(const MovementKeys& keys, const vec3& direction, const vec3& ri
 // with the keys; its eye is the body's centre.
 class Camera : public SceneObject {
 public:
-    // Puts the cursor on the reference point and creates the body at
-    // (-7, 1.5, 1). The window is not owned.
-    Camera(const mat4& modelMatrix, GLFWwindow* window);
+    // Creates the body at (-7, 1.5, 1).
+    explicit Camera(PhysicsWorld& physics);
 
-    // Takes the mouse settings of the moment, then mouse look, then walking
-    // from the keys held now. dt is not used.
-    void update(float dt) override;
+    // The turn of the controls, then walking from the keys held.
+    void update(const PlayerControls& controls);
     mat4 getViewMatrix() const { return viewMatrix; }
 
-    // Turns by the cursor's offset from the reference point (reference minus
-    // cursor, in pixels); with invertLook a cursor moved up looks down.
-    void turn(double offsetX, double offsetY);
+    // Turns by the given angles (radians).
+    void turn(float horizontal, float vertical);
     // Sets the body's horizontal velocity from the keys and rebuilds the
     // model and view matrices from where the body stands now.
     void move(const MovementKeys& keys);
+    // One frame's flight: an upward impulse on the body.
+    void fly();
 
-    GLFWwindow* window;
     float height = 1.5f;
     double radius = 0.5;
     mat4 viewMatrix{1.0f};
@@ -55,13 +41,6 @@ public:
     float horizontalAngle = 2.0f;
     float verticalAngle = 0.0f;
     float speed = 3.0f;
-    float mouseSpeed = 0.002f;
-    bool invertLook = false;
-    // The centre of the display, measured once when the camera is made:
-    // asking GLFW for the video mode costs X round trips (about 0.14 ms), a
-    // quarter of a frame's whole update, and the display does not change
-    // size under a running game.
-    ScreenPoint reference;
 };
 
 }  // namespace dusk::scene

@@ -1,30 +1,16 @@
 #pragma once
-#include <vector>
-
 #include "scene/SceneObject.h"
-
-namespace dusk {
-class ShaderProgram;
-}
 
 namespace dusk::scene {
 
-// The dusk sun. Its direction points from the scene toward the light and is
-// sent to every program it knows as "lightDir" (not normalised: the shaders
-// do that). The shadow map looks along the opposite direction. The model
-// matrix is kept but no rendering reads it.
+// The dusk sun. Its direction points from the scene toward the light (not
+// normalised: the shaders do that); the shadow map looks along the opposite
+// direction. The model matrix is kept but nothing reads it.
 class DirectionalLight : public SceneObject {
 public:
-    // programs is copied: programs made later do not receive the direction.
-    DirectionalLight(const mat4& modelMatrix, std::vector<ShaderProgram*> programs,
-                     const vec3& direction);
+    DirectionalLight(const mat4& modelMatrix, const vec3& direction)
+        : SceneObject(modelMatrix), direction(direction) {}
 
-    void update(float) override {}
-    // Uploads "lightDir" to each program in list order; the last one stays
-    // current.
-    void draw() override;
-
-    std::vector<ShaderProgram*> programs;  // not owned
     vec3 direction;
 };
 

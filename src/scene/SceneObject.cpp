@@ -1,13 +1,10 @@
 #include "scene/SceneObject.h"
 
 #include "math/Random.h"
-#include "scene/Physics.h"
 
 namespace dusk::scene {
 
 SceneObject::SceneObject(const mat4& modelMatrix) : modelMatrix(modelMatrix) {}
-
-SceneObject::~SceneObject() { releaseRigidBody(body); }
 
 float randomPlacementCoordinate(int randomValue, int extent) {
     const float scaled = static_cast<float>(randomValue) / 32767.0f * static_cast<float>(extent);

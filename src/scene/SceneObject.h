@@ -1,30 +1,24 @@
 #pragma once
 #include "math/Math.h"
-
-class btRigidBody;
+#include "scene/Body.h"
 
 namespace dusk::scene {
 
 // Everything that stands in the world: a model matrix (world transform and the
-// "model" uniform) and, for objects in the physics world, a rigid body.
-// The object owns its body: destroying the object takes the body out of the
-// world and frees it. Copying is up to the subclasses (a copy gets its own
-// body or none, never its source's).
+// "model" uniform) and, for objects in the physics world, a rigid body, which
+// the object owns: destroying the object takes the body out of the world.
 class SceneObject {
 public:
     explicit SceneObject(const mat4& modelMatrix);
-    virtual ~SceneObject();
+    virtual ~SceneObject() = default;
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
-
-    virtual void update(float dt) = 0;
-    virtual void draw() {}
 
     // Moves the object to a random spot of the play area: x drawn first, then z.
     void placeRandomly();
 
     mat4 modelMatrix;
-    btRigidBody* body = nullptr;
+    Body body;
     int areaDepth = 150;
     int areaWidth = 150;
 };

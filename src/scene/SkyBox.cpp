@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "scene/Physics.h"
+#include "scene/PhysicsWorld.h"
 
 namespace dusk::scene {
 
@@ -17,9 +17,9 @@ void holdStill(btRigidBody* body) {
     body->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));
 }
 
-btRigidBody* createFloorPlane(float x, float z) {
+Body createFloorPlane(PhysicsWorld& physics, float x, float z) {
     auto* shape = new btStaticPlaneShape(btVector3(0.0f, 1.0f, 0.0f), 1.0f);
-    return createRigidBody(shape, x, 0.0f, z, 0.0f);
+    return Body(physics, shape, x, 0.0f, z, 0.0f);
 }
 
 struct WallPlacement {
@@ -44,50 +44,37 @@ WallPlacement wallPlacement(int index, float half) {
 
 }  // namespace
 
-SkyBox::SkyBox(const std::string& modelPath, const mat4& modelMatrix, ShaderProgram* program,
-               const std::string& texturePath)
-    : Object(modelPath, modelMatrix, program, texturePath) {
+SkyBox::SkyBox(std::shared_ptr<const StaticModel> model, const mat4& modelMatrix,
+               PhysicsWorld& physics)
+    : Object(std::move(model), modelMatrix), physics(physics) {
     buildGround();
     buildWalls();
-}
-
-SkyBox::SkyBox(std::shared_ptr<StaticModel> model, const mat4& modelMatrix, ShaderProgram* program)
-    : Object(std::move(model), modelMatrix, program) {
-    buildGround();
-    buildWalls();
-}
-
-SkyBox::~SkyBox() {
-    for (btRigidBody*& wall : walls) {
-        releaseRigidBody(wall);
-        wall = nullptr;
-    }
 }
 
 void SkyBox::buildGround() {
-    body = createFloorPlane(0.0f, 0.0f);
-    holdStill(body);
+    body = createFloorPlane(physics, 0.0f, 0.0f);
+    holdStill(body.get());
 }
 
 void SkyBox::buildWalls() {
     const auto half = static_cast<float>(areaWidth / 2);
     for (int i = 0; i < 4; ++i) {
-        releaseRigidBody(walls[i]);  // building again replaces the old walls
+        walls[i].reset();  // building again replaces the old walls
         const WallPlacement placement = wallPlacement(i, half);
-        btRigidBody* wall = createFloorPlane(placement.position.x(), placement.position.z());
+        Body wall = createFloorPlane(physics, placement.position.x(), placement.position.z());
         // Turn it about its own origin, then put it back where it was made.
         btTransform turned(btMatrix3x3(placement.rotation), btVector3(0.0f, 0.0f, 0.0f));
         wall->setCenterOfMassTransform(turned);
         wall->getWorldTransform().getOrigin() += placement.position;
-        holdStill(wall);
-        walls[i] = wall;
+        holdStill(wall.get());
+        walls[i] = std::move(wall);
     }
 }
 
-void SkyBox::update(float) {
+void SkyBox::update() {
     body->activate();
     body->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));
-    for (btRigidBody* wall : walls) {
+    for (const Body& wall : walls) {
         wall->activate();
         wall->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));
     }

@@ -3,26 +3,28 @@
 
 namespace dusk::scene {
 
+class PhysicsWorld;
+
 // The ground and the sky: a static object whose body is the ground plane
 // (surface y = 1), with four upright planes walling in the play area at about
 // +-74. Destroying it takes all five bodies out of the world.
 class SkyBox : public Object {
 public:
-    SkyBox(const std::string& modelPath, const mat4& modelMatrix, ShaderProgram* program,
-           const std::string& texturePath);
-    SkyBox(std::shared_ptr<StaticModel> model, const mat4& modelMatrix, ShaderProgram* program);
-    ~SkyBox() override;
-    SkyBox(const SkyBox&) = delete;
+    SkyBox(std::shared_ptr<const StaticModel> model, const mat4& modelMatrix,
+           PhysicsWorld& physics);
 
-    // Holds the ground and the walls still. dt is not used.
-    void update(float dt) override;
+    // Holds the ground and the walls still.
+    void update();
+    // Builds the walls again for the current area, replacing the old ones.
     void buildWalls();
 
     // +z, -z, +x, -x.
-    btRigidBody* walls[4] = {nullptr, nullptr, nullptr, nullptr};
+    Body walls[4];
 
 private:
     void buildGround();
+
+    PhysicsWorld& physics;
 };
 
 }  // namespace dusk::scene

@@ -4,8 +4,6 @@
 
 #include <utility>
 
-#include "scene/Physics.h"
-
 namespace dusk::scene {
 
 namespace {
@@ -13,36 +11,31 @@ constexpr float kCullingRadius = 50.0f;
 constexpr float kCullingCentreHeight = 5.0f;
 }  // namespace
 
-Tree::Tree(const std::string& modelPath, const mat4& modelMatrix, ShaderProgram* program,
-           const std::string& texturePath)
-    : Object(modelPath, modelMatrix, program, texturePath) {
-    updateBoundingSphere();
-}
-
-Tree::Tree(std::shared_ptr<StaticModel> model, const mat4& modelMatrix, ShaderProgram* program)
-    : Object(std::move(model), modelMatrix, program) {
-    updateBoundingSphere();
-}
-
-Tree::Tree(const Tree& prototype) : Object(prototype) {
+Tree::Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics)
+    : Object(std::move(model), mat4(1.0f)) {
     placeRandomly();
-    createTrunk();
+    createTrunk(physics);
     updateBoundingSphere();
 }
 
-void Tree::createTrunk() {
+Tree::Tree(std::shared_ptr<const StaticModel> model, const mat4& modelMatrix)
+    : Object(std::move(model), modelMatrix) {
+    updateBoundingSphere();
+}
+
+void Tree::createTrunk(PhysicsWorld& physics) {
     const auto radius = static_cast<float>(trunkRadius);
     const auto halfHeight = static_cast<float>(trunkHeight);
     auto* shape = new btCylinderShape(btVector3(radius, halfHeight, halfHeight));
-    body = createRigidBody(shape, modelMatrix[3][0], halfHeight, modelMatrix[3][2], 0.0f);
+    body = Body(physics, shape, modelMatrix[3][0], halfHeight, modelMatrix[3][2], 0.0f);
     body->setLinearFactor(btVector3(1.0f, 0.0f, 1.0f));
     body->setAngularFactor(btVector3(0.0f, 1.0f, 0.0f));
     body->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));
 }
 
-void Tree::update(float) {
-    if (body == nullptr) {
-        return;  // a prototype has no trunk
+void Tree::update() {
+    if (!body) {
+        return;
     }
     body->activate();
     body->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));

@@ -3,21 +3,21 @@
 
 namespace dusk::scene {
 
+class PhysicsWorld;
+
 // A tree: a static object with a trunk body the player and the kids bump
-// into, and a culling sphere for the view frustum. Prototypes load the model
-// and have no body; copies share it, stand at a random spot and own a trunk.
+// into, and a culling sphere for the view frustum.
 class Tree : public Object {
 public:
-    Tree(const std::string& modelPath, const mat4& modelMatrix, ShaderProgram* program,
-         const std::string& texturePath);
-    Tree(std::shared_ptr<StaticModel> model, const mat4& modelMatrix, ShaderProgram* program);
-    // Draws two placement values (x, then z) and creates the trunk there.
-    Tree(const Tree& prototype);
+    // Draws two placement values (x, then z) and stands a trunk there.
+    Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics);
+    // A tree at the matrix, without a trunk.
+    Tree(std::shared_ptr<const StaticModel> model, const mat4& modelMatrix);
 
-    // Holds the (static) trunk still. dt is not used.
-    void update(float dt) override;
+    // Holds the (static) trunk still.
+    void update();
     // Centre 5 above the tree's position, radius 50, whatever the model's size.
-    virtual void updateBoundingSphere();
+    void updateBoundingSphere();
 
     vec3 boundingCenter{0.0f, 0.0f, 0.0f};
     float boundingRadius = 50.0f;
@@ -25,7 +25,7 @@ public:
     double trunkRadius = 0.5;
 
 private:
-    void createTrunk();
+    void createTrunk(PhysicsWorld& physics);
 };
 
 }  // namespace dusk::scene

@@ -158,7 +158,7 @@ void Hud::drawPauseBanner(ImDrawList* list) {
     centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
 }
 
-void Hud::drawEndScreen(EndScreen screen, bool withTitle) {
+EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle) {
     imgui.beginFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
@@ -183,9 +183,36 @@ void Hud::drawEndScreen(EndScreen screen, bool withTitle) {
         }
         y += icon + 16.0f;
     }
+    const EndChoice choice = endButtons(y);
+    y += imgui.textFont->FontSize * 2.0f + 30.0f;
     centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
-                "Enter, Esc or a click closes the game");
+                "R plays again (Shift+R: the same forest), Enter or Esc quits");
     imgui.endFrame();
+    return choice;
+}
+
+EndChoice Hud::endButtons(float y) {
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const ImVec2 button(180.0f, imgui.textFont->FontSize * 2.0f);
+    const float gap = 24.0f;
+    ImGui::SetNextWindowPos(ImVec2((display.x - 2.0f * button.x - gap) * 0.5f - 8.0f, y - 8.0f));
+    ImGui::SetNextWindowBgAlpha(0.0f);
+    ImGui::Begin("##end", nullptr,
+                 ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings |
+                     ImGuiWindowFlags_NoFocusOnAppearing);
+    ImGui::PushFont(imgui.textFont);
+    EndChoice choice = EndChoice::None;
+    if (ImGui::Button("Play again", button)) {
+        choice = EndChoice::PlayAgain;
+    }
+    ImGui::SameLine(0.0f, gap);
+    if (ImGui::Button("Quit", button)) {
+        choice = EndChoice::Quit;
+    }
+    ImGui::PopFont();
+    ImGui::End();
+    return choice;
 }
 
 }  // namespace dusk::ui

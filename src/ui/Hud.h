@@ -20,8 +20,11 @@ struct HudState {
     bool paused = false;
 };
 
-// The end of a game as the window shows it.
+// The end of a round as the window shows it.
 enum class EndScreen { Won, Lost };
+
+// What the player chose on an end screen's buttons in one frame.
+enum class EndChoice { None, PlayAgain, Quit };
 
 // The window side of the game's talk: kids left, health and magic bars,
 // toasts for the console's game messages, the help panel, the pause banner
@@ -41,9 +44,11 @@ public:
     // One HUD frame into the bound framebuffer. `more` may add ImGui
     // windows of its own (a menu) to the same frame.
     void draw(const HudState& state, double now, const std::function<void()>& more = {});
-    // The end screen's words over whatever picture is already drawn; the
-    // title and its line are left out when the picture says them already.
-    void drawEndScreen(EndScreen screen, bool withTitle = true);
+    // The end screen's words and its two buttons, "Play again" and "Quit",
+    // over whatever picture is already drawn; the title and its line are left
+    // out when the picture says them already. Returns the button clicked in
+    // this frame (ImGui sees a click the frame after it happened).
+    EndChoice drawEndScreen(EndScreen screen, bool withTitle = true);
 
     // The twelve help lines, set once by the game.
     std::array<std::string, 12> helpLines;
@@ -55,6 +60,8 @@ private:
     void drawToasts(ImDrawList* list, double now);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
+    // The two buttons of the end screens, from height y down.
+    EndChoice endButtons(float y);
 
     ImGuiLayer imgui;
     bool visible = true;

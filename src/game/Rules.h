@@ -1,7 +1,5 @@
 #pragma once
 // The rules of the game as pure functions: health, the kids' sight, the scream.
-#include <array>
-
 #include "math/Math.h"
 
 namespace dusk {
@@ -19,11 +17,5 @@ bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix);
 
 // The scream carries strictly less than 5 units, horizontally.
 bool screamReaches(const vec3& player, const mat4& kidMatrix);
-
-// The twelve lines F2 prints.
-const std::array<const char*, 12>& helpLines();
-
-// The line F5 prints for the new mode.
-const char* mipmapMessage(int mipmapMode);
 
 }  // namespace dusk

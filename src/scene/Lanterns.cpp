@@ -1,12 +1,7 @@
-#include "scene/PointLight.h"
+#include "scene/Lanterns.h"
 
-#include "render/ShaderProgram.h"
-#include "render/Uniforms.h"
 
 namespace dusk::scene {
-
-PointLight::PointLight(const mat4& modelMatrix, int index, ShaderProgram* program)
-    : SceneObject(modelMatrix), index(index), program(program) {}
 
 vec3 lanternPosition(const vec3& origin) {
     const double x = static_cast<double>(origin.x) + 0.6;
@@ -26,16 +21,6 @@ std::vector<vec3> lanternPositions(const std::vector<LanternCarrier>& carriers, 
         }
     }
     return positions;
-}
-
-void uploadLanterns(const std::vector<ShaderProgram*>& programs,
-                    const std::vector<vec3>& positions) {
-    const int count = static_cast<int>(positions.size());
-    for (ShaderProgram* shader : programs) {
-        glUseProgram(shader->program);
-        setUniformArray(shader->program, "pLightPos", positions.data(), count);
-        setUniform(shader->program, "pLightCount", count);
-    }
 }
 
 }  // namespace dusk::scene

@@ -1,0 +1,374 @@
+#include "app/Session.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "app/GameSound.h"
+#include "app/HelpText.h"
+#include "app/MainLoop.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/WorldModelsLoader.h"
+#include "base/Console.h"
+#include "render/ScreenOverlay.h"
+#include "render/ShaderProgram.h"
+#include "settings/SettingsStore.h"
+
+namespace dusk {
+
+namespace {
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// The mouse's reference point: half the primary monitor's width and height
+// in pixels, (0, 0) without a monitor. Asked once: the video mode costs X
+// round trips, and the display does not change size under a running game.
+ScreenPoint screenCentre() {
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (mode == nullptr) {
+        return {};
+    }
+    return {mode->width / 2, mode->height / 2};
+}
+
+}  // namespace
+
+Session::Session(GLFWwindow* window, const SessionOptions& options)
+    : window_(window),
+      options(options),
+      renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
+      models(loadWorldModels(renderer_.boneCapacity())),
+      round_(std::make_unique<Round>(models, options.seed)),
+      input(window, screenCentre().x, screenCentre().y),
+      hud_(window),
+      previousFrame(glfwGetTime()),
+      lastThrottled(glfwGetTime()) {
+    input.centreCursor();
+    const auto& lines = helpLines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        hud_.helpLines[i] = lines[i];
+    }
+    // Only what differs from the defaults is applied: vsync, for one, stays
+    // the driver's unless asked for, as the game always was.
+    applySettings(settings::current());
+}
+
+Session::~Session() = default;
+
+bool Session::finished() const { return glfwWindowShouldClose(window_) == GLFW_TRUE; }
+
+void Session::announce(const std::string& line) {
+    printLine(line);
+    hud_.toast(line, glfwGetTime());
+}
+
+// ----------------------------------------------------------------- frame --
+
+void Session::runFrame() {
+    const double now = glfwGetTime();
+    const auto dt = static_cast<float>(now - previousFrame);
+    previousFrame = now;
+    if (ended) {
+        endScreenFrame();
+        return;
+    }
+    playFrame(now, dt);
+}
+
+void Session::playFrame(double now, float dt) {
+    const bool throttled = glfwGetTime() - lastThrottled > 0.1;
+    const InputFrame frame = input.read(!paused, throttled);
+    if (throttled) {
+        runThrottledBlock(frame, dt);
+        lastThrottled = glfwGetTime();
+    }
+    handleWindowEvents(frame);
+    if (!paused) {
+        const double clock = glfwGetTime();
+        const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
+        sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
+        handleRoundEvents(events);
+        if (ended) {
+            return;  // the next frames show the end screen
+        }
+    }
+    renderer_.render(round_->world(), round_->healthFraction(), frameOptions());
+    // The open menu says enough: no pause banner over it.
+    ui::HudState state = hudState();
+    state.paused = paused && !menu.isOpen();
+    hud_.draw(state, glfwGetTime(), [this] {
+        const ui::MenuChange change = menu.build(settings::current());
+        if (change.changed) {
+            applySettings(settings::current());
+        }
+        if (change.finished) {
+            settings::save();  // once a slider is let go, not at every step
+        }
+    });
+    if (!menu.isOpen() && paused && menuPaused) {
+        setMenuOpen(false);  // closed by its own button
+    }
+    finishFrame(now);
+}
+
+void Session::finishFrame(double frameStart) {
+    glfwSwapBuffers(window_);
+    glfwPollEvents();
+    reportGlErrors();
+    const double wait = frameCapWait(frameStart, glfwGetTime(), frameCap);
+    if (wait > 0.0) {
+        std::this_thread::sleep_for(std::chrono::duration<double>(wait));
+    }
+}
+
+double frameCapWait(double frameStart, double now, int cap) {
+    if (cap <= 0) {
+        return 0.0;
+    }
+    return std::max(0.0, frameStart + 1.0 / cap - now);
+}
+
+FrameOptions Session::frameOptions() const {
+    FrameOptions frame;
+    frame.quality = settings::current().graphicsQuality;
+    frame.fieldOfView = settings::current().fieldOfViewRadians();
+    frame.wireframe = wireframeMode;
+    frame.bilinear = bilinearSampling;
+    frame.mipmapMode = mipmapMode;
+    frame.transparencyFlag = transparencyFlag;
+    return frame;
+}
+
+ui::HudState Session::hudState() const {
+    ui::HudState state;
+    state.kidsLeft = round_->world().activeKidCount();
+    state.kidsTotal = static_cast<int>(round_->world().kids.size());
+    state.health = round_->healthFraction();
+    state.magic = round_->magicFraction();
+    state.paused = paused;
+    return state;
+}
+
+// ---------------------------------------------------------------- rounds --
+
+void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
+    for (const RoundEvent& event : events) {
+        switch (event.kind) {
+            case RoundEvent::Kind::KidTerrified:
+                sound_.kidTerrified(event.where);
+                if (event.kidsLeft > 0) {
+                    announce("Terrified kid! Kids left: " + std::to_string(event.kidsLeft) +
+                             " of " + std::to_string(event.kidsTotal));
+                }
+                break;
+            case RoundEvent::Kind::Won:
+                announce("All kids are terrified! You won! (Press enter to close)");
+                sound_.won();
+                endRound(ui::EndScreen::Won);
+                break;
+            case RoundEvent::Kind::Lost:
+                announce("GAME OVER! The kid has seen you. (Press enter to close)");
+                sound_.lost();
+                endRound(ui::EndScreen::Lost);
+                break;
+        }
+    }
+}
+
+// The window keeps answering while the console waits: the end screen is
+// redrawn and its events handled about 30 times a second.
+void Session::endRound(ui::EndScreen screen) {
+    ended = screen;
+    glfwPollEvents();
+    input.forget();  // presses from before the end do not answer it
+    glfwSetInputMode(window_, GLFW_CURSOR, GLFW_CURSOR_NORMAL);  // for the buttons
+}
+
+void Session::endScreenFrame() {
+    const bool lost = *ended == ui::EndScreen::Lost;
+    const bool picture =
+        renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
+    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture);
+    glfwSwapBuffers(window_);
+    if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
+        glfwSetWindowShouldClose(window_, GLFW_TRUE);
+        return;
+    }
+    glfwWaitEventsTimeout(1.0 / 30.0);
+    const InputFrame frame = input.read(false, false);
+    renderer_.resize(frame.newWidth, frame.newHeight);
+    bool quit = clicked == ui::EndChoice::Quit;
+    bool again = clicked == ui::EndChoice::PlayAgain;
+    for (const int key : frame.presses) {
+        quit = quit || key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER || key == GLFW_KEY_ESCAPE;
+        again = again || key == GLFW_KEY_R;
+    }
+    if (quit) {
+        glfwSetWindowShouldClose(window_, GLFW_TRUE);
+    } else if (again && !finished()) {
+        playAgain(frame.shiftHeld);
+    }
+}
+
+void Session::playAgain(bool sameForest) {
+    const std::uint32_t seed = sameForest ? round_->seed() : round_->seed() + 1;
+    round_.reset();  // the old forest's bodies go before the new ones come
+    round_ = std::make_unique<Round>(models, seed);
+    sound_.newRound();
+    ended.reset();
+    input.forget();
+    glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
+    input.centreCursor();
+    previousFrame = glfwGetTime();
+    announce("New round (seed " + std::to_string(seed) + ")");
+}
+
+// ------------------------------------------------------------------ keys --
+
+void Session::runThrottledBlock(const InputFrame& frame, float dt) {
+    for (const int key : frame.toggles) {
+        handleToggle(key);
+    }
+    if (showFrameTime) {
+        printLine(frameTimeLine(dt));
+    }
+    if (frustumCulling) {
+        // The trees in view and the twelve objects always drawn (ten kids,
+        // ground and sky).
+        printLine("Objects drawn: " + std::to_string(renderer_.treesInView() + 12));
+    }
+}
+
+void Session::handleToggle(int key) {
+    switch (key) {
+        case GLFW_KEY_ESCAPE:
+            glfwSetWindowShouldClose(window_, GLFW_TRUE);
+            break;
+        case GLFW_KEY_F2:
+            for (const char* line : helpLines()) {
+                printLine(line);
+            }
+            hud_.showHelp(glfwGetTime());
+            showFrameTime = !showFrameTime;
+            break;
+        case GLFW_KEY_F3:
+            wireframeMode = !wireframeMode;
+            announce(wireframeMode ? "enable wireframe mode" : "disable wireframe mode");
+            break;
+        case GLFW_KEY_F4:
+            bilinearSampling = !bilinearSampling;
+            announce(bilinearSampling ? "texture sampling bilinear"
+                                      : "texture sampling nearest neighbour");
+            break;
+        case GLFW_KEY_F5:
+            mipmapMode = nextMipmapMode(mipmapMode);
+            announce(mipmapMessage(mipmapMode));
+            break;
+        case GLFW_KEY_F8:
+            frustumCulling = !frustumCulling;
+            announce(frustumCulling ? "enable View Frustum Culling"
+                                    : "disable View Frustum Culling");
+            break;
+        case GLFW_KEY_F9:
+            transparencyEnabled = !transparencyEnabled;
+            announce(transparencyEnabled ? "enable transparency" : "disable transparency");
+            transparencyFlag = transparencyEnabled ? 1 : 0;
+            break;
+        default:
+            break;
+    }
+}
+
+void Session::handleWindowEvents(const InputFrame& frame) {
+    renderer_.resize(frame.newWidth, frame.newHeight);
+    for (const int key : frame.presses) {
+        if (key == GLFW_KEY_H) {
+            settings::current().hud = !hud_.isVisible();
+            settingsChanged();
+        } else if (key == GLFW_KEY_P && !menu.isOpen()) {
+            setPaused(!paused);
+        } else if (key == GLFW_KEY_F10) {
+            setMenuOpen(!menu.isOpen());
+        } else if (key == GLFW_KEY_F11) {
+            settings::current().fullscreen = !fullscreen;
+            settingsChanged();
+        }
+    }
+    if (frame.focusLost) {
+        setPaused(true);
+    } else if (frame.clicks > 0 && paused && !menu.isOpen()) {
+        setPaused(false);  // a click in the menu is the menu's
+    }
+}
+
+// -------------------------------------------------------------- settings --
+
+void Session::setMenuOpen(bool open) {
+    menu.setOpen(open);
+    menuPaused = open;
+    setPaused(open);
+}
+
+void Session::settingsChanged() {
+    applySettings(settings::current());
+    settings::save();
+}
+
+void Session::applySettings(const UserSettings& chosen) {
+    if (chosen.vsync != applied.vsync) {
+        setVsync(chosen.vsync);
+    }
+    frameCap = chosen.frameCap;
+    setFullscreen(chosen.fullscreen);
+    hud_.setVisible(chosen.hud);
+    sound_.setVolume(static_cast<float>(chosen.masterVolume));
+    applied = chosen;
+}
+
+void Session::setFullscreen(bool on) {
+    if (on == fullscreen) {
+        return;
+    }
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (on && mode == nullptr) {
+        return;
+    }
+    fullscreen = on;
+    if (on) {
+        glfwGetWindowPos(window_, &windowedX, &windowedY);
+        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height,
+                             mode->refreshRate);
+    } else {
+        glfwSetWindowMonitor(window_, nullptr, windowedX, windowedY, windowWidth, windowHeight,
+                             GLFW_DONT_CARE);
+    }
+}
+
+void Session::setVsync(bool on) { glfwSwapInterval(on ? 1 : 0); }
+
+void Session::setPaused(bool pause) {
+    if (pause == paused) {
+        return;
+    }
+    paused = pause;
+    sound_.setPaused(paused);  // silence, then on where it was
+    glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
+    if (!paused) {
+        // Back where the camera expects the cursor, so the view does not
+        // jump by wherever the free cursor went; and the wall time spent
+        // paused is not the next frame's dt.
+        input.centreCursor();
+        previousFrame = glfwGetTime();
+    }
+}
+
+}  // namespace dusk

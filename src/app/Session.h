@@ -1,0 +1,120 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/WindowInput.h"
+#include "audio/GameAudio.h"
+#include "game/Round.h"
+#include "render/Renderer.h"
+#include "scene/World.h"
+#include "settings/UserSettings.h"
+#include "ui/Hud.h"
+#include "ui/SettingsMenu.h"
+
+struct GLFWwindow;
+
+namespace dusk {
+
+struct SessionOptions {
+    // The first round's forest; later rounds take the next seeds.
+    std::uint32_t seed = 1;
+    // Whether the end screen also answers to standard input (a character
+    // closes the game, its end closes it at once).
+    bool readConsole = true;
+};
+
+// One run of the game in its window: the renderer, the models, the sound,
+// the HUD and the settings menu, made once, and the current round. A frame
+// at a time: the throttled key block, the window's own keys (H, P, F10,
+// F11), pause, the round's update and its events, the three passes, the HUD
+// and the menu, swap, events, the OpenGL error report and the frame cap.
+// While paused (also while the menu is open) nothing moves or changes. When
+// a round ends the session shows its end screen until the player plays again
+// (a new forest, or the same with Shift) or quits.
+class Session {
+public:
+    // Builds everything, prints what the loaders print, and starts the first
+    // round. The window is not owned; its GL context is current.
+    Session(GLFWwindow* window, const SessionOptions& options);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    void runFrame();
+    // The window was asked to close (Esc, Quit, its close button).
+    bool finished() const;
+
+    // Prints a game message and shows it as a toast on the HUD.
+    void announce(const std::string& line);
+    // A new round in this window: the next forest, or this one again.
+    void playAgain(bool sameForest);
+
+    bool isPaused() const { return paused; }
+    void setPaused(bool pause);
+    void setMenuOpen(bool open);
+    // Fullscreen on the primary monitor at its video mode, or back to the
+    // configured window size.
+    void setFullscreen(bool on);
+    bool isFullscreen() const { return fullscreen; }
+    // Frames a second at most; 0 for no cap.
+    void setFrameCap(int framesPerSecond) { frameCap = framesPerSecond; }
+    void setVsync(bool on);
+    // Makes the current settings take effect (window, HUD, sound, pacing)
+    // and writes them to the settings file.
+    void settingsChanged();
+
+    // The end screen shown now, if a round has ended.
+    std::optional<ui::EndScreen> endScreen() const { return ended; }
+    ui::HudState hudState() const;
+    // What the frame's picture follows: settings and the debug toggles.
+    FrameOptions frameOptions() const;
+
+    Round& round() { return *round_; }
+    const Round& round() const { return *round_; }
+    Renderer& renderer() { return renderer_; }
+    ui::Hud& hud() { return hud_; }
+    ui::SettingsMenu& settingsMenu() { return menu; }
+    audio::GameAudio& sound() { return sound_; }
+    GLFWwindow* window() const { return window_; }
+
+private:
+    void playFrame(double now, float dt);
+    void runThrottledBlock(const InputFrame& frame, float dt);
+    void handleToggle(int key);
+    void handleWindowEvents(const InputFrame& frame);
+    void handleRoundEvents(const std::vector<RoundEvent>& events);
+    void endRound(ui::EndScreen screen);
+    void endScreenFrame();
+    void applySettings(const UserSettings& chosen);
+    void finishFrame(double frameStart);
+
+    GLFWwindow* window_;
+    SessionOptions options;
+    Renderer renderer_;
+    scene::WorldModels models;
+    std::unique_ptr<Round> round_;
+    audio::GameAudio sound_;  // silent without an audio device
+    WindowInput input;        // before the HUD: ImGui chains to its callbacks
+    ui::Hud hud_;
+    ui::SettingsMenu menu;
+    UserSettings applied;
+    std::optional<ui::EndScreen> ended;
+    int transparencyFlag = 1;  // the screen pass's dusk grade, until F9 says otherwise
+    double previousFrame;
+    double lastThrottled;
+    bool paused = false;
+    bool menuPaused = false;  // the pause is the open menu's
+    bool fullscreen = false;
+    int frameCap = 0;
+    int windowedX = 0;
+    int windowedY = 0;
+};
+
+// How long to wait after a frame that began at frameStart, at time now, so
+// that frames come no faster than cap a second (0: no cap, no wait).
+double frameCapWait(double frameStart, double now, int cap);
+
+}  // namespace dusk

@@ -1,0 +1,82 @@
+#include "game/Round.h"
+
+#include "game/Rules.h"
+#include "math/Random.h"
+
+namespace dusk {
+
+namespace {
+
+std::unique_ptr<scene::World> seededWorld(const scene::WorldModels& models, std::uint32_t seed) {
+    seedGameRandom(seed);
+    return std::make_unique<scene::World>(models);
+}
+
+}  // namespace
+
+Round::Round(const scene::WorldModels& models, std::uint32_t seed)
+    : seed_(seed), world_(seededWorld(models, seed)), seers(world_->kids.size(), false) {}
+
+std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, float dt,
+                                      double seconds) {
+    std::vector<RoundEvent> events;
+    if (finished) {
+        return events;
+    }
+    health = regenerateHealth(health, maxHealth, dt);
+    magic = static_cast<float>(magic + dt * 0.05);
+    world_->moveCamera(controls);
+    if (controls.fly && magic >= dt) {
+        world_->camera.fly();
+        magic -= dt;
+    }
+    world_->updateObjects(seconds);
+    judgeKids(dt, controls.scream, events);
+    world_->step(dt);
+    return events;
+}
+
+void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events) {
+    const vec3 player(world_->camera.modelMatrix[3]);
+    auto& kids = world_->kids;
+    for (size_t i = 0; i < kids.size(); ++i) {
+        seers[i] = kidSeesPlayer(player, kids[i]->modelMatrix);
+    }
+    const int total = static_cast<int>(kids.size());
+    for (size_t i = 0; i < kids.size() && !finished; ++i) {
+        scene::AnimatedObject& kid = *kids[i];
+        if (seers[i]) {
+            if (kid.isActive()) {
+                health -= dt;
+                if (health <= 0.0f) {
+                    finished = true;
+                    events.push_back(
+                        {RoundEvent::Kind::Lost, player, world_->activeKidCount(), total});
+                }
+            }
+            continue;
+        }
+        if (!screaming || !kid.isActive() || !screamReaches(player, kid.modelMatrix)) {
+            continue;
+        }
+        kid.setActive(false);
+        const int left = world_->activeKidCount();
+        events.push_back({RoundEvent::Kind::KidTerrified, vec3(kid.modelMatrix[3]), left, total});
+        if (left == 0) {
+            finished = true;
+            events.push_back({RoundEvent::Kind::Won, player, 0, total});
+        }
+    }
+}
+
+bool Round::seen() const {
+    const auto& kids = world_->kids;
+    for (size_t i = 0; i < kids.size(); ++i) {
+        if (seers[i] && kids[i]->isActive()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace dusk

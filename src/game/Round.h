@@ -1,0 +1,62 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "game/RoundEvent.h"
+#include "scene/PlayerControls.h"
+#include "scene/World.h"
+
+namespace dusk {
+
+// One round: its forest, the player's health and magic, and the judging of
+// the kids. It draws nothing, reads no device and prints nothing: the frame's
+// controls come in, what happened goes out as events.
+class Round {
+public:
+    static constexpr float startMagic = 20000.0f;
+    static constexpr float startHealth = 2.0f;
+
+    // Starts the game's generator at seed, then builds the forest (so one seed
+    // always gives one forest).
+    Round(const scene::WorldModels& models, std::uint32_t seed);
+
+    // One frame of play, in this order: health comes back, magic grows, the
+    // player turns and walks, flies while magic lasts, the world moves, every
+    // kid is judged (a kid that sees the player drains health; a scream
+    // terrifies a kid within reach that does not), physics steps. Judging
+    // stops at the frame's end of the round. seconds is the clock the kids'
+    // walk is posed at. Does nothing once the round is over.
+    std::vector<RoundEvent> update(const scene::PlayerControls& controls, float dt,
+                                   double seconds);
+
+    bool over() const { return finished; }
+    bool won() const { return finished && world_->activeKidCount() == 0; }
+    std::uint32_t seed() const { return seed_; }
+
+    // 0..1 of the full health and of the starting magic.
+    float healthFraction() const { return maxHealth > 0.0f ? health / maxHealth : 0.0f; }
+    float magicFraction() const { return magic / startMagic; }
+    // Whether a kid still walking saw the player in the last update.
+    bool seen() const;
+    // Which kids saw the player in the last update, by the rules' own test
+    // (in kid order; terrified kids included).
+    const std::vector<bool>& sightings() const { return seers; }
+
+    scene::World& world() { return *world_; }
+    const scene::World& world() const { return *world_; }
+
+    float health = startHealth;
+    float maxHealth = startHealth;
+    float magic = startMagic;
+
+private:
+    void judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events);
+
+    std::uint32_t seed_;
+    std::unique_ptr<scene::World> world_;
+    std::vector<bool> seers;
+    bool finished = false;
+};
+
+}  // namespace dusk

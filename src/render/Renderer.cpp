@@ -1,0 +1,370 @@
+#include "render/Renderer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "assets/SkinnedModel.h"
+#include "assets/StaticModel.h"
+#include "render/LanternReach.h"
+#include "render/RenderTarget.h"
+#include "render/ScreenOverlay.h"
+#include "render/ShaderProgram.h"
+#include "render/ShadowMap.h"
+#include "render/ShadowTarget.h"
+#include "render/Uniforms.h"
+#include "scene/World.h"
+
+namespace dusk {
+
+namespace {
+
+const char* const shaderDir = "Duskhollow/Shader/";
+
+std::unique_ptr<ShaderProgram> makeProgram(const char* vertex, const char* fragment,
+                                           const char* defines = "") {
+    return std::make_unique<ShaderProgram>(std::string(shaderDir) + vertex,
+                                           std::string(shaderDir) + fragment, defines);
+}
+
+// The programs that see the world through the camera, in the order they are
+// sent its uniforms.
+const char* const sceneProgramNames[] = {"basic", "skinning", "sky", "depth", "lensFlare"};
+
+}  // namespace
+
+void drawModel(const ShaderProgram& program, const StaticModel& model, const mat4& modelMatrix) {
+    glUseProgram(program.program);
+    setUniform(program.program, "model", modelMatrix);
+    setUniform(program.program, "color_texture", 0);
+    model.draw();
+}
+
+int activeUniformArraySize(GLuint program, const std::string& name) {
+    GLint count = 0;
+    GLint longest = 0;
+    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
+    glGetProgramiv(program, GL_ACTIVE_UNIFORM_MAX_LENGTH, &longest);
+    std::vector<GLchar> buffer(static_cast<size_t>(std::max(longest, 1)));
+    const std::string arrayName = name + "[0]";
+    for (GLint i = 0; i < count; ++i) {
+        GLsizei length = 0;
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(program, static_cast<GLuint>(i), static_cast<GLsizei>(buffer.size()),
+                           &length, &size, &type, buffer.data());
+        const std::string found(buffer.data(), static_cast<size_t>(length));
+        if (found == arrayName || found == name) {
+            return size;
+        }
+    }
+    return 0;
+}
+
+Renderer::Renderer(int width, int height, GraphicsQuality quality)
+    : width_(width), height_(height) {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    createPrograms();
+    shadowMap_ = std::make_unique<ShadowTarget>(PassScheduler::shadowMapSize(quality));
+}
+
+Renderer::~Renderer() { glDeleteBuffers(1, &groundElements); }
+
+void Renderer::createPrograms() {
+    programs["basic"] = makeProgram("basic.vert", "basic.frag");
+    programs["skinning"] = makeProgram("skinning.vert", "basic.frag");
+    programs["sky"] = makeProgram("basic.vert", "sky.frag");
+    programs["depth"] = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
+    sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
+    programs["lensFlare"] = makeProgram("lensFlare.vert", "lensFlare.frag");
+    overlay_ = std::make_unique<ScreenOverlay>(programs["lensFlare"].get(),
+                                               sceneTarget_->colorTexture,
+                                               sceneTarget_->depthTexture);
+    overlay_->takeFullHealthProgram(
+        makeProgram("lensFlare.vert", "lensFlare.frag", "#define FULL_HEALTH_ONE_TO_ONE\n")
+            .release());
+    // basic.frag built without the lantern loop: where no lantern reaches,
+    // Fast and Low draw the same picture with it for much less work.
+    programs["lanternFree"] = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
+    glGenBuffers(1, &groundElements);
+    // basic.frag serves the skinning program too: its shadow sampler must not
+    // share unit 0 with the kid's colour texture (two sampler types on one unit
+    // make every draw an invalid operation), so it points at the shadow unit.
+    const GLuint skinning = programs["skinning"]->program;
+    glUseProgram(skinning);
+    setUniform(skinning, "shadowMap", 1);
+    boneCapacity_ = activeUniformArraySize(skinning, "gBones");
+}
+
+ShaderProgram& Renderer::program(const std::string& name) const { return *programs.at(name); }
+
+// ---------------------------------------------------------------- frame --
+
+mat4 Renderer::viewProjection(const scene::Camera& camera, float fieldOfView) const {
+    const float aspect = static_cast<float>(width_) / static_cast<float>(height_);
+    // 60 degrees keeps the constant: the compiler folds its tangent, which
+    // can differ from the run-time one in the last bit.
+    const mat4 projection = fieldOfView == 1.0471975803375244f
+                                ? perspective(1.0471975803375244f, aspect, 0.1f, 1000.0f)
+                                : perspective(fieldOfView, aspect, 0.1f, 1000.0f);
+    return projection * camera.getViewMatrix();
+}
+
+void Renderer::render(const scene::World& world, float healthFraction,
+                      const FrameOptions& options) {
+    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
+    if (PassScheduler::windowClearedFirst(options.quality)) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    const mat4 viewProj = viewProjection(world.camera, options.fieldOfView);
+    frustum.setFromMatrix(viewProj);
+    uploadFrameUniforms(world, viewProj);
+    setSceneState(options.wireframe);
+    const mat4 depthVP = depthViewProjection(world.light.direction);
+    renderShadowPass(world, depthVP, options);
+    renderMainPass(world, biasViewProjection(depthVP), options.quality);
+    renderScreenPass(healthFraction, options);
+}
+
+// The state of the shadow and lit passes. Polygon offset and back-face
+// culling hold for both: the lit pass's depth values have always carried
+// the shadow pass's offset.
+void Renderer::setSceneState(bool wireframe) const {
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glDisable(GL_BLEND);
+    glDisable(GL_SCISSOR_TEST);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(4.0f, 2.0f);
+    glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
+}
+
+// What the camera, the sun, the lanterns and the kids' walk look like this
+// frame, to every program that draws the world.
+void Renderer::uploadFrameUniforms(const scene::World& world, const mat4& viewProj) {
+    const int lanternCount = static_cast<int>(world.lanterns.size());
+    for (const char* name : sceneProgramNames) {
+        const GLuint id = programs.at(name)->program;
+        glUseProgram(id);
+        setUniform(id, "view_proj", viewProj);
+        setUniformArray(id, "pLightPos", world.lanterns.data(), lanternCount);
+        setUniform(id, "pLightCount", lanternCount);
+        setUniform(id, "lightDir", world.light.direction);
+    }
+    const GLuint lanternFree = programs.at("lanternFree")->program;
+    glUseProgram(lanternFree);
+    setUniform(lanternFree, "view_proj", viewProj);
+    setUniform(lanternFree, "lightDir", world.light.direction);
+    // A skeleton larger than the shader's array would write past its end.
+    const int bones = std::min(static_cast<int>(world.kidPose.size()), boneCapacity_);
+    if (bones > 0) {
+        const GLuint skinning = programs.at("skinning")->program;
+        glUseProgram(skinning);
+        setUniformArray(skinning, "gBones", world.kidPose.data(), bones);
+    }
+}
+
+// Everything the map shows follows from what the scheduler compares, so a
+// map drawn from the same inputs is the same map.
+void Renderer::renderShadowPass(const scene::World& world, const mat4& depthVP,
+                                const FrameOptions& options) {
+    const int side = PassScheduler::shadowMapSize(options.quality);
+    if (side != shadowMap_->side()) {
+        shadowMap_->resize(side);
+        passes.forgetShadowMap();
+    }
+    shadowInputs.size = side;
+    shadowInputs.polygonMode = options.wireframe ? GL_LINE : GL_FILL;
+    shadowInputs.lightViewProjection = depthVP;
+    shadowInputs.casters.clear();
+    shadowInputs.casters.push_back(world.ground.modelMatrix);
+    for (const auto& tree : world.trees) {
+        shadowInputs.casters.push_back(tree->modelMatrix);
+    }
+    if (!passes.shadowMapNeedsDrawing(options.quality, shadowInputs)) {
+        return;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap_->framebuffer);
+    glViewport(0, 0, side, side);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const ShaderProgram& depth = *programs.at("depth");
+    glUseProgram(depth.program);
+    setUniform(depth.program, "depth_view_proj", depthVP);
+    drawModel(depth, *world.ground.model, world.ground.modelMatrix);
+    for (const auto& tree : world.trees) {
+        drawModel(depth, *tree->model, tree->modelMatrix);
+    }
+    passes.shadowMapDrawn(shadowInputs);
+}
+
+void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
+                              GraphicsQuality quality) {
+    const ShaderProgram& basic = *programs.at("basic");
+    glUseProgram(basic.program);
+    setUniform(basic.program, "myTextureSampler", 0);
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowMap_->depthTexture);
+    setUniform(basic.program, "shadowMap", 1);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget_->framebuffer);
+    glViewport(0, 0, width_, height_);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setUniform(basic.program, "biasVP", biasVP);
+
+    const ShaderProgram& skinning = *programs.at("skinning");
+    for (const auto& kid : world.kids) {
+        glUseProgram(skinning.program);
+        setUniform(skinning.program, "model", kid->modelMatrix);
+        setUniform(skinning.program, "color_texture", 0);
+        kid->model->draw();
+    }
+    countTreesInView(world);
+    if (quality != GraphicsQuality::Exact) {
+        drawLitFast(world, biasVP);
+        return;
+    }
+    for (const auto& tree : world.trees) {
+        drawModel(basic, *tree->model, tree->modelMatrix);
+    }
+    drawModel(*programs.at("sky"), *world.sky.model, world.sky.modelMatrix);
+    drawModel(basic, *world.ground.model, world.ground.modelMatrix);
+}
+
+// The picture of the draws above for less work: what a fragment shows is
+// decided by the depth test, so the ground may come before the sky, whose
+// fragments under it then fail the test before they are shaded; and a tree
+// whose bounding sphere is outside the view gives no fragment at all. (Trees
+// nearest first would spare more, but where two trees cross, a few pixels
+// of equal depth would change.) Surfaces no lantern reaches are drawn with
+// the lantern-free program, which is sent what the basic program is sent.
+void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
+    for (const char* name : {"basic", "lanternFree"}) {
+        const GLuint lit = programs.at(name)->program;
+        glUseProgram(lit);
+        setUniform(lit, "myTextureSampler", 0);
+        setUniform(lit, "shadowMap", 1);
+        setUniform(lit, "biasVP", biasVP);
+    }
+    lanternLitDraws_ = 0;
+    lanternFreeDraws_ = 0;
+    const LanternReach reach(world.lanterns);
+    for (const auto& tree : world.trees) {
+        if (frustum.sphereInFrustum(tree->boundingCenter, tree->boundingRadius) != 0) {
+            drawTreeLit(*tree, reach);
+        }
+    }
+    drawGroundLit(world.ground, reach);
+    drawModel(*programs.at("sky"), *world.sky.model, world.sky.modelMatrix);
+}
+
+void Renderer::drawTreeLit(const scene::Tree& tree, const LanternReach& reach) {
+    const bool lit = reach.reaches(tree.model->bounds.placedBy(tree.modelMatrix));
+    ++(lit ? lanternLitDraws_ : lanternFreeDraws_);
+    drawModel(*programs.at(lit ? "basic" : "lanternFree"), *tree.model, tree.modelMatrix);
+}
+
+// The ground's triangles in two draws: those a lantern reaches, then the
+// rest. No two triangles of a flat ground cover one pixel, so their order
+// does not show. Any other ground, and one of several meshes, is drawn
+// whole, as Exact does.
+void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& reach) {
+    const StaticModel& model = *ground.model;
+    if (model.subMeshes.size() != 1 || !model.level) {
+        ++lanternLitDraws_;
+        drawModel(*programs.at("basic"), model, ground.modelMatrix);
+        return;
+    }
+    LanternReach::Groups groups =
+        reach.splitTriangles(model.positions, model.triangles, ground.modelMatrix);
+    const size_t reached = groups.reached.size();
+    groups.reached.insert(groups.reached.end(), groups.unreached.begin(), groups.unreached.end());
+    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements);
+    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(groups.reached.size() * sizeof(uint32_t)),
+                 groups.reached.data(), GL_STREAM_DRAW);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
+    if (reached > 0) {
+        ++lanternLitDraws_;
+        drawGroundPart(*programs.at("basic"), ground, 0, reached);
+    }
+    if (groups.reached.size() > reached) {
+        ++lanternFreeDraws_;
+        drawGroundPart(*programs.at("lanternFree"), ground, reached,
+                       groups.reached.size() - reached);
+    }
+}
+
+// What drawModel does for the ground, with count indices of groundElements
+// from first.
+void Renderer::drawGroundPart(const ShaderProgram& program, const scene::Object& ground,
+                              size_t first, size_t count) {
+    glUseProgram(program.program);
+    setUniform(program.program, "model", ground.modelMatrix);
+    setUniform(program.program, "color_texture", 0);
+    ground.model->drawTriangles(groundElements, first, count);
+}
+
+// The planes follow the camera, so the figure tells how many trees are
+// really in view (Exact draws every tree whatever the test says).
+void Renderer::countTreesInView(const scene::World& world) {
+    treesInView_ = 0;
+    for (const auto& tree : world.trees) {
+        if (frustum.sphereInFrustum(tree->boundingCenter, tree->boundingRadius) != 0) {
+            ++treesInView_;
+        }
+    }
+}
+
+// The scene texture's filters follow F4 and F5; its mip levels are made from
+// this frame's picture when the filter samples them.
+void Renderer::renderScreenPass(float healthFraction, const FrameOptions& options) {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width_, height_);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
+    const int filter = minificationFilter(options.mipmapMode, options.bilinear);
+    if (filter != 0) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    passes.sceneFilterApplied(filter);
+    if (passes.mipmapsNeeded(options.quality)) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
+    overlay_->setTransparencyFlag(options.transparencyFlag);
+    overlay_->draw(healthFraction, PassScheduler::screenPassShortcut(options.quality));
+}
+
+bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {
+    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width_, height_);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    overlay_->setTransparencyFlag(transparencyFlag);
+    // The last frame of play stays behind the words; on a loss the
+    // game-over picture covers it when there is one.
+    const bool picture = lost && overlay_->drawGameOver();
+    if (!picture) {
+        overlay_->draw(healthFraction);
+    }
+    return picture;
+}
+
+void Renderer::resize(int newWidth, int newHeight) {
+    if (newWidth <= 0 || newHeight <= 0 || (newWidth == width_ && newHeight == height_)) {
+        return;
+    }
+    width_ = newWidth;
+    height_ = newHeight;
+    overlay_->colorTexture = 0;
+    sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
+    overlay_->colorTexture = sceneTarget_->colorTexture;
+    overlay_->depthTexture = sceneTarget_->depthTexture;
+}
+
+}  // namespace dusk

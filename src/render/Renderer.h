@@ -1,0 +1,122 @@
+#pragma once
+#include <GL/glew.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "math/Math.h"
+#include "render/PassScheduler.h"
+#include "render/ViewFrustum.h"
+#include "settings/UserSettings.h"
+
+namespace dusk {
+
+class LanternReach;
+class RenderTarget;
+class ScreenOverlay;
+class ShaderProgram;
+class ShadowTarget;
+class StaticModel;
+
+namespace scene {
+class Camera;
+class Object;
+class Tree;
+class World;
+}  // namespace scene
+
+// How the player wants this frame drawn: the graphics quality and field of
+// view of the settings and the debug toggles of the function keys.
+struct FrameOptions {
+    GraphicsQuality quality = GraphicsQuality::Exact;
+    float fieldOfView = 1.0471975803375244f;  // radians (60 degrees)
+    bool wireframe = false;                   // F3: the scene's polygons as lines
+    bool bilinear = false;                    // F4
+    int mipmapMode = -1;                      // F5: -1 off, 0 nearest, 1 linear
+    int transparencyFlag = 1;                 // F9: the screen pass's dusk grade
+};
+
+// Draws a world: the shadow pass into the shadow map, the lit pass into the
+// scene target, the screen pass into the window. Owns every GL object it uses
+// (programs, by name: "basic", "skinning", "sky", "depth", "lensFlare" and
+// "lanternFree"; targets; buffers) and sets at each frame the state the frame
+// needs, so nothing depends on what a former frame or another drawer left.
+class Renderer {
+public:
+    // Builds the programs (a broken one ends the process with its message),
+    // the scene target of the window's size and the shadow map of the
+    // quality's size.
+    Renderer(int width, int height, GraphicsQuality quality);
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    // One frame of the world into the window (framebuffer 0).
+    void render(const scene::World& world, float healthFraction, const FrameOptions& options);
+    // The end screen's picture: the game-over picture after a loss (false
+    // when it failed to load), otherwise the last frame's scene dimmed by
+    // health. Into the window, cleared first.
+    bool drawEndPicture(bool lost, float healthFraction, int transparencyFlag);
+    // A new window size: the scene target follows. Sizes of 0 are ignored.
+    void resize(int newWidth, int newHeight);
+
+    // The camera's projection (fieldOfView, the window's aspect, 0.1..1000)
+    // times its view.
+    mat4 viewProjection(const scene::Camera& camera, float fieldOfView) const;
+
+    ShaderProgram& program(const std::string& name) const;
+    // Matrices the skinning program's "gBones" array has room for.
+    int boneCapacity() const { return boneCapacity_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    const RenderTarget& sceneTarget() const { return *sceneTarget_; }
+    const ShadowTarget& shadowMap() const { return *shadowMap_; }
+    const ScreenOverlay& overlay() const { return *overlay_; }
+
+    // What the last frame drew: the trees whose bounding sphere was in view,
+    // and (Fast and Low) the lit draws with and without the lantern loop.
+    int treesInView() const { return treesInView_; }
+    int lanternLitDraws() const { return lanternLitDraws_; }
+    int lanternFreeDraws() const { return lanternFreeDraws_; }
+
+private:
+    void createPrograms();
+    void setSceneState(bool wireframe) const;
+    void uploadFrameUniforms(const scene::World& world, const mat4& viewProj);
+    void renderShadowPass(const scene::World& world, const mat4& depthVP,
+                          const FrameOptions& options);
+    void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
+    void renderScreenPass(float healthFraction, const FrameOptions& options);
+    void drawLitFast(const scene::World& world, const mat4& biasVP);
+    void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
+    void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
+    void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
+                        size_t count);
+    void countTreesInView(const scene::World& world);
+
+    int width_;
+    int height_;
+    std::map<std::string, std::unique_ptr<ShaderProgram>> programs;
+    ViewFrustum frustum;
+    std::unique_ptr<RenderTarget> sceneTarget_;
+    std::unique_ptr<ScreenOverlay> overlay_;
+    std::unique_ptr<ShadowTarget> shadowMap_;
+    GLuint groundElements = 0;  // Fast and Low: the ground's triangles of the frame
+    int boneCapacity_ = 0;
+    PassScheduler passes;
+    ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
+    int treesInView_ = 0;
+    int lanternLitDraws_ = 0;
+    int lanternFreeDraws_ = 0;
+};
+
+// Draws one static model with the program at the matrix ("model",
+// "color_texture" on unit 0).
+void drawModel(const ShaderProgram& program, const StaticModel& model, const mat4& modelMatrix);
+
+// The declared size of a uniform array that is active in the program (GL
+// names it "name[0]"); 1 for an active plain uniform; 0 when not active.
+int activeUniformArraySize(GLuint program, const std::string& name);
+
+}  // namespace dusk
