@@ -20,34 +20,13 @@
 
 namespace dusk {
 
-namespace {
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
-// The mouse's reference point: half the primary monitor's width and height
-// in pixels, (0, 0) without a monitor. Asked once: the video mode costs X
-// round trips, and the display does not change size under a running game.
-ScreenPoint screenCentre() {
-    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
-    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
-    if (mode == nullptr) {
-        return {};
-    }
-    return {mode->width / 2, mode->height / 2};
-}
-
-}  // namespace
-
 Session::Session(GLFWwindow* window, const SessionOptions& options)
     : window_(window),
       options(options),
       renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
       models(loadWorldModels(renderer_.boneCapacity())),
       round_(std::make_unique<Round>(models, options.seed)),
-      input(window, screenCentre().x, screenCentre().y),
+      input(window, screenCentre()),
       hud_(window),
       previousFrame(glfwGetTime()),
       lastThrottled(glfwGetTime()) {
@@ -187,6 +166,7 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
 // redrawn and its events handled about 30 times a second.
 void Session::endRound(ui::EndScreen screen) {
     ended = screen;
+    input.setPlaying(false);
     glfwPollEvents();
     input.forget();  // presses from before the end do not answer it
     glfwSetInputMode(window_, GLFW_CURSOR, GLFW_CURSOR_NORMAL);  // for the buttons
@@ -225,6 +205,7 @@ void Session::playAgain(bool sameForest) {
     sound_.newRound();
     ended.reset();
     input.forget();
+    input.setPlaying(!paused);
     glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
     input.centreCursor();
     previousFrame = glfwGetTime();
@@ -360,6 +341,7 @@ void Session::setPaused(bool pause) {
         return;
     }
     paused = pause;
+    input.setPlaying(!paused);
     sound_.setPaused(paused);  // silence, then on where it was
     glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
     if (!paused) {

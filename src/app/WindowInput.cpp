@@ -18,8 +18,17 @@ const int throttledKeys[] = {GLFW_KEY_ESCAPE, GLFW_KEY_F2, GLFW_KEY_F3, GLFW_KEY
 
 }  // namespace
 
-WindowInput::WindowInput(GLFWwindow* window, int referenceX, int referenceY)
-    : window(window), refX(referenceX), refY(referenceY) {
+ScreenPoint screenCentre() {
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (mode == nullptr) {
+        return {};
+    }
+    return {mode->width / 2, mode->height / 2};
+}
+
+WindowInput::WindowInput(GLFWwindow* window, ScreenPoint reference)
+    : window(window), refX(reference.x), refY(reference.y) {
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, onKey);
     glfwSetMouseButtonCallback(window, onMouseButton);

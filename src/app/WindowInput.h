@@ -8,6 +8,17 @@ struct GLFWwindow;
 
 namespace dusk {
 
+// A point of the screen in pixels.
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// The mouse's reference point: half the primary monitor's width and height
+// (integer halves), (0, 0) without a monitor or mode. GLFW must be
+// initialised. Ask once: the video mode costs X round trips.
+ScreenPoint screenCentre();
+
 // Everything the player did since the last frame, read once a frame.
 struct InputFrame {
     // What the round gets; all false and zero while the round does not run.
@@ -37,7 +48,7 @@ public:
 
     // reference: the cursor's home in window coordinates; mouse look turns by
     // the cursor's offset from it and puts it back there.
-    WindowInput(GLFWwindow* window, int referenceX, int referenceY);
+    WindowInput(GLFWwindow* window, ScreenPoint reference);
     ~WindowInput();
     WindowInput(const WindowInput&) = delete;
     WindowInput& operator=(const WindowInput&) = delete;
@@ -48,6 +59,9 @@ public:
     // Drops latched presses and pending events (a new state of the game
     // starts: nothing from before answers it).
     void forget();
+    // Whether the round runs from now on (read() says so too): presses made
+    // while it does not are kept from it.
+    void setPlaying(bool playingNow) { playing = playingNow; }
     // Puts the cursor on its home.
     void centreCursor();
     int referenceX() const { return refX; }

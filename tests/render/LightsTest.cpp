@@ -1,7 +1,7 @@
 // Where the kids' lanterns hang.
 #include <gtest/gtest.h>
 
-#include "scene/PointLight.h"
+#include "scene/Lanterns.h"
 
 namespace dusk {
 namespace {

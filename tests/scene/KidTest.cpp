@@ -1,5 +1,5 @@
-// Kids: placement and random draws, wandering, facing and walking, bone
-// uploads bounded by the shader's array, and what a terrified kid still does.
+// Kids: placement and random draws, wandering, facing and walking, and what
+// a terrified kid still does.
 #include <gtest/gtest.h>
 
 #include "SceneTestSupport.h"
@@ -7,7 +7,6 @@
 #include "assets/StaticModel.h"
 #include "scene/AnimatedObject.h"
 #include "scene/FacingAngle.h"
-#include "scene/Physics.h"
 #include "scene/SkyBox.h"
 
 namespace dusk::test {
@@ -30,41 +29,33 @@ std::shared_ptr<SkinnedModel> skeletonOf(uint32_t bones) {
     return model;
 }
 
-class KidTest : public SceneGlTest {
+class KidTest : public PhysicsTest {
 protected:
     void SetUp() override {
-        SceneGlTest::SetUp();
-        program = buildSkinningProgram(8);
-        ground = std::make_unique<SkyBox>(std::make_shared<StaticModel>(), mat4(1.0f), nullptr);
-        prototype = std::make_unique<AnimatedObject>(skeletonOf(3), mat4(1.0f), program.get(),
-                                                     ground.get());
+        PhysicsTest::SetUp();
+        ground = std::make_unique<SkyBox>(std::make_shared<StaticModel>(), mat4(1.0f), *physics);
     }
     void TearDown() override {
-        prototype.reset();
         ground.reset();
-        program.reset();
-        SceneGlTest::TearDown();
+        PhysicsTest::TearDown();
     }
 
     // The game's frame for one kid: update, then step the world.
-    static void frame(AnimatedObject& kid) {
-        kid.update(kFrame);
-        scene::stepPhysics(kFrame);
+    void frame(AnimatedObject& kid) {
+        kid.update();
+        physics->step(kFrame);
     }
 
-    std::unique_ptr<ShaderProgram> program;
+    std::shared_ptr<SkinnedModel> model = skeletonOf(3);
     std::unique_ptr<SkyBox> ground;
-    std::unique_ptr<AnimatedObject> prototype;
 };
 
-TEST_F(KidTest, CopyDrawsTwoPlacementValuesThenExactlyOnePerActiveUpdate) {
+TEST_F(KidTest, NewKidDrawsTwoPlacementValuesThenExactlyOnePerActiveUpdate) {
     RandomFeed feed({0, 32767});
-    AnimatedObject kid(*prototype);
+    AnimatedObject kid(model, *physics);
     EXPECT_EQ(feed.drawn(), 2);
     EXPECT_EQ(vec3(kid.modelMatrix[3]), vec3(-75.0f, 0.0f, 75.0f)) << "x is drawn before z";
-    EXPECT_EQ(positionOf(kid.body), vec3(-75.0f, 1.2f, 75.0f));
-    EXPECT_EQ(kid.model, prototype->model) << "copies share the prototype's model";
-    EXPECT_EQ(prototype->body, nullptr);
+    EXPECT_EQ(positionOf(kid.body.get()), vec3(-75.0f, 1.2f, 75.0f));
 
     for (int i = 0; i < 250; ++i) {  // across at least one flip of direction
         frame(kid);
@@ -77,7 +68,7 @@ TEST_F(KidTest, CopyDrawsTwoPlacementValuesThenExactlyOnePerActiveUpdate) {
 
 TEST_F(KidTest, FreshCopyTurnsOneWayForAHundredUpdatesThenFlipsAndDrawsANewLimit) {
     RandomFeed feed({16384, 16384}, 32767);
-    AnimatedObject kid(*prototype);
+    AnimatedObject kid(model, *physics);
     for (int i = 0; i < 100; ++i) {
         frame(kid);
         ASSERT_NEAR(kid.body->getAngularVelocity().y(), 0.15f, 1e-6) << "update " << i;
@@ -98,7 +89,7 @@ TEST_F(KidTest, FreshCopyTurnsOneWayForAHundredUpdatesThenFlipsAndDrawsANewLimit
 
 TEST_F(KidTest, LimitOfZeroFlipsAgainAtOnce) {
     RandomFeed feed({16384, 16384}, 100);
-    AnimatedObject kid(*prototype);
+    AnimatedObject kid(model, *physics);
     kid.walkCounter = 100;  // the end of the first stretch
     feed.push(0);
     frame(kid);
@@ -112,17 +103,15 @@ TEST_F(KidTest, LimitOfZeroFlipsAgainAtOnce) {
 
 TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
     RandomFeed feed({16384, 16384});
-    AnimatedObject kid(*prototype);
-    kid.update(kFrame);
+    AnimatedObject kid(model, *physics);
+    kid.update();
     const vec3 velocity = toVec3(kid.body->getLinearVelocity());
     EXPECT_NEAR(velocity.x, 0.0f, 1e-6) << "the identity faces +z";
     EXPECT_NEAR(velocity.z, 1.0f, 1e-6);
 
-    AnimatedObject turnedPrototype(prototype->model,
-                                   glm::rotate(mat4(1.0f), 1.5707964f, vec3(0, 1, 0)),
-                                   program.get(), nullptr);
-    AnimatedObject turned(turnedPrototype);
-    turned.update(kFrame);
+    AnimatedObject turned(model, *physics);
+    turned.modelMatrix = glm::rotate(turned.modelMatrix, 1.5707964f, vec3(0, 1, 0));
+    turned.update();
     EXPECT_NEAR(turned.body->getLinearVelocity().x(), 1.0f, 1e-6) << "a 90 degree turn walks +x";
     EXPECT_NEAR(turned.body->getLinearVelocity().z(), 0.0f, 1e-6);
 
@@ -130,8 +119,8 @@ TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
     // as the previous update left it, at speed 1, on the level.
     vec3 forward = toVec3(kid.body->getWorldTransform().getBasis().getColumn(2));
     for (int i = 0; i < 600; ++i) {
-        scene::stepPhysics(kFrame);
-        kid.update(kFrame);
+        physics->step(kFrame);
+        kid.update();
         const vec3 walk = toVec3(kid.body->getLinearVelocity());
         ASSERT_NEAR(walk.x, forward.x, 1e-5) << "update " << i;
         ASSERT_NEAR(walk.z, forward.z, 1e-5) << "update " << i;
@@ -142,54 +131,31 @@ TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
 }
 
 TEST_F(KidTest, BodyStaysAtHeight1_2WhileTheModelStandsOnZero) {
-    AnimatedObject kid(*prototype);
+    AnimatedObject kid(model, *physics);
     kid.body->setLinearVelocity(btVector3(0.0f, 30.0f, 0.0f));  // no vertical motion sticks
     for (int i = 0; i < 400; ++i) {
-        kid.update(kFrame);
+        kid.update();
         ASSERT_EQ(kid.modelMatrix[3][1], 0.0f) << "update " << i;
-        ASSERT_EQ(kid.modelMatrix[3][0], positionOf(kid.body).x);
-        ASSERT_EQ(kid.modelMatrix[3][2], positionOf(kid.body).z);
-        scene::stepPhysics(kFrame);
-        ASSERT_NEAR(positionOf(kid.body).y, 1.2f, 1e-4) << "update " << i;
+        ASSERT_EQ(kid.modelMatrix[3][0], positionOf(kid.body.get()).x);
+        ASSERT_EQ(kid.modelMatrix[3][2], positionOf(kid.body.get()).z);
+        physics->step(kFrame);
+        ASSERT_NEAR(positionOf(kid.body.get()).y, 1.2f, 1e-4) << "update " << i;
     }
 }
 
-TEST_F(KidTest, BoneUploadStopsAtTheShadersArrayAndTheLoadSaysSoOnce) {
-    auto small = buildSkinningProgram(4);
-    EXPECT_EQ(scene::activeUniformArraySize(small->program, "gBones"), 4);
-    EXPECT_EQ(scene::activeUniformArraySize(small->program, "model"), 1);
-    EXPECT_EQ(scene::activeUniformArraySize(small->program, "noSuchThing"), 0);
-
-    testing::internal::CaptureStdout();
-    AnimatedObject big(skeletonOf(6), mat4(1.0f), small.get(), nullptr);
-    AnimatedObject kid(big);
-    AnimatedObject fits(skeletonOf(4), mat4(1.0f), small.get(), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Warning: the model has 6 bones, the shader has room for 4; extra bones are "
-              "ignored\n");
-
-    drainGlErrors();
-    kid.update(kFrame);
-    EXPECT_EQ(drainGlErrors(), 0);
-    for (int i = 0; i < 4; ++i) {
-        const std::string name = "gBones[" + std::to_string(i) + "]";
-        EXPECT_EQ(readUniformMatrix(small->program, name), big.model->bones[i].finalTransform)
-            << name;
-    }
-}
-
-TEST_F(KidTest, CopiesKeepTheSharedModelAliveAfterThePrototypeGoes) {
-    std::weak_ptr<SkinnedModel> model = prototype->model;
-    auto first = std::make_unique<AnimatedObject>(*prototype);
-    auto second = std::make_unique<AnimatedObject>(*first);
-    const int bodies = scene::physicsWorld->getNumCollisionObjects();
-    prototype.reset();
-    EXPECT_FALSE(model.expired());
+TEST_F(KidTest, KidsShareTheModelAndTheLastOneGoingFreesItAndEveryBody) {
+    std::weak_ptr<SkinnedModel> shared = model;
+    auto first = std::make_unique<AnimatedObject>(model, *physics);
+    auto second = std::make_unique<AnimatedObject>(model, *physics);
+    model.reset();
+    const int bodies = physics->bodyCount();
     first.reset();
-    EXPECT_EQ(scene::physicsWorld->getNumCollisionObjects(), bodies - 1);
-    second->update(kFrame);
+    EXPECT_FALSE(shared.expired());
+    EXPECT_EQ(physics->bodyCount(), bodies - 1);
+    second->update();
     second.reset();
-    EXPECT_TRUE(model.expired()) << "the last kid frees the model, once";
+    EXPECT_TRUE(shared.expired()) << "the last kid frees the model, once";
+    EXPECT_EQ(physics->bodyCount(), bodies - 2);
 }
 
 }  // namespace

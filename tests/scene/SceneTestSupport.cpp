@@ -7,23 +7,22 @@
 #include <utility>
 
 #include "math/Random.h"
-#include "scene/Physics.h"
 
 namespace fs = std::filesystem;
 
 namespace dusk::test {
 
-void PhysicsTest::SetUp() { scene::createPhysicsWorld(); }
+void PhysicsTest::SetUp() { physics = std::make_unique<scene::PhysicsWorld>(); }
 
-void PhysicsTest::TearDown() { scene::destroyPhysicsWorld(); }
+void PhysicsTest::TearDown() { physics.reset(); }
 
 void SceneGlTest::SetUp() {
     GlTest::SetUp();
-    scene::createPhysicsWorld();
+    physics = std::make_unique<scene::PhysicsWorld>();
 }
 
 void SceneGlTest::TearDown() {
-    scene::destroyPhysicsWorld();
+    physics.reset();
     GlTest::TearDown();
 }
 
@@ -102,9 +101,9 @@ void main() { gl_Position = view_proj * model * vec4(position, 1.0); }
     return buildProgram(vertex, kFragmentSource);
 }
 
-void stepFrames(int frames, float dt) {
+void stepFrames(scene::PhysicsWorld& physics, int frames, float dt) {
     for (int i = 0; i < frames; ++i) {
-        scene::stepPhysics(dt);
+        physics.step(dt);
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "math/Math.h"
 #include "render/ShaderProgram.h"
+#include "scene/PhysicsWorld.h"
 #include "support/GlTest.h"
 
 namespace dusk::test {
@@ -20,6 +21,8 @@ class PhysicsTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    std::unique_ptr<scene::PhysicsWorld> physics;
 };
 
 // The same with a hidden window and a current GL context.
@@ -27,6 +30,8 @@ class SceneGlTest : public GlTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    std::unique_ptr<scene::PhysicsWorld> physics;
 };
 
 // Feeds gameRand the queued values first, then the fallback, and counts the
@@ -61,7 +66,7 @@ std::unique_ptr<ShaderProgram> buildSkinningProgram(int boneSlots);
 std::unique_ptr<ShaderProgram> buildStaticProgram();
 
 // Runs the world for a number of frames of dt each.
-void stepFrames(int frames, float dt);
+void stepFrames(scene::PhysicsWorld& physics, int frames, float dt);
 
 vec3 positionOf(const btRigidBody* body);
 vec3 toVec3(const btVector3& v);

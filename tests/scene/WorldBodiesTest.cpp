@@ -5,7 +5,6 @@
 #include "SceneTestSupport.h"
 #include "assets/StaticModel.h"
 #include "scene/Camera.h"
-#include "scene/Physics.h"
 #include "scene/SkyBox.h"
 #include "scene/Tree.h"
 
@@ -14,15 +13,14 @@ namespace {
 
 using scene::Camera;
 using scene::MovementKeys;
-using scene::physicsWorld;
 using scene::SkyBox;
 using scene::Tree;
 
 constexpr float kFrame = 1.0f / 60.0f;
 constexpr float kHalfPi = 1.5707964f;
 
-std::unique_ptr<SkyBox> makeGround() {
-    return std::make_unique<SkyBox>(std::make_shared<StaticModel>(), mat4(1.0f), nullptr);
+std::unique_ptr<SkyBox> makeGround(scene::PhysicsWorld& physics) {
+    return std::make_unique<SkyBox>(std::make_shared<StaticModel>(), mat4(1.0f), physics);
 }
 
 MovementKeys runForward() {
@@ -33,10 +31,11 @@ MovementKeys runForward() {
 }
 
 // The game's frame for the player: walk, then step the world.
-void walk(Camera& camera, const MovementKeys& keys, int frames, float dt = kFrame) {
+void walk(scene::PhysicsWorld& physics, Camera& camera, const MovementKeys& keys, int frames,
+          float dt = kFrame) {
     for (int i = 0; i < frames; ++i) {
         camera.move(keys);
-        scene::stepPhysics(dt);
+        physics.step(dt);
     }
 }
 
@@ -46,31 +45,29 @@ void placeBody(btRigidBody* body, const vec3& position) {
     body->setWorldTransform(transform);
 }
 
-TEST_F(SceneGlTest, PlayerFallsFreelyWithNothingBelowAndRestsOnTheGroundAt2_5) {
+TEST_F(PhysicsTest, PlayerFallsFreelyWithNothingBelowAndRestsOnTheGroundAt2_5) {
     {
-        Camera camera(mat4(1.0f), window);
-        EXPECT_EQ(positionOf(camera.body), vec3(-7.0f, 1.5f, 1.0f));
-        stepFrames(30, kFrame);
+        Camera camera(*physics);
+        EXPECT_EQ(positionOf(camera.body.get()), vec3(-7.0f, 1.5f, 1.0f));
+        stepFrames(*physics, 30, kFrame);
         EXPECT_NEAR(camera.body->getLinearVelocity().y(), -100.0f, 1e-2);
-        EXPECT_LT(positionOf(camera.body).y, 1.5f - 25.0f);
+        EXPECT_LT(positionOf(camera.body.get()).y, 1.5f - 25.0f);
     }
-    auto ground = makeGround();
-    Camera camera(mat4(1.0f), window);
-    walk(camera, MovementKeys{}, 120);
-    const vec3 rest = positionOf(camera.body);
+    auto ground = makeGround(*physics);
+    Camera camera(*physics);
+    walk(*physics, camera, MovementKeys{}, 120);
+    const vec3 rest = positionOf(camera.body.get());
     EXPECT_NEAR(rest.y, 2.5f, 0.05f) << "ground surface y = 1 plus the half height 1.5";
     EXPECT_NEAR(rest.x, -7.0f, 1e-3);
     EXPECT_NEAR(rest.z, 1.0f, 1e-3);
-    EXPECT_EQ(vec3(camera.modelMatrix[3]), positionOf(camera.body)) << "the eye follows the body";
+    EXPECT_EQ(vec3(camera.modelMatrix[3]), positionOf(camera.body.get())) << "the eye follows the body";
 }
 
-TEST_F(SceneGlTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
-    auto ground = makeGround();
-    Tree prototype(std::make_shared<StaticModel>(), mat4(1.0f), nullptr);
-    EXPECT_EQ(prototype.body, nullptr);
+TEST_F(PhysicsTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
+    auto ground = makeGround(*physics);
     RandomFeed feed({16384, 16602});  // x = 0.0023, z = 1.0002
-    Tree tree(prototype);
-    const vec3 trunk = positionOf(tree.body);
+    Tree tree(std::make_shared<StaticModel>(), *physics);
+    const vec3 trunk = positionOf(tree.body.get());
     EXPECT_NEAR(trunk.x, 0.0023f, 1e-4);
     EXPECT_FLOAT_EQ(trunk.y, 5.0f);
     EXPECT_NEAR(trunk.z, 1.0002f, 1e-4);
@@ -78,30 +75,30 @@ TEST_F(SceneGlTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
     EXPECT_EQ(tree.boundingCenter, vec3(tree.modelMatrix[3]) + vec3(0.0f, 5.0f, 0.0f));
     EXPECT_EQ(tree.boundingRadius, 50.0f);
 
-    Camera camera(mat4(1.0f), window);
+    Camera camera(*physics);
     camera.horizontalAngle = kHalfPi;  // facing +x, straight at the trunk
     // Head on for a second and a quarter (the free run would reach x = 3),
     // then on until it has slid round the trunk.
     for (int frame = 0; frame < 75; ++frame) {
-        tree.update(kFrame);
+        tree.update();
         camera.move(runForward());
-        scene::stepPhysics(kFrame);
+        physics->step(kFrame);
     }
-    EXPECT_EQ(positionOf(tree.body), trunk);
+    EXPECT_EQ(positionOf(tree.body.get()), trunk);
     // Stopped against the trunk: centres one player radius plus one trunk
     // radius apart.
-    EXPECT_NEAR(positionOf(camera.body).x, trunk.x - 1.0f, 0.05f);
+    EXPECT_NEAR(positionOf(camera.body.get()).x, trunk.x - 1.0f, 0.05f);
     for (int frame = 0; frame < 120; ++frame) {
-        tree.update(kFrame);
+        tree.update();
         camera.move(runForward());
-        scene::stepPhysics(kFrame);
+        physics->step(kFrame);
     }
-    EXPECT_EQ(positionOf(tree.body), trunk);
-    EXPECT_GT(positionOf(camera.body).x, trunk.x + 1.0f) << "the test wants a run past the trunk";
+    EXPECT_EQ(positionOf(tree.body.get()), trunk);
+    EXPECT_GT(positionOf(camera.body.get()).x, trunk.x + 1.0f) << "the test wants a run past the trunk";
 }
 
-TEST_F(SceneGlTest, WallsStandUprightAtTheEdgeLeaningSlightlyUp) {
-    auto sky = makeGround();
+TEST_F(PhysicsTest, WallsStandUprightAtTheEdgeLeaningSlightlyUp) {
+    auto sky = makeGround(*physics);
     // +z, -z, +x, -x: each normal points into the play area.
     const vec3 inward[4] = {{0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
     for (int i = 0; i < 4; ++i) {
@@ -117,33 +114,33 @@ TEST_F(SceneGlTest, WallsStandUprightAtTheEdgeLeaningSlightlyUp) {
     }
 }
 
-TEST_F(SceneGlTest, RunningIntoEachWallForTenSecondsStaysInside) {
-    auto ground = makeGround();
+TEST_F(PhysicsTest, RunningIntoEachWallForTenSecondsStaysInside) {
+    auto ground = makeGround(*physics);
     // Facing +z, -z, +x, -x in turn; the component that runs into the wall.
     const float headings[4] = {0.0f, 2.0f * kHalfPi, kHalfPi, -kHalfPi};
     const int axis[4] = {2, 2, 0, 0};
     const float sign[4] = {1.0f, -1.0f, 1.0f, -1.0f};
     for (int i = 0; i < 4; ++i) {
-        Camera camera(mat4(1.0f), window);
+        Camera camera(*physics);
         vec3 start(0.0f, 2.5f, 0.0f);
         start[axis[i]] = sign[i] * 50.0f;  // reaches the wall after about 3.5 s
-        placeBody(camera.body, start);
+        placeBody(camera.body.get(), start);
         camera.horizontalAngle = headings[i];
         float highest = 0.0f;
         for (int frame = 0; frame < 600; ++frame) {
-            walk(camera, runForward(), 1);
-            highest = std::max(highest, positionOf(camera.body).y);
+            walk(*physics, camera, runForward(), 1);
+            highest = std::max(highest, positionOf(camera.body.get()).y);
         }
-        const vec3 end = positionOf(camera.body);
+        const vec3 end = positionOf(camera.body.get());
         EXPECT_GT(sign[i] * end[axis[i]], 73.0f) << "heading " << i << " never reached its wall";
         EXPECT_LT(sign[i] * end[axis[i]], 73.6f) << "heading " << i << " went through its wall";
         EXPECT_LT(highest, 2.6f) << "heading " << i << " climbed the leaning wall";
     }
 }
 
-TEST_F(SceneGlTest, LongRandomWalkWithFlightNeverLeavesTheAreaNorSinksThroughTheGround) {
-    auto ground = makeGround();
-    Camera camera(mat4(1.0f), window);
+TEST_F(PhysicsTest, LongRandomWalkWithFlightNeverLeavesTheAreaNorSinksThroughTheGround) {
+    auto ground = makeGround(*physics);
+    Camera camera(*physics);
     std::mt19937 random(20240611u);
     std::uniform_real_distribution<float> frameTime(0.004f, 0.12f);
     std::uniform_real_distribution<double> cursor(-60.0, 60.0);
@@ -155,38 +152,34 @@ TEST_F(SceneGlTest, LongRandomWalkWithFlightNeverLeavesTheAreaNorSinksThroughThe
             keys = {chance(random), chance(random), chance(random), chance(random), chance(random)};
             flying = frame % 200 < 40;
         }
-        camera.turn(cursor(random), cursor(random) * 0.05);
+        camera.turn(0.002f * static_cast<float>(cursor(random)),
+                    0.002f * static_cast<float>(cursor(random) * 0.05));
         camera.move(keys);
         if (flying) {
-            camera.body->applyImpulse(btVector3(0, 15, 0), btVector3(0.3f, 0.1f, 0.3f));
+            camera.fly();
         }
-        scene::stepPhysics(frameTime(random));
-        const vec3 at = positionOf(camera.body);
+        physics->step(frameTime(random));
+        const vec3 at = positionOf(camera.body.get());
         ASSERT_LT(std::abs(at.x), 73.6f) << "frame " << frame;
         ASSERT_LT(std::abs(at.z), 73.6f) << "frame " << frame;
         ASSERT_GT(at.y, 2.0f) << "frame " << frame;
     }
-    walk(camera, MovementKeys{}, 60);
-    EXPECT_NEAR(positionOf(camera.body).y, 2.5f, 0.05f);
+    walk(*physics, camera, MovementKeys{}, 60);
+    EXPECT_NEAR(positionOf(camera.body.get()).y, 2.5f, 0.05f);
 }
 
-TEST_F(SceneGlTest, DestroyedObjectsTakeTheirBodiesOutOfTheWorld) {
-    auto ground = makeGround();
-    EXPECT_EQ(physicsWorld->getNumCollisionObjects(), 5) << "ground plane and four walls";
-    auto prototype = std::make_unique<Tree>(std::make_shared<StaticModel>(), mat4(1.0f), nullptr);
-    auto tree = std::make_unique<Tree>(*prototype);
-    auto camera = std::make_unique<Camera>(mat4(1.0f), window);
-    EXPECT_EQ(physicsWorld->getNumCollisionObjects(), 7);
-
-    prototype.reset();  // had no body; the copy keeps the shared model
-    EXPECT_EQ(physicsWorld->getNumCollisionObjects(), 7);
-    EXPECT_EQ(tree->model.use_count(), 1);
+TEST_F(PhysicsTest, DestroyedObjectsTakeTheirBodiesOutOfTheWorld) {
+    auto ground = makeGround(*physics);
+    EXPECT_EQ(physics->bodyCount(), 5) << "ground plane and four walls";
+    auto tree = std::make_unique<Tree>(std::make_shared<StaticModel>(), *physics);
+    auto camera = std::make_unique<Camera>(*physics);
+    EXPECT_EQ(physics->bodyCount(), 7);
     tree.reset();
     camera.reset();
-    EXPECT_EQ(physicsWorld->getNumCollisionObjects(), 5);
+    EXPECT_EQ(physics->bodyCount(), 5);
     ground.reset();
-    EXPECT_EQ(physicsWorld->getNumCollisionObjects(), 0);
-    stepFrames(3, kFrame);
+    EXPECT_EQ(physics->bodyCount(), 0);
+    stepFrames(*physics, 3, kFrame);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The player's camera driven by real X input under Xvfb: real key presses
-// through xdotool and real pointer positions, read back through GLFW.
+// through xdotool and real pointer positions, read once a frame by the
+// window's input into the controls the camera takes.
 
 #include <chrono>
 #include <cmath>
@@ -7,17 +8,22 @@
 #include <thread>
 #include <vector>
 
-#include "SceneTestSupport.h"
+#include <btBulletDynamicsCommon.h>
+#include <gtest/gtest.h>
+
+#include "app/WindowInput.h"
 #include "scene/Camera.h"
-#include "scene/Physics.h"
-#include "scene/ScreenSize.h"
+#include "scene/PhysicsWorld.h"
 #include "settings/SettingsStore.h"
+#include "support/GlTest.h"
 #include "support/Xdo.h"
 
 namespace dusk::test {
 namespace {
 
 using scene::Camera;
+
+vec3 toVec3(const btVector3& v) { return vec3(v.x(), v.y(), v.z()); }
 
 class CameraInputTest : public ::testing::Test {
 protected:
@@ -27,16 +33,19 @@ protected:
         window = openGlWindow(800, 600, true);
         ASSERT_NE(window, nullptr);
         glfwGetWindowPos(window, &windowX, &windowY);
-        scene::createPhysicsWorld();
-        camera = std::make_unique<Camera>(mat4(1.0f), window);
+        physics = std::make_unique<scene::PhysicsWorld>();
+        camera = std::make_unique<Camera>(*physics);
+        input = std::make_unique<WindowInput>(window, screenCentre());
+        input->centreCursor();
         glfwPollEvents();
     }
     void TearDown() override {
         for (const std::string& key : held) {
             Xdo::keyUp(key);
         }
+        input.reset();
         camera.reset();
-        scene::destroyPhysicsWorld();
+        physics.reset();
         if (window != nullptr) {
             glfwDestroyWindow(window);
         }
@@ -58,11 +67,17 @@ protected:
         held.clear();
     }
     bool waitForKey(int key, int state) { return waitForKeyState(window, key, state); }
+    // One frame of play: the input read once, the camera moved by it.
+    scene::PlayerControls update(bool playing = true) {
+        const scene::PlayerControls controls = input->read(playing, false).controls;
+        camera->update(controls);
+        return controls;
+    }
 
     // The body's velocity after one update with these keys held.
     vec3 velocityWith(const std::vector<std::pair<std::string, int>>& keys) {
         press(keys);
-        camera->update(1.0f / 60.0f);
+        update();
         const vec3 velocity = toVec3(camera->body->getLinearVelocity());
         releaseAll(keys);
         return velocity;
@@ -71,7 +86,9 @@ protected:
     GLFWwindow* window = nullptr;
     int windowX = 0;
     int windowY = 0;
+    std::unique_ptr<scene::PhysicsWorld> physics;
     std::unique_ptr<Camera> camera;
+    std::unique_ptr<WindowInput> input;
     std::vector<std::string> held;
 };
 
@@ -93,20 +110,20 @@ TEST(ScreenCentre, IsHalfTheDisplaySize) {
     int height = 0;
     line >> label >> width >> times >> height;
     ASSERT_GT(width, 0) << "no display size from xdpyinfo";
-    const scene::ScreenPoint centre = scene::screenCentre();
+    const ScreenPoint centre = screenCentre();
     EXPECT_EQ(centre.x, width / 2);
     EXPECT_EQ(centre.y, height / 2);
 }
 
 TEST_F(CameraInputTest, FirstViewLooksFromTheStartAlongHeadingTwoAndAStillCursorTurnsNothing) {
-    const scene::ScreenPoint centre = scene::screenCentre();
+    const ScreenPoint centre = screenCentre();
     double x = 0.0;
     double y = 0.0;
     glfwGetCursorPos(window, &x, &y);
-    EXPECT_EQ(x, centre.x) << "the constructor puts the cursor on the reference point";
+    EXPECT_EQ(x, centre.x) << "the input puts the cursor on the reference point";
     EXPECT_EQ(y, centre.y);
 
-    camera->update(1.0f / 60.0f);
+    update();
     EXPECT_EQ(camera->horizontalAngle, 2.0f);
     EXPECT_EQ(camera->verticalAngle, 0.0f);
     const mat4 view = camera->getViewMatrix();
@@ -121,9 +138,9 @@ TEST_F(CameraInputTest, FirstViewLooksFromTheStartAlongHeadingTwoAndAStillCursor
 }
 
 TEST_F(CameraInputTest, CursorOffsetTurnsTwoThousandthsPerPixelAndIsPutBack) {
-    const scene::ScreenPoint centre = scene::screenCentre();
+    const ScreenPoint centre = screenCentre();
     Xdo::mouseMove(windowX + centre.x + 50, windowY + centre.y - 20);
-    camera->update(1.0f / 60.0f);
+    update();
     EXPECT_FLOAT_EQ(camera->horizontalAngle, 2.0f - 0.1f) << "moving right turns right";
     EXPECT_FLOAT_EQ(camera->verticalAngle, 0.04f) << "moving up looks up";
     double x = 0.0;
@@ -136,9 +153,9 @@ TEST_F(CameraInputTest, CursorOffsetTurnsTwoThousandthsPerPixelAndIsPutBack) {
 TEST_F(CameraInputTest, SensitivityScalesTheTurnAndInvertedLookFlipsThePitch) {
     settings::current().mouseSensitivity = 0.004;
     settings::current().invertLook = true;
-    const scene::ScreenPoint centre = scene::screenCentre();
+    const ScreenPoint centre = screenCentre();
     Xdo::mouseMove(windowX + centre.x + 50, windowY + centre.y - 20);
-    camera->update(1.0f / 60.0f);
+    update();
     settings::reset();
     EXPECT_FLOAT_EQ(camera->horizontalAngle, 2.0f - 0.2f) << "twice as far for the same offset";
     EXPECT_FLOAT_EQ(camera->verticalAngle, -0.08f) << "moving up looks down";
@@ -146,7 +163,7 @@ TEST_F(CameraInputTest, SensitivityScalesTheTurnAndInvertedLookFlipsThePitch) {
 
 TEST_F(CameraInputTest, NoKeyStopsThePlayerAtOnceAndDropsVerticalVelocity) {
     camera->body->setLinearVelocity(btVector3(5.0f, -40.0f, 5.0f));
-    camera->update(1.0f / 60.0f);
+    update();
     EXPECT_EQ(toVec3(camera->body->getLinearVelocity()), vec3(0.0f));
 }
 
@@ -174,6 +191,31 @@ TEST_F(CameraInputTest, OppositeKeysCancelAndSidewaysIsPerpendicular) {
     // Heading 2 looks toward +x and -z; with y up its right is toward +x, +z.
     EXPECT_GT(right.x, 0.0f);
     EXPECT_GT(right.z, 0.0f);
+}
+
+// A press made while the round stands still (paused, the menu open) never
+// reaches it: not while the key is still held, and not as a latched tap.
+TEST_F(CameraInputTest, PressesMadeWhileTheRoundStandsStillNeverReachIt) {
+    const std::pair<std::string, int> ctrl{"Control_L", GLFW_KEY_LEFT_CONTROL};
+    const std::pair<std::string, int> space{"space", GLFW_KEY_SPACE};
+    update(false);  // paused from here
+    press({ctrl});
+    EXPECT_FALSE(update(false).scream) << "nothing is read for the round while it stands still";
+    EXPECT_FALSE(update(true).scream) << "held since the pause: not a press of the round";
+    releaseAll({ctrl});
+    press({ctrl});
+    EXPECT_TRUE(update(true).scream) << "a fresh press while playing screams";
+    releaseAll({ctrl});
+
+    update(false);
+    press({space});
+    releaseAll({space});
+    update(false);  // the paused frames drop the tap
+    EXPECT_FALSE(update(true).fly);
+    press({space});
+    releaseAll({space});
+    EXPECT_TRUE(update(true).fly) << "a tap while playing counts once";
+    EXPECT_FALSE(update(true).fly);
 }
 
 }  // namespace
