@@ -70,15 +70,9 @@ void Session::playFrame(double now, float dt) {
         lastThrottled = glfwGetTime();
     }
     handleWindowEvents(frame);
-    if (!paused) {
-        const double clock = glfwGetTime();
-        const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
-        sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
-        handleRoundEvents(events);
-        if (ended) {
-            return;  // the next frames show the end screen
-        }
-    }
+    // The frame that ends the round is still drawn; the next ones show the
+    // end screen.
+    advanceRound(frame, dt);
     renderer_.render(round_->world(), round_->healthFraction(), frameOptions());
     // The open menu says enough: no pause banner over it.
     ui::HudState state = hudState();
@@ -96,6 +90,24 @@ void Session::playFrame(double now, float dt) {
         setMenuOpen(false);  // closed by its own button
     }
     finishFrame(now);
+}
+
+void Session::advanceRound(const InputFrame& frame, float dt) {
+    if (paused || ended) {
+        return;
+    }
+    const double clock = glfwGetTime();
+    const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
+    sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
+    handleRoundEvents(events);
+}
+
+void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false), dt); }
+
+void Session::handleKeys() {
+    for (const int key : input.read(!paused && !ended, true).toggles) {
+        handleToggle(key);
+    }
 }
 
 void Session::finishFrame(double frameStart) {

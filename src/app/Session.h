@@ -44,6 +44,13 @@ public:
     Session& operator=(const Session&) = delete;
 
     void runFrame();
+    // The round's part of a frame on its own, with the input of this moment:
+    // the update, the sound, the events (the end of the round included).
+    // Nothing is drawn. Does nothing while paused or at the end screen.
+    void step(float dt);
+    // The throttled key block's keys on their own: Esc and F2-F9 as they are
+    // held or were tapped.
+    void handleKeys();
     // The window was asked to close (Esc, Quit, its close button).
     bool finished() const;
 
@@ -82,6 +89,7 @@ public:
 
 private:
     void playFrame(double now, float dt);
+    void advanceRound(const InputFrame& frame, float dt);
     void runThrottledBlock(const InputFrame& frame, float dt);
     void handleToggle(int key);
     void handleWindowEvents(const InputFrame& frame);

@@ -73,6 +73,7 @@ public:
     const RenderTarget& sceneTarget() const { return *sceneTarget_; }
     const ShadowTarget& shadowMap() const { return *shadowMap_; }
     const ScreenOverlay& overlay() const { return *overlay_; }
+    ScreenOverlay& overlay() { return *overlay_; }
 
     // What the last frame drew: the trees whose bounding sphere was in view,
     // and (Fast and Low) the lit draws with and without the lantern loop.

@@ -1,42 +1,35 @@
 #include "GameFixture.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
-#include "scene/AnimatedObject.h"
-#include "scene/DirectionalLight.h"
-#include "scene/PointLight.h"
-#include "scene/SkyBox.h"
-#include "scene/Tree.h"
+#include "render/ShadowTarget.h"
 
 namespace dusk::test {
 
 using AssemblyTest = GameFixture;
 
-TEST_F(AssemblyTest, ProgramsAreMadeInOrderAndSharedByTheirUsers) {
-    ASSERT_EQ(game->programs.size(), 5u);
-    EXPECT_EQ(game->programs[0], game->basicProgram);
-    EXPECT_EQ(game->programs[3], game->depthProgram);
-    EXPECT_EQ(game->programs[4], game->lensFlareProgram);
-    EXPECT_EQ(game->kids[0]->program, game->programs[1]) << "kids draw with the skinning program";
-    EXPECT_EQ(game->skyBox->program, game->programs[2]) << "the sky draws with the sky program";
-    EXPECT_EQ(game->ground->program, game->basicProgram);
-    EXPECT_EQ(game->directionalLight->programs, game->programs);
-    EXPECT_EQ(game->overlay->program, game->lensFlareProgram);
+TEST_F(AssemblyTest, ProgramsByNameAndTheOverlayDrawsWithTheLensFlareOne) {
+    Renderer& renderer = session->renderer();
+    for (const char* name : {"basic", "skinning", "sky", "depth", "lensFlare", "lanternFree"}) {
+        EXPECT_NE(renderer.program(name).program, 0u) << name;
+    }
+    EXPECT_EQ(renderer.overlay().program, &renderer.program("lensFlare"));
+    EXPECT_THROW(renderer.program("none"), std::out_of_range);
 }
 
-TEST_F(AssemblyTest, BuildsTenKidsTenLightsAndSeventyTrees) {
-    ASSERT_EQ(game->kids.size(), 10u);
-    ASSERT_EQ(game->pointLights.size(), 10u);
+TEST_F(AssemblyTest, BuildsTenKidsAndSeventyTreesOnModelsLoadedOnce) {
+    ASSERT_EQ(world().kids.size(), 10u);
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(game->pointLights[i]->index, i);
-        EXPECT_TRUE(game->kids[i]->isActive());
-        EXPECT_EQ(game->kids[i]->model, game->kids[0]->model) << "copies share one model";
+        EXPECT_TRUE(kid(i).isActive());
+        EXPECT_EQ(kid(i).model, kid(0).model) << "kids share one model";
     }
-    ASSERT_EQ(game->trees.size(), 70u);
+    ASSERT_EQ(world().trees.size(), 70u);
     for (int i = 0; i < 70; ++i) {
-        const bool firstKind = game->trees[i]->model == game->trees[0]->model;
+        const bool firstKind = world().trees[i]->model == world().trees[0]->model;
         EXPECT_EQ(firstKind, i < 40) << "tree " << i;
     }
-    EXPECT_NE(game->trees[40]->model, game->trees[0]->model);
+    EXPECT_NE(world().trees[40]->model, world().trees[0]->model);
+    // The player, the ground's and the sky's five planes, the kids, the trees.
+    EXPECT_EQ(world().physics.bodyCount(), 1 + 5 + 5 + 10 + 70);
 }
 
 TEST_F(AssemblyTest, LoadsTheKidBeforeTheTreesAndReportsNoFailures) {
@@ -54,19 +47,19 @@ TEST_F(AssemblyTest, LoadsTheKidBeforeTheTreesAndReportsNoFailures) {
 }
 
 TEST_F(AssemblyTest, StartsWithFullHealthAndMagic) {
-    EXPECT_FLOAT_EQ(game->health / game->maxHealth, 1.0f);
-    EXPECT_FLOAT_EQ(game->magic, 20000.0f);
-    EXPECT_EQ(game->width, 1280);
-    EXPECT_EQ(game->height, 720);
+    EXPECT_FLOAT_EQ(round().healthFraction(), 1.0f);
+    EXPECT_FLOAT_EQ(round().magic, 20000.0f);
+    EXPECT_EQ(session->renderer().width(), 1280);
+    EXPECT_EQ(session->renderer().height(), 720);
 }
 
-TEST_F(AssemblyTest, ShadowFramebufferIsCompleteAndLeftBound) {
-    GLint bound = 0;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
-    EXPECT_EQ(static_cast<GLuint>(bound), game->shadowFramebuffer);
+TEST_F(AssemblyTest, ShadowFramebufferIsCompleteWithAComparingDepthTexture) {
+    const ShadowTarget& shadow = session->renderer().shadowMap();
+    glBindFramebuffer(GL_FRAMEBUFFER, shadow.framebuffer);
     EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER),
               static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
-    glBindTexture(GL_TEXTURE_2D, game->shadowDepthTexture);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindTexture(GL_TEXTURE_2D, shadow.depthTexture);
     GLint width = 0;
     GLint mode = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);

@@ -6,9 +6,6 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "math/Random.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
-#include "scene/Physics.h"
 #include "settings/SettingsStore.h"
 #include "support/GlTest.h"
 #include "support/Xdo.h"
@@ -26,18 +23,14 @@ void GameFixture::SetUp() {
     windowHeight = 720;
     window = openGlWindow(windowWidth, windowHeight, true);
     ASSERT_NE(window, nullptr);
-    ::testing::internal::CaptureStdout();
     setUpWindow(window);
+    ::testing::internal::CaptureStdout();
+    session = std::make_unique<Session>(window, SessionOptions{});
     constructionOutput = ::testing::internal::GetCapturedStdout();
-    game = dusk::game;
-    ASSERT_NE(game, nullptr);
 }
 
 void GameFixture::TearDown() {
-    // The game's objects are left to the end of the process, as in the game;
-    // only the world goes, so the next test starts from an empty one.
-    scene::destroyPhysicsWorld();
-    dusk::game = nullptr;
+    session.reset();
     if (window != nullptr) {
         glfwDestroyWindow(window);
     }
@@ -60,15 +53,15 @@ void putBody(btRigidBody* body, const btVector3& origin, float yaw) {
 }  // namespace
 
 void GameFixture::placePlayer(const vec3& p) {
-    putBody(game->camera->body, btVector3(p.x, p.y, p.z), 0.0f);
+    putBody(world().camera.body.get(), btVector3(p.x, p.y, p.z), 0.0f);
 }
 
 void GameFixture::placeKid(int i, float x, float z, float yaw) {
-    putBody(game->kids[i]->body, btVector3(x, 1.2f, z), yaw);
+    putBody(kid(i).body.get(), btVector3(x, 1.2f, z), yaw);
 }
 
 void GameFixture::parkOtherKids(int except) {
-    for (int i = 0; i < static_cast<int>(game->kids.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(world().kids.size()); ++i) {
         if (i != except) {
             placeKid(i, -60.0f, -60.0f + 6.0f * static_cast<float>(i));
         }
@@ -77,7 +70,11 @@ void GameFixture::parkOtherKids(int except) {
 
 void GameFixture::stepWith(const vec3& player, float dt) {
     placePlayer(player);
-    game->update(window, dt);
+    session->step(dt);
+}
+
+void GameFixture::renderFrame() {
+    session->renderer().render(world(), round().healthFraction(), session->frameOptions());
 }
 
 void GameFixture::pressKey(const std::string& key, int glfwKey) {
@@ -97,7 +94,7 @@ int GameFixture::uniformInt(GLuint program, const char* name) {
     return value;
 }
 
-bool GameFixture::closeRequested() const { return glfwWindowShouldClose(window) == GLFW_TRUE; }
+bool GameFixture::closeRequested() const { return session->finished(); }
 
 int GameFixture::count(const std::string& s, const std::string& text) {
     int n = 0;

@@ -1,5 +1,5 @@
 #include "GameFixture.h"
-#include "app/Rules.h"
+#include "app/HelpText.h"
 #include "app/Settings.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -14,7 +14,7 @@ protected:
             key == "Escape" ? GLFW_KEY_ESCAPE : GLFW_KEY_F1 + std::stoi(key.substr(1)) - 1;
         pressKey(key, glfwKey);
         ::testing::internal::CaptureStdout();
-        game->handleKeys();
+        session->handleKeys();
         std::string out = ::testing::internal::GetCapturedStdout();
         releaseKey(key, glfwKey);
         return out;
@@ -52,11 +52,14 @@ TEST_F(GameKeysTest, F2PrintsTheTwelveHelpLinesAndTogglesTheFrameTime) {
 }
 
 TEST_F(GameKeysTest, F9SendsTheTransparencyFlagToTheOverlay) {
-    const GLuint lensFlare = game->lensFlareProgram->program;
+    const GLuint lensFlare = session->renderer().program("lensFlare").program;
     EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 1) << "the overlay starts with it on";
     EXPECT_EQ(tap("F9"), "enable transparency\n");
+    renderFrame();
     EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 1);
     EXPECT_EQ(tap("F9"), "disable transparency\n");
+    round().health = round().maxHealth / 2;  // the full program, not the full-health shortcut
+    renderFrame();
     EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 0);
 }
 

@@ -34,7 +34,7 @@ protected:
     double secondsFor30Frames() {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < 30; ++i) {
-            frames->runFrame();
+            session->runFrame();
         }
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
@@ -42,22 +42,22 @@ protected:
 
 TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     Xdo::run("xdotool key F10");
-    ASSERT_TRUE(framesUntil([&] { return frames->settingsMenu().isOpen(); }));
-    EXPECT_TRUE(frames->isPaused());
+    ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
+    EXPECT_TRUE(session->isPaused());
     EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
 
     // The "HUD (H)" box of the centred menu, as DejaVu Sans lays it out.
     Xdo::run("xdotool mousemove 446 446 click 1");
     ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
-    EXPECT_TRUE(frames->isPaused()) << "a click in the menu does not resume";
-    EXPECT_FALSE(frames->hud().isVisible());
+    EXPECT_TRUE(session->isPaused()) << "a click in the menu does not resume";
+    EXPECT_FALSE(session->hud().isVisible());
     EXPECT_NE(settingsFile().find("hud = false"), std::string::npos) << settingsFile();
 
     Xdo::run("xdotool mousemove 640 360 key F10");
-    ASSERT_TRUE(framesUntil([&] { return !frames->settingsMenu().isOpen(); }));
-    EXPECT_FALSE(frames->isPaused());
+    ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isOpen(); }));
+    EXPECT_FALSE(session->isPaused());
     Xdo::run("xdotool key h");
-    ASSERT_TRUE(framesUntil([&] { return frames->hud().isVisible(); }));
+    ASSERT_TRUE(framesUntil([&] { return session->hud().isVisible(); }));
     EXPECT_NE(settingsFile().find("hud = true"), std::string::npos) << settingsFile();
 }
 
@@ -81,13 +81,13 @@ TEST_F(GameMenuTest, AFrameCapHoldsFramesBack) {
 
     // Small and cheap frames, so that the cap is what limits them.
     settings::current().graphicsQuality = GraphicsQuality::Low;
-    game->resize(160, 120);
+    session->renderer().resize(160, 120);
     const double uncapped = secondsFor30Frames();
     if (uncapped > 0.8) {
         GTEST_SKIP() << "frames here are slower than the cap: " << uncapped << " s for 30";
     }
     settings::current().frameCap = 30;
-    frames->settingsChanged();
+    session->settingsChanged();
     EXPECT_GT(secondsFor30Frames(), 0.95) << "30 frames at 30 a second; uncapped " << uncapped;
 }
 

@@ -3,9 +3,6 @@
 #include "GameFixture.h"
 #include "math/Random.h"
 #include "render/ShaderProgram.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
-#include "scene/Tree.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk::test {
@@ -13,47 +10,62 @@ namespace dusk::test {
 using GameOptionsTest = GameFixture;
 
 TEST_F(GameOptionsTest, FieldOfViewReachesTheProjectionOfEveryProgram) {
-    game->camera->viewMatrix = mat4(1.0f);
-    EXPECT_EQ(game->viewProjection(),
+    world().camera.viewMatrix = mat4(1.0f);
+    EXPECT_EQ(session->renderer().viewProjection(world().camera,
+                                                 settings::current().fieldOfViewRadians()),
               perspective(1.0471975803375244f, 1280.0f / 720.0f, 0.1f, 1000.0f))
         << "60 degrees is the projection as it always was, to the bit";
 
     settings::current().fieldOfView = 90.0;
-    game->uploadViewProjection();
+    renderFrame();
     settings::reset();
-    for (const ShaderProgram* program : game->programs) {
+    for (const char* name : {"basic", "skinning", "sky", "lanternFree"}) {
+        const ShaderProgram* program = &session->renderer().program(name);
         GLfloat uploaded[16];
         glGetUniformfv(program->program, glGetUniformLocation(program->program, "view_proj"),
                        uploaded);
-        EXPECT_NEAR(uploaded[5], 1.0f, 1e-6) << "1 / tan(45 degrees)";
-        EXPECT_NEAR(uploaded[0], 720.0f / 1280.0f, 1e-6);
+        EXPECT_NEAR(uploaded[5], 1.0f, 1e-6) << name << ": 1 / tan(45 degrees)";
+        EXPECT_NEAR(uploaded[0], 720.0f / 1280.0f, 1e-6) << name;
     }
 }
 
-TEST_F(GameOptionsTest, ASeedPlacesEveryTreeAndKidElsewhere) {
-    auto positions = [](const Game& g) {
-        std::vector<vec3> all;
-        for (const auto* tree : g.trees) {
-            all.emplace_back(tree->modelMatrix[3]);
-        }
-        for (const auto* kid : g.kids) {
-            all.emplace_back(kid->modelMatrix[3]);
-        }
-        return all;
-    };
-    const std::vector<vec3> fixed = positions(*game);
-    seedGameRandom(7);
-    ::testing::internal::CaptureStdout();
-    const Game seeded(window);
-    ::testing::internal::GetCapturedStdout();
-    setRandomSource({});
-    const std::vector<vec3> moved = positions(seeded);
-    ASSERT_EQ(moved.size(), fixed.size());
-    for (size_t i = 0; i < moved.size(); ++i) {
-        EXPECT_NE(moved[i], fixed[i]) << "object " << i;
-        EXPECT_LE(std::abs(moved[i].x), 75.0f) << "inside the clearing";
-        EXPECT_LE(std::abs(moved[i].z), 75.0f);
+std::vector<vec3> positions(const scene::World& world) {
+    std::vector<vec3> all;
+    for (const auto& tree : world.trees) {
+        all.emplace_back(tree->modelMatrix[3]);
     }
+    for (const auto& kid : world.kids) {
+        all.emplace_back(kid->modelMatrix[3]);
+    }
+    return all;
+}
+
+// A round's seed decides its whole forest: another seed moves every tree and
+// kid, the same seed puts every one back (Shift+R), and --seed's sequence of
+// forests is the same in every run.
+TEST_F(GameOptionsTest, ASeedPlacesEveryTreeAndKidAndTheSameSeedGivesTheSameForest) {
+    EXPECT_EQ(round().seed(), 1u) << "no --seed: the sequence that starts from 1";
+    const std::vector<vec3> first = positions(world());
+    ::testing::internal::CaptureStdout();
+    session->playAgain(false);
+    const std::vector<vec3> next = positions(world());
+    EXPECT_EQ(round().seed(), 2u);
+    session->playAgain(true);
+    const std::vector<vec3> again = positions(world());
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, "New round (seed 2)\nNew round (seed 2)\n");
+    ASSERT_EQ(next.size(), first.size());
+    for (size_t i = 0; i < next.size(); ++i) {
+        EXPECT_NE(next[i], first[i]) << "object " << i;
+        EXPECT_LE(std::abs(next[i].x), 75.0f) << "inside the clearing";
+        EXPECT_LE(std::abs(next[i].z), 75.0f);
+    }
+    EXPECT_EQ(again, next) << "the same forest again";
+
+    // The first forest of a run with --seed 2 is that same forest.
+    seedGameRandom(12345);  // whatever the generator did before
+    Round seeded(scene::WorldModels{}, 2);
+    EXPECT_EQ(positions(seeded.world()), next);
 }
 
 }  // namespace dusk::test

@@ -9,7 +9,7 @@
 #include "app/Settings.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
-#include "scene/Camera.h"
+#include "render/ShadowTarget.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk::test {
@@ -31,12 +31,10 @@ protected:
         const float headings[] = {2.0f, -0.7f, 3.6f};
         const vec3 eye = eyes[pose];
         const vec3 ahead(std::sin(headings[pose]), -0.2f, std::cos(headings[pose]));
-        game->camera->viewMatrix = lookAt(eye, eye + ahead, vec3(0.0f, 1.0f, 0.0f));
-        game->uploadViewProjection();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        game->render();
-        freeDrawsSeen += game->lanternFreeDraws;
-        litDrawsSeen += game->lanternLitDraws;
+        world().camera.viewMatrix = lookAt(eye, eye + ahead, vec3(0.0f, 1.0f, 0.0f));
+        renderFrame();
+        freeDrawsSeen += session->renderer().lanternFreeDraws();
+        litDrawsSeen += session->renderer().lanternLitDraws();
         std::vector<unsigned char> pixels(1280 * 720 * 4);
         glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -46,7 +44,7 @@ protected:
     void tap(const std::string& key, int glfwKey) {
         pressKey(key, glfwKey);
         ::testing::internal::CaptureStdout();
-        game->handleKeys();
+        session->handleKeys();
         ::testing::internal::GetCapturedStdout();
         releaseKey(key, glfwKey);
     }
@@ -54,7 +52,6 @@ protected:
     // The same frames and key presses; every key ends where it started.
     std::vector<std::vector<unsigned char>> playScript(GraphicsQuality quality) {
         settings::current().graphicsQuality = quality;
-        game->uploadPointLights();  // the kids' lanterns where they stand
         const struct {
             const char* key;
             int glfwKey;
@@ -65,7 +62,6 @@ protected:
             {"F5", GLFW_KEY_F5, 2}, {nullptr, 0, 0}, {"F5", GLFW_KEY_F5, 1}, {nullptr, 0, 2},
         };
         std::vector<std::vector<unsigned char>> frames;
-        int sampledMode = mipmapMode;  // the mode of the filter the next frame samples with
         for (const auto& step : steps) {
             if (step.key != nullptr) {
                 tap(step.key, step.glfwKey);
@@ -74,17 +70,16 @@ protected:
             // The window shows the scene texture one to one, so its mip
             // levels never reach the picture here: compare them directly
             // while the filter samples them.
-            if (sampledMode != -1) {
+            if (mipmapMode != -1) {
                 appendLevelOne(frames.back());
             }
-            sampledMode = mipmapMode;
         }
         return frames;
     }
 
     void appendLevelOne(std::vector<unsigned char>& into) {
         std::vector<unsigned char> level(640 * 360 * 4);
-        glBindTexture(GL_TEXTURE_2D, game->sceneTarget->colorTexture);
+        glBindTexture(GL_TEXTURE_2D, session->renderer().sceneTarget().colorTexture);
         glGetTexImage(GL_TEXTURE_2D, 1, GL_RGBA, GL_UNSIGNED_BYTE, level.data());
         into.insert(into.end(), level.begin(), level.end());
     }
@@ -100,7 +95,7 @@ protected:
 
     GLint shadowMapWidth() {
         glActiveTexture(GL_TEXTURE1);
-        glBindTexture(GL_TEXTURE_2D, game->shadowDepthTexture);
+        glBindTexture(GL_TEXTURE_2D, session->renderer().shadowMap().depthTexture);
         GLint width = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
         glActiveTexture(GL_TEXTURE0);
@@ -109,6 +104,7 @@ protected:
 };
 
 TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges) {
+    session->step(1.0f / 60.0f);  // the kids' lanterns where they stand
     frameFrom(0);  // the scene texture's own filter gives way to the game's
     const auto exact = playScript(GraphicsQuality::Exact);
     ASSERT_EQ(mipmapMode, -1);
@@ -119,7 +115,7 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
     }
     EXPECT_NE(differingPixels(exact[1], exact[3]), 0u) << "the script shows different frames";
-    ASSERT_NE(game->overlay->fullHealthProgram, nullptr) << "full health: the cheaper screen pass";
+    ASSERT_NE(session->renderer().overlay().fullHealthProgram, nullptr) << "full health: the cheaper screen pass";
     // Both lit programs drew: some trees and ground near a lantern, some not.
     EXPECT_GT(freeDrawsSeen, 0);
     EXPECT_GT(litDrawsSeen, 0);

@@ -1,10 +1,8 @@
 #include <cmath>
 
 #include "GameFixture.h"
-#include "app/Rules.h"
+#include "game/Rules.h"
 #include "render/ShaderProgram.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
 
 namespace dusk::test {
 
@@ -45,34 +43,34 @@ using GameRulesTest = GameFixture;
 
 TEST_F(GameRulesTest, HealthClimbsBackWhileUnseen) {
     parkOtherKids(-1);
-    game->health = 1.0f;
+    round().health = 1.0f;
     stepWith(vec3(20.0f, 2.5f, 20.0f), 0.5f);
-    EXPECT_NEAR(game->health, 1.1f, 1e-5);
+    EXPECT_NEAR(round().health, 1.1f, 1e-5);
     for (int i = 0; i < 20; ++i) {
         stepWith(vec3(20.0f, 2.5f, 20.0f), 0.5f);
     }
-    EXPECT_FLOAT_EQ(game->health, 2.0f);
-    EXPECT_GT(game->magic, 20000.0f);
+    EXPECT_FLOAT_EQ(round().health, 2.0f);
+    EXPECT_GT(round().magic, 20000.0f);
 }
 
 TEST_F(GameRulesTest, OneWatchingKidEndsTheGameAfterAboutTwoAndAHalfSeconds) {
     parkOtherKids(0);
     ::testing::internal::CaptureStdout();
     int frames = 0;
-    while (!closeRequested() && frames < 600) {
+    while (!roundEnded() && frames < 600) {
         placeKid(0, kidSpot.x, kidSpot.z);
         stepWith(kidSpot + vec3(0.5f, 2.5f, 8.0f), frame);
         ++frames;
     }
     const std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(closeRequested());
+    EXPECT_EQ(session->endScreen(), ui::EndScreen::Lost);
     EXPECT_NEAR(frames * frame, 2.5f, 0.05f);
     EXPECT_EQ(count(out, std::string(lost) + "\n"), 1) << out;
 }
 
 TEST_F(GameRulesTest, ALossIsJudgedOnceEvenWhenSeveralKidsWatch) {
     parkOtherKids(0);
-    game->health = 0.01f;
+    round().health = 0.01f;
     placeKid(0, kidSpot.x, kidSpot.z);
     placeKid(1, kidSpot.x + 1.0f, kidSpot.z);
     placeKid(2, kidSpot.x - 1.0f, kidSpot.z);
@@ -80,7 +78,7 @@ TEST_F(GameRulesTest, ALossIsJudgedOnceEvenWhenSeveralKidsWatch) {
     stepWith(kidSpot + vec3(0.5f, 2.5f, 8.0f), frame);
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(count(out, lost), 1) << out;
-    EXPECT_TRUE(closeRequested());
+    EXPECT_TRUE(roundEnded());
 }
 
 TEST_F(GameRulesTest, HoveringFiveUnitsAboveIsNeverSeen) {
@@ -89,8 +87,8 @@ TEST_F(GameRulesTest, HoveringFiveUnitsAboveIsNeverSeen) {
         placeKid(0, kidSpot.x, kidSpot.z);
         stepWith(kidSpot + vec3(0.5f, 5.0f, 3.0f), frame);
     }
-    EXPECT_FLOAT_EQ(game->health, 2.0f);
-    EXPECT_FALSE(closeRequested());
+    EXPECT_FLOAT_EQ(round().health, 2.0f);
+    EXPECT_FALSE(roundEnded());
 }
 
 TEST_F(GameRulesTest, LeftControlBehindAKidTerrifiesItWithinButNotAtFiveUnits) {
@@ -100,7 +98,7 @@ TEST_F(GameRulesTest, LeftControlBehindAKidTerrifiesItWithinButNotAtFiveUnits) {
     ::testing::internal::CaptureStdout();
     stepWith(kidSpot + vec3(0.0f, 2.5f, -5.0f), frame);
     std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(game->kids[0]->isActive()) << "5.0 is out of reach: " << out;
+    EXPECT_TRUE(kid(0).isActive()) << "5.0 is out of reach: " << out;
     EXPECT_EQ(out.find("Terrified"), std::string::npos);
 
     placeKid(0, kidSpot.x, kidSpot.z);
@@ -109,7 +107,7 @@ TEST_F(GameRulesTest, LeftControlBehindAKidTerrifiesItWithinButNotAtFiveUnits) {
     stepWith(kidSpot + vec3(0.0f, 2.5f, -4.9f), frame);
     out = ::testing::internal::GetCapturedStdout();
     releaseKey("Control_L", GLFW_KEY_LEFT_CONTROL);
-    EXPECT_FALSE(game->kids[0]->isActive());
+    EXPECT_FALSE(kid(0).isActive());
     EXPECT_EQ(out, "Terrified kid! Kids left: 9 of 10\n") << "once, not again for a terrified kid";
 }
 
@@ -119,8 +117,8 @@ TEST_F(GameRulesTest, ScreamingInSightOrWithTheRightControlDoesNothing) {
     pressKey("Control_L", GLFW_KEY_LEFT_CONTROL);
     stepWith(kidSpot + vec3(0.5f, 2.5f, 3.0f), frame);  // in front, in sight
     releaseKey("Control_L", GLFW_KEY_LEFT_CONTROL);
-    EXPECT_TRUE(game->kids[0]->isActive());
-    EXPECT_LT(game->health, 2.0f) << "it saw the player";
+    EXPECT_TRUE(kid(0).isActive());
+    EXPECT_LT(round().health, 2.0f) << "it saw the player";
 
     placeKid(0, kidSpot.x, kidSpot.z);
     // By keysym name xdotool also presses Control_L (it sets the Control
@@ -130,25 +128,27 @@ TEST_F(GameRulesTest, ScreamingInSightOrWithTheRightControlDoesNothing) {
     ASSERT_EQ(glfwGetKey(window, GLFW_KEY_LEFT_CONTROL), GLFW_RELEASE);
     stepWith(kidSpot + vec3(0.0f, 2.5f, -2.0f), frame);  // behind, close
     releaseKey("105", GLFW_KEY_RIGHT_CONTROL);
-    EXPECT_TRUE(game->kids[0]->isActive());
+    EXPECT_TRUE(kid(0).isActive());
 }
 
-TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndPutsItsLanternOut) {
-    const GLuint basic = game->basicProgram->program;
+TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) {
+    const GLuint basic = session->renderer().program("basic").program;
     parkOtherKids(0);
     stepWith(vec3(0.0f, 2.5f, 0.0f), frame);
+    renderFrame();
     EXPECT_EQ(uniformInt(basic, "pLightCount"), 10);
     for (int i = 1; i < 10; ++i) {
-        game->kids[i]->setActive(false);
+        kid(i).setActive(false);
     }
     stepWith(vec3(0.0f, 2.5f, 0.0f), frame);
+    renderFrame();
     EXPECT_EQ(uniformInt(basic, "pLightCount"), 1);
     GLfloat lantern[3] = {0, 0, 0};
     glGetUniformfv(basic, glGetUniformLocation(basic, "pLightPos[0]"), lantern);
-    const vec3 kid(game->kids[0]->modelMatrix[3]);
-    EXPECT_NEAR(lantern[0], kid.x + 0.6f, 1e-4);
+    const vec3 at(kid(0).modelMatrix[3]);
+    EXPECT_NEAR(lantern[0], at.x + 0.6f, 1e-4);
     EXPECT_NEAR(lantern[1], 0.8f, 1e-4);
-    EXPECT_NEAR(lantern[2], kid.z, 1e-4);
+    EXPECT_NEAR(lantern[2], at.z, 1e-4);
 
     placeKid(0, kidSpot.x, kidSpot.z);
     pressKey("Control_L", GLFW_KEY_LEFT_CONTROL);
@@ -157,9 +157,8 @@ TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndPutsItsLanternOut) {
     const std::string out = ::testing::internal::GetCapturedStdout();
     releaseKey("Control_L", GLFW_KEY_LEFT_CONTROL);
     EXPECT_EQ(out, "All kids are terrified! You won! (Press enter to close)\n");
-    EXPECT_TRUE(closeRequested());
-    stepWith(vec3(0.0f, 2.5f, 0.0f), frame);
-    EXPECT_EQ(uniformInt(basic, "pLightCount"), 0);
+    EXPECT_EQ(session->endScreen(), ui::EndScreen::Won);
+    EXPECT_TRUE(round().won());
 }
 
 TEST_F(GameRulesTest, SpaceLiftsThePlayerAndSpendsMagic) {
@@ -167,14 +166,14 @@ TEST_F(GameRulesTest, SpaceLiftsThePlayerAndSpendsMagic) {
     const vec3 start(30.0f, 2.5f, -30.0f);
     placePlayer(start);
     pressKey("space", GLFW_KEY_SPACE);
-    const float magicBefore = game->magic;
+    const float magicBefore = round().magic;
     for (int i = 0; i < 30; ++i) {
-        game->update(window, frame);
+        session->step(frame);
     }
     releaseKey("space", GLFW_KEY_SPACE);
-    const btVector3 p = game->camera->body->getWorldTransform().getOrigin();
+    const btVector3 p = world().camera.body->getWorldTransform().getOrigin();
     EXPECT_GT(p.y(), start.y + 1.0f);
-    EXPECT_LT(game->magic, magicBefore);
+    EXPECT_LT(round().magic, magicBefore);
 }
 
 }  // namespace dusk::test

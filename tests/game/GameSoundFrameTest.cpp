@@ -2,8 +2,7 @@
 // the camera, a kid's sight and stride are the rules' own.
 #include "GameFixture.h"
 #include "app/GameSound.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
+
 
 namespace dusk::test {
 
@@ -18,16 +17,16 @@ TEST_F(GameSoundFrameTest, TheSoundHearsFromTheCameraWhatTheRulesSee) {
     parkOtherKids(0);
     placeKid(0, kidSpot.x, kidSpot.z);
     stepWith(kidSpot + vec3(0.5f, 2.5f, 8.0f), frame);
-    audio::SoundFrame inFront = soundFrameOf(*game, frame, false);
+    audio::SoundFrame inFront = soundFrameOf(round(), frame, false, glfwGetTime());
     EXPECT_TRUE(inFront.seen);
-    ASSERT_EQ(inFront.kids.size(), game->kids.size());
+    ASSERT_EQ(inFront.kids.size(), world().kids.size());
     EXPECT_TRUE(inFront.kids[0].walking);
-    EXPECT_LT(glm::distance(inFront.kids[0].position, vec3(game->kids[0]->modelMatrix[3])), 1e-4f);
+    EXPECT_LT(glm::distance(inFront.kids[0].position, vec3(kid(0).modelMatrix[3])), 1e-4f);
     EXPECT_GE(inFront.kids[0].stridePhase, 0.0f);
     EXPECT_LT(inFront.kids[0].stridePhase, 1.0f);
-    EXPECT_FLOAT_EQ(inFront.health, game->health / game->maxHealth);
+    EXPECT_FLOAT_EQ(inFront.health, round().healthFraction());
 
-    const scene::Camera& camera = *game->camera;
+    const scene::Camera& camera = world().camera;
     EXPECT_LT(glm::distance(inFront.listener.position, vec3(camera.modelMatrix[3])), 1e-3f);
     const vec3 looking = scene::viewDirection(camera.horizontalAngle, camera.verticalAngle);
     EXPECT_GT(glm::dot(inFront.listener.forward, looking), 0.9999f);
@@ -36,13 +35,13 @@ TEST_F(GameSoundFrameTest, TheSoundHearsFromTheCameraWhatTheRulesSee) {
 
     placeKid(0, kidSpot.x, kidSpot.z);
     stepWith(kidSpot + vec3(0.5f, 2.5f, -3.0f), frame);
-    EXPECT_FALSE(soundFrameOf(*game, frame, false).seen) << "behind the kid";
+    EXPECT_FALSE(soundFrameOf(round(), frame, false, glfwGetTime()).seen) << "behind the kid";
 
     // A terrified kid neither walks nor watches.
-    game->kids[0]->setActive(false);
+    kid(0).setActive(false);
     placeKid(0, kidSpot.x, kidSpot.z);
     stepWith(kidSpot + vec3(0.5f, 2.5f, 8.0f), frame);
-    const audio::SoundFrame terrified = soundFrameOf(*game, frame, false);
+    const audio::SoundFrame terrified = soundFrameOf(round(), frame, false, glfwGetTime());
     EXPECT_FALSE(terrified.kids[0].walking);
     EXPECT_FALSE(terrified.seen);
 }

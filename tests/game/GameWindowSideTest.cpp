@@ -1,6 +1,6 @@
-// The game inside its frame loop, driven by real key and mouse events: pause,
-// the HUD's view of the game, the GL state the HUD leaves behind, and the end
-// screens answered in the window while the console stays silent.
+// The session frame by frame, driven by real key and mouse events: pause,
+// the HUD's view of the round, and the end screens answered in the window
+// while the console stays silent: quit, or play again.
 #include <unistd.h>
 
 #include <atomic>
@@ -13,8 +13,6 @@
 #include "assets/Texture.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
-#include "scene/AnimatedObject.h"
-#include "scene/Camera.h"
 #include "support/Xdo.h"
 
 namespace dusk::test {
@@ -60,7 +58,14 @@ protected:
             }
         });
     }
+    // Runs the end screen's frames until the window answered (at most 20 s).
+    void runEndScreen() {
+        for (int i = 0; i < 600 && !closeRequested() && roundEnded(); ++i) {
+            session->runFrame();
+        }
+    }
     void endScreenAnswered(std::thread& helper) {
+        runEndScreen();
         answered = true;
         helper.join();
         close(consoleWriteEnd);
@@ -76,33 +81,33 @@ protected:
 TEST_F(GameWindowSideTest, PauseFreezesTheWorldAndResumesWithoutThePausedTimeAsDt) {
     placePlayer(inSight);
     Xdo::run("xdotool key p");
-    ASSERT_TRUE(framesUntil([&] { return frames->isPaused(); }));
+    ASSERT_TRUE(framesUntil([&] { return session->isPaused(); }));
     placePlayer(inSight);
     placeKid(0, kidSpot.x, kidSpot.z);
-    game->health = 1.5f;
+    round().health = 1.5f;
     EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_NORMAL);
-    const mat4 kid = game->kids[0]->modelMatrix;
-    const btVector3 player = game->camera->body->getWorldTransform().getOrigin();
+    const mat4 kidBefore = kid(0).modelMatrix;
+    const btVector3 player = world().camera.body->getWorldTransform().getOrigin();
     for (int i = 0; i < 10; ++i) {
-        frames->runFrame();
+        session->runFrame();
         pause(0.1);
     }
-    EXPECT_EQ(game->health, 1.5f) << "a watching kid takes no health from a paused player";
-    EXPECT_EQ(game->kids[0]->modelMatrix, kid);
-    EXPECT_EQ(game->camera->body->getWorldTransform().getOrigin(), player);
+    EXPECT_EQ(round().health, 1.5f) << "a watching kid takes no health from a paused player";
+    EXPECT_EQ(kid(0).modelMatrix, kidBefore);
+    EXPECT_EQ(world().camera.body->getWorldTransform().getOrigin(), player);
 
     Xdo::run("xdotool click 1");
-    ASSERT_TRUE(framesUntil([&] { return !frames->isPaused(); }));
+    ASSERT_TRUE(framesUntil([&] { return !session->isPaused(); }));
     EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_HIDDEN);
     // Over a second went by paused: as dt it would have cost over 0.8.
-    EXPECT_GT(game->health, 1.5f - 0.5f) << "the first frame's dt is a frame, not the pause";
-    const float before = game->health;
-    frames->runFrame();
-    EXPECT_LT(game->health, before) << "seen again once playing";
+    EXPECT_GT(round().health, 1.5f - 0.5f) << "the first frame's dt is a frame, not the pause";
+    const float before = round().health;
+    session->runFrame();
+    EXPECT_LT(round().health, before) << "seen again once playing";
 }
 
 TEST_F(GameWindowSideTest, AControlTapScreamsOnceAndTheHudFollowsWithoutDisturbingTheFrame) {
-    EXPECT_EQ(game->hudState(false).kidsLeft, 10);
+    EXPECT_EQ(session->hudState().kidsLeft, 10);
     Xdo::run("xdotool key Control_L");  // down and up within a few milliseconds
     pause(0.3);
     glfwPollEvents();
@@ -110,34 +115,24 @@ TEST_F(GameWindowSideTest, AControlTapScreamsOnceAndTheHudFollowsWithoutDisturbi
     placePlayer(behind);
     placeKid(0, kidSpot.x, kidSpot.z);
     ::testing::internal::CaptureStdout();
-    frames->runFrame();
+    session->runFrame();
     wireframeMode = true;
-    frames->runFrame();
-    frames->runFrame();
+    session->runFrame();
+    session->runFrame();
     const std::string out = ::testing::internal::GetCapturedStdout();
 
-    EXPECT_FALSE(game->kids[0]->isActive());
-    const ui::HudState state = game->hudState(false);
+    EXPECT_FALSE(kid(0).isActive());
+    const ui::HudState state = session->hudState();
     EXPECT_EQ(ui::kidsLeftLabel(state.kidsLeft, state.kidsTotal), "9 / 10");
-    const auto toasts = frames->hud().toasts.visible(glfwGetTime());
+    const auto toasts = session->hud().toasts.visible(glfwGetTime());
     ASSERT_FALSE(toasts.empty());
     EXPECT_EQ(toasts.front().text, "Terrified kid! Kids left: 9 of 10");
     EXPECT_EQ(out.find("ERROR"), std::string::npos) << out;
-
-    // What the next frame relies on, after the HUD has drawn.
-    GLint value = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &value);
-    EXPECT_EQ(value, GL_TEXTURE0);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &value);
-    EXPECT_EQ(static_cast<GLuint>(value), game->sceneTarget->colorTexture);
-    GLint modes[2] = {0, 0};
-    glGetIntegerv(GL_POLYGON_MODE, modes);
-    EXPECT_EQ(modes[0], GL_LINE);
 }
 
 TEST_F(GameWindowSideTest, TheLossScreenStaysDrawnUntilEnterInTheWindow) {
     holdConsoleSilent();
-    game->health = 0.01f;
+    round().health = 0.01f;
     const std::string shot = (runDir->path() / "lost.png").string();
     std::thread helper = answerLater(shot, "key Return");
     ::testing::internal::CaptureStdout();
@@ -154,12 +149,14 @@ TEST_F(GameWindowSideTest, TheLossScreenStaysDrawnUntilEnterInTheWindow) {
 }
 
 TEST_F(GameWindowSideTest, WithoutTheGameOverPictureTheLossShowsTheLastFrameNotFlatGrey) {
-    frames->runFrame();
-    game->overlay->gameOverImage[0].reset();  // as when the file failed to load
-    game->health = 0.01f;
+    session->runFrame();
+    session->renderer().overlay().gameOverImage[0].reset();  // as when the file failed to load
+    round().health = 0.01f;
     ::testing::internal::CaptureStdout();
-    stepWith(inSight, 1.0f / 60.0f);  // standard input at its end: one end frame
+    stepWith(inSight, 1.0f / 60.0f);
+    session->runFrame();  // standard input at its end: one end frame
     ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(closeRequested());
     const std::string shot = (runDir->path() / "lost.png").string();
     ASSERT_TRUE(Xdo::screenshot(shot));
     const std::string spread =
@@ -167,15 +164,15 @@ TEST_F(GameWindowSideTest, WithoutTheGameOverPictureTheLossShowsTheLastFrameNotF
     EXPECT_GT(std::atof(spread.c_str()), 0.05) << "a flat grey window has none";
 }
 
-TEST_F(GameWindowSideTest, TheWinScreenShowsItsTitleUntilAClickInTheWindow) {
+TEST_F(GameWindowSideTest, TheWinScreenShowsItsTitleUntilKeypadEnter) {
     holdConsoleSilent();
     placePlayer(behind);
-    frames->runFrame();  // a frame of play to stand behind the words
+    session->runFrame();  // a frame of play to stand behind the words
     for (int i = 1; i < 10; ++i) {
-        game->kids[i]->setActive(false);
+        kid(i).setActive(false);
     }
     const std::string shot = (runDir->path() / "won.png").string();
-    std::thread helper = answerLater(shot, "click 1");
+    std::thread helper = answerLater(shot, "key KP_Enter");
     pressKey("Control_L", GLFW_KEY_LEFT_CONTROL);
     ::testing::internal::CaptureStdout();
     stepWith(behind, 1.0f / 60.0f);
@@ -190,6 +187,40 @@ TEST_F(GameWindowSideTest, TheWinScreenShowsItsTitleUntilAClickInTheWindow) {
         " -crop 500x70+390+235 -fuzz 12% -fill black +opaque 'rgb(255,214,120)' -fill white "
         "-opaque 'rgb(255,214,120)' -format '%[fx:mean]' info:");
     EXPECT_GT(std::atof(gold.c_str()), 0.01) << gold;
+}
+
+// R on the loss screen: a new round in the same window, the next forest,
+// full health, every kid back; a click beside the buttons does nothing.
+TEST_F(GameWindowSideTest, RAtTheLossScreenPlaysTheNextForestAgainInTheSameWindow) {
+    holdConsoleSilent();
+    round().health = 0.01f;
+    ::testing::internal::CaptureStdout();
+    stepWith(inSight, 1.0f / 60.0f);
+    ASSERT_EQ(session->endScreen(), ui::EndScreen::Lost);
+    const vec3 firstKid(kid(3).modelMatrix[3]);
+    Xdo::run("xdotool mousemove 100 100 click 1");
+    for (int i = 0; i < 20; ++i) {
+        session->runFrame();
+    }
+    EXPECT_TRUE(roundEnded()) << "a click outside the buttons does nothing";
+    EXPECT_FALSE(closeRequested());
+    Xdo::run("xdotool mousemove 640 360 keydown r");
+    for (int i = 0; i < 300 && roundEnded(); ++i) {
+        session->runFrame();
+    }
+    Xdo::run("xdotool keyup r");
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    close(consoleWriteEnd);
+    ASSERT_FALSE(roundEnded());
+    EXPECT_FALSE(closeRequested());
+    EXPECT_EQ(out.substr(out.find('\n') + 1), "New round (seed 2)\n");
+    EXPECT_EQ(round().seed(), 2u);
+    EXPECT_FLOAT_EQ(round().healthFraction(), 1.0f);
+    EXPECT_EQ(session->hudState().kidsLeft, 10);
+    EXPECT_NE(vec3(kid(3).modelMatrix[3]), firstKid) << "another forest";
+    EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_HIDDEN);
+    session->runFrame();
+    EXPECT_EQ(session->hud().toasts.visible(glfwGetTime()).back().text, "New round (seed 2)");
 }
 
 }  // namespace dusk::test
