@@ -140,16 +140,6 @@ protected:
     fs::path folder;
 };
 
-TEST_F(GamepadMappings, WithoutAPadTheReaderReportsNoneAndNoChange) {
-    GamepadReader reader;
-    for (int frame = 0; frame < 2; ++frame) {
-        const GamepadReader::Reading reading = reader.poll();
-        EXPECT_FALSE(reading.present);
-        EXPECT_EQ(reading.change, GamepadReader::Change::None);
-        EXPECT_EQ(reading.state.buttons[GLFW_GAMEPAD_BUTTON_A], GLFW_RELEASE);
-    }
-}
-
 TEST_F(GamepadMappings, AFaultyLineIsNamedOnceAndTheRestCount) {
     const fs::path file = folder / "gamecontrollerdb.txt";
     EXPECT_EQ(loadGamepadMappings(file), std::nullopt) << "no file, no fault";
