@@ -4,6 +4,7 @@
 #   PREFIX/lib/games/duskhollow/duskhollow       the executable
 #   PREFIX/share/games/duskhollow/               everything else of the run directory
 #   PREFIX/share/applications/duskhollow.desktop
+#   PREFIX/share/metainfo/io.github.duskhollow.Duskhollow.metainfo.xml   (AppStream)
 #   PREFIX/share/icons/hicolor/256x256/apps/duskhollow.png
 #   PREFIX/share/man/man6/duskhollow.6.gz
 #   PREFIX/share/doc/duskhollow/                 copyright, changelog.gz
@@ -15,6 +16,8 @@ set(DUSK_INSTALL_BINDIR games)
 set(DUSK_INSTALL_LIBEXECDIR lib/games/duskhollow)
 set(DUSK_INSTALL_DATADIR share/games/duskhollow)
 set(DUSK_INSTALL_DOCDIR share/doc/duskhollow)
+# The id software centres know the game by; the metainfo file is named after it.
+set(DUSK_APPSTREAM_ID io.github.duskhollow.Duskhollow)
 set(DUSK_PACKAGE_MAINTAINER "Duskhollow developers <duskhollow@example.org>"
     CACHE STRING "Maintainer of the Debian package, \"Name <address>\"")
 set(DUSK_RELEASE_DATE "Mon, 07 Dec 2026 00:00:00 +0000")
@@ -75,6 +78,7 @@ install(DIRECTORY ${DUSK_RUN_DIR}/ DESTINATION ${DUSK_INSTALL_DATADIR}
   PATTERN "core.[0-9]*" EXCLUDE)
 
 install(FILES ${DUSK_PACKAGING_SOURCE}/duskhollow.desktop DESTINATION share/applications)
+install(FILES ${DUSK_PACKAGING_SOURCE}/${DUSK_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${DUSK_PACKAGING_OUT}/duskhollow.png DESTINATION share/icons/hicolor/256x256/apps)
 install(FILES ${DUSK_PACKAGING_OUT}/duskhollow.6.gz DESTINATION share/man/man6)
 install(FILES ${DUSK_PACKAGING_OUT}/copyright ${DUSK_PACKAGING_OUT}/changelog.gz

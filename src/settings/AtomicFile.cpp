@@ -56,10 +56,39 @@ bool AtomicFile::fail() {
     return false;
 }
 
+std::filesystem::path AtomicFile::linkTarget(const std::filesystem::path& path,
+                                             std::error_code& error) {
+    namespace fs = std::filesystem;
+    constexpr int maxLinks = 40;  // as the kernel's own limit
+    fs::path target = path;
+    for (int link = 0; link <= maxLinks; ++link) {
+        const fs::file_status status = fs::symlink_status(target, error);
+        if (status.type() == fs::file_type::not_found) {
+            error.clear();
+        }
+        if (error || status.type() != fs::file_type::symlink) {
+            return error ? fs::path() : target;
+        }
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            return {};
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return {};
+}
+
 bool AtomicFile::write(const std::string& bytes) {
+    std::error_code error;
+    target_ = linkTarget(path_, error);
+    if (error) {
+        error_ = error.message();
+        return false;
+    }
     // One temporary name per process: no other writer uses it at the same
     // time, and one left by a crashed run is simply replaced.
-    const std::string name = path_.string() + ".tmp-" + std::to_string(::getpid());
+    const std::string name = target_.string() + ".tmp-" + std::to_string(::getpid());
     const int fd =
         ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {
@@ -81,11 +110,11 @@ bool AtomicFile::commit() {
         error_ = "nothing was written";
         return false;
     }
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         return fail();
     }
     temporary_.clear();
-    syncFolder(path_.parent_path());
+    syncFolder(target_.parent_path());
     return true;
 }
 

@@ -3,6 +3,9 @@
 // the new one whole: the new bytes go to a temporary file in the same folder,
 // are flushed to the disk, and only then is the temporary renamed over the
 // file. A crash or a full disk before the rename leaves the old file as it was.
+// A path that is a symbolic link (a settings file kept with the player's
+// dotfiles) stays a link: the file it leads to is the one replaced, the same
+// way, in its own folder.
 //
 //   AtomicFile file(path);
 //   if (!file.write(bytes) || !file.commit()) { ... file.error() ... }
@@ -19,11 +22,17 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Writes the bytes to a new temporary file beside the path and flushes it
-    // to the disk. The path itself is not touched.
+    // Writes the bytes to a new temporary file beside the file the path leads
+    // to and flushes it to the disk. The file itself is not touched.
     bool write(const std::string& bytes);
-    // Renames the written temporary file over the path.
+    // Renames the written temporary file over the file the path leads to.
     bool commit();
+
+    // The file at the end of the path's chain of symbolic links (the path
+    // itself when it is no link); it need not exist. Empty, with error set,
+    // when a link cannot be read or the chain loops.
+    static std::filesystem::path linkTarget(const std::filesystem::path& path,
+                                            std::error_code& error);
 
     // What went wrong in the last failed step, e.g. "No space left on device".
     const std::string& error() const { return error_; }
@@ -34,6 +43,7 @@ private:
     bool fail();
 
     std::filesystem::path path_;
+    std::filesystem::path target_;  // where the links lead, known after write
     std::filesystem::path temporary_;
     std::string error_;
 };

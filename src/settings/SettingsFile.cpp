@@ -46,6 +46,12 @@ SettingsReading SettingsFile::read() {
         return reading;
     }
     faulty_ = true;
+    // A folder on the way that may not be searched, a loop of links, ...
+    if (status) {
+        reading.problems.push_back(settingsProblem(
+            name, "", "cannot be read (" + status.message() + "); using the defaults"));
+        return reading;
+    }
     if (kind.type() == fs::file_type::directory) {
         reading.problems.push_back(
             settingsProblem(name, "", "is a folder, not a file; using the defaults"));
@@ -82,7 +88,11 @@ bool SettingsFile::fail(const std::string& what) {
 bool SettingsFile::keepFaultyFile() {
     std::error_code error;
     fs::remove(badCopyPath(), error);
-    fs::create_hard_link(path_, badCopyPath(), error);
+    // The file itself, not a link to it: the save is about to replace it.
+    const fs::path faulty = AtomicFile::linkTarget(path_, error);
+    if (!error) {
+        fs::create_hard_link(faulty, badCopyPath(), error);
+    }
     if (error) {
         error.clear();
         fs::copy_file(path_, badCopyPath(), fs::copy_options::overwrite_existing, error);

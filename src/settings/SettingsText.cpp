@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "settings/KeyBindings.h"
+
 namespace dusk {
 
 namespace {
@@ -122,6 +124,17 @@ const Key keys[] = {
      [](const toml::node& n, UserSettings& s) { return boolean(n, s.hud); }},
     {"master_volume", "a number from 0 to 1", [] { return defaultNumber(defaults.masterVolume); },
      [](const toml::node& n, UserSettings& s) { return numberIn(n, 0.0, 1.0, s.masterVolume); }},
+    {"gamepad_look_speed", "a number from 30 to 360",
+     [] { return defaultNumber(defaults.gamepadLookSpeed); },
+     [](const toml::node& n, UserSettings& s) {
+         return numberIn(n, UserSettings::minGamepadLookSpeed, UserSettings::maxGamepadLookSpeed,
+                         s.gamepadLookSpeed);
+     }},
+    {"gamepad_dead_zone", "a number from 0 to 0.9",
+     [] { return defaultNumber(defaults.gamepadDeadZone); },
+     [](const toml::node& n, UserSettings& s) {
+         return numberIn(n, 0.0, UserSettings::maxGamepadDeadZone, s.gamepadDeadZone);
+     }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
      [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
@@ -143,25 +156,14 @@ std::string atLine(const toml::source_region& where) {
     return " line " + std::to_string(where.begin.line);
 }
 
-std::string withoutControls(const std::string& text) {
-    std::string result;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
-            result += escape;
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 // The problems in the order of their lines (a table lists its keys sorted).
 class ProblemList {
 public:
     void add(const toml::source_region& where, std::string line) {
-        lines_.emplace_back(where.begin.line, std::move(line));
+        add(where.begin.line, std::move(line));
+    }
+    void add(toml::source_index line, std::string text) {
+        lines_.emplace_back(line, std::move(text));
     }
     std::vector<std::string> inFileOrder() {
         std::stable_sort(lines_.begin(), lines_.end(),
@@ -177,12 +179,69 @@ private:
     std::vector<std::pair<toml::source_index, std::string>> lines_;
 };
 
+// The [keys] table's lines as the bindings read them.
+std::vector<KeyEntry> keyEntries(const toml::table& table) {
+    std::vector<KeyEntry> entries;
+    for (const auto& [name, node] : table) {
+        KeyEntry entry;
+        entry.action = std::string(name.str());
+        entry.line = static_cast<long>(name.source().begin.line);
+        const toml::array* list = node.as_array();
+        entry.isList = list != nullptr && (list->empty() || list->is_homogeneous<std::string>());
+        if (list != nullptr && entry.isList) {
+            for (const toml::node& element : *list) {
+                entry.names.push_back(element.as_string()->get());
+            }
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+void readKeys(const toml::node& node, const std::string& fileName, UserSettings& values,
+              ProblemList& problems) {
+    const toml::table* table = node.as_table();
+    if (table == nullptr) {
+        problems.add(node.source(),
+                     settingsProblem(fileName, atLine(node.source()),
+                                     "\"keys\" must be a table, e.g. [keys] with forward = "
+                                     "[\"W\", \"UP\"] below it; using the default keys"));
+        return;
+    }
+    std::vector<KeyFault> faults;
+    values.keys = keyBindingsFrom(keyEntries(*table), faults);
+    for (KeyFault& fault : faults) {
+        problems.add(static_cast<toml::source_index>(fault.line),
+                     settingsProblem(fileName, " line " + std::to_string(fault.line), fault.what));
+    }
+}
+
+// A width without a height (or the reverse) is not used, so it is not
+// kept either: the next save leaves it out and its line does not come back.
+void dropLoneWindowSide(const toml::table& table, const std::string& fileName, UserSettings& values,
+                        ProblemList& problems) {
+    if (values.width.has_value() == values.height.has_value()) {
+        return;
+    }
+    const char* given = values.width ? "width" : "height";
+    const char* missing = values.width ? "height" : "width";
+    const toml::source_region& where = table.at(given).source();
+    problems.add(where,
+                 settingsProblem(fileName, atLine(where),
+                                 std::string("\"") + given + "\" needs \"" + missing +
+                                     "\" beside it; the window size comes from " + windowFile));
+    values.width.reset();
+    values.height.reset();
+}
+
 void readTable(const toml::table& table, const std::string& fileName, SettingsReading& reading) {
     ProblemList problems;
     for (const auto& [name, node] : table) {
         const std::string keyName(name.str());
         const Key* key = keyNamed(keyName);
-        if (key == nullptr) {
+        if (keyName == "keys") {
+            readKeys(node, fileName, reading.values, problems);
+        } else if (key == nullptr) {
             problems.add(name.source(),
                          settingsProblem(fileName, atLine(name.source()),
                                          "unknown key \"" + keyName + "\"; ignored"));
@@ -193,21 +252,25 @@ void readTable(const toml::table& table, const std::string& fileName, SettingsRe
                                              "; using the default " + key->defaultText()));
         }
     }
-    const UserSettings& values = reading.values;
-    if (values.width.has_value() != values.height.has_value()) {
-        const char* given = values.width ? "width" : "height";
-        const char* missing = values.width ? "height" : "width";
-        const toml::source_region& where = table.at(given).source();
-        problems.add(where, settingsProblem(fileName, atLine(where),
-                                            std::string("\"") + given + "\" needs \"" + missing +
-                                                "\" beside it; the window size comes "
-                                                "from " +
-                                                windowFile));
-    }
+    dropLoneWindowSide(table, fileName, reading.values, problems);
     reading.problems = problems.inFileOrder();
 }
 
 }  // namespace
+
+std::string withoutControls(const std::string& text) {
+    std::string result;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
+            result += escape;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
 
 std::string settingsProblem(const std::string& fileName, const std::string& where,
                             const std::string& what) {
@@ -247,12 +310,16 @@ std::string settingsText(const UserSettings& values) {
         "graphics_quality = \"" + std::string(graphicsQualityName(values.graphicsQuality)) + "\"\n";
     text += "hud = " + boolText(values.hud) + "\n";
     text += "master_volume = " + decimal(values.masterVolume) + "\n";
+    text += "gamepad_look_speed = " + decimal(values.gamepadLookSpeed) + "\n";
+    text += "gamepad_dead_zone = " + decimal(values.gamepadDeadZone) + "\n";
     if (values.width) {
         text += "width = " + std::to_string(*values.width) + "\n";
     }
     if (values.height) {
         text += "height = " + std::to_string(*values.height) + "\n";
     }
+    // A table ends the top-level keys, so it comes last.
+    text += keysTableText(values.keys);
     return text;
 }
 

@@ -10,8 +10,13 @@
 //   graphics_quality = "Exact"   # "Exact", "Fast" or "Low"
 //   hud = true
 //   master_volume = 1.0          # 0 .. 1
+//   gamepad_look_speed = 120.0   # degrees a second at full tilt, 30 .. 360
+//   gamepad_dead_zone = 0.2      # 0 .. 0.9
 //   width = 1280                 # optional, with height: the window size
 //   height = 720
+//
+//   [keys]                       # optional: only the actions not on their
+//   scream = ["E"]               # default keys (see KeyBindings.h)
 #include <string>
 #include <vector>
 
@@ -27,16 +32,23 @@ struct SettingsReading {
 
 // Reads the text of the file named fileName (the name only goes into the
 // messages). A key with a value of the wrong type or out of its range keeps
-// its default; an unknown key is ignored; text that is not TOML, or no text
-// at all, gives every default.
+// its default; an unknown key is ignored; a width without a height (or the
+// reverse) is dropped; text that is not TOML, or no text at all, gives every
+// default. Nothing that was not used is in the values, so a save never
+// writes it back.
 SettingsReading readSettingsText(const std::string& text, const std::string& fileName);
 
-// The text that reads back as these values, every key written.
+// The text that reads back as these values: every key written, the [keys]
+// table only when some action is not on its default keys.
 std::string settingsText(const UserSettings& values);
 
 // "Settings file "<fileName>"<where>: <what>" on one line: control
 // characters in any part are written as escapes.
 std::string settingsProblem(const std::string& fileName, const std::string& where,
                             const std::string& what);
+
+// The text with every control character written as an escape ("\x0a"), so
+// that a message stays on its one line.
+std::string withoutControls(const std::string& text);
 
 }  // namespace dusk

@@ -41,7 +41,8 @@ bool UserSettings::operator==(const UserSettings& other) const {
            fieldOfView == other.fieldOfView && vsync == other.vsync && frameCap == other.frameCap &&
            fullscreen == other.fullscreen && graphicsQuality == other.graphicsQuality &&
            hud == other.hud && masterVolume == other.masterVolume && width == other.width &&
-           height == other.height;
+           height == other.height && keys == other.keys &&
+           gamepadLookSpeed == other.gamepadLookSpeed && gamepadDeadZone == other.gamepadDeadZone;
 }
 
 bool frameCapAllowed(long long cap) {

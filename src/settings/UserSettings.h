@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/KeyBindings.h"
+
 namespace dusk {
 
 enum class GraphicsQuality {
@@ -25,6 +27,9 @@ struct UserSettings {
     static constexpr double maxFieldOfView = 100.0;
     static constexpr int frameCaps[] = {0, 30, 60, 120, 144};  // 0: no cap
     static constexpr int maxWindowSide = 32767;
+    static constexpr double minGamepadLookSpeed = 30.0;  // degrees a second at full tilt
+    static constexpr double maxGamepadLookSpeed = 360.0;
+    static constexpr double maxGamepadDeadZone = 0.9;  // of the stick's reach
 
     double mouseSensitivity = 0.002;
     bool invertLook = false;
@@ -38,6 +43,9 @@ struct UserSettings {
     // The window size; used only when both are given.
     std::optional<int> width;
     std::optional<int> height;
+    KeyBindings keys;
+    double gamepadLookSpeed = 120.0;
+    double gamepadDeadZone = 0.2;  // 0..0.9: tilts up to this do nothing
 
     // The field of view in radians as the projection takes it: 60 degrees
     // gives 1.0471975803375244f.

@@ -115,9 +115,12 @@ TEST_F(Installed, TheLayoutIsDebiansAndTheDataIsTheWholeRunDirectory) {
         EXPECT_EQ(fs::status(at(program)).permissions(), executable) << program;
     }
     const char* const documents[] = {
-        "share/applications/duskhollow.desktop", "share/icons/hicolor/256x256/apps/duskhollow.png",
-        "share/man/man6/duskhollow.6.gz",        "share/doc/duskhollow/copyright",
+        "share/applications/duskhollow.desktop",
+        "share/icons/hicolor/256x256/apps/duskhollow.png",
+        "share/man/man6/duskhollow.6.gz",
+        "share/doc/duskhollow/copyright",
         "share/doc/duskhollow/changelog.gz",
+        "share/metainfo/io.github.duskhollow.Duskhollow.metainfo.xml",
     };
     for (const char* document : documents) {
         ASSERT_TRUE(fs::is_regular_file(at(document))) << document;
@@ -164,6 +167,26 @@ TEST_F(Installed, TheMenuEntryAndTheManualPageAreValid) {
                  Xdo::quote(at("share/man/man6/duskhollow.6.gz").string()) + " >/dev/null");
     EXPECT_EQ(manual.status, 0) << manual.output;
     EXPECT_EQ(manual.output, "");
+}
+
+// What software centres read: the AppStream listing, checked the way
+// Debian's archive tools check it, with the menu entry it names as its
+// launchable. --strict fails on warnings and notes too, not only on errors.
+TEST_F(Installed, TheSoftwareCentreListingIsValidAndNamesTheMenuEntry) {
+    const ShellResult tree = runShell("appstreamcli validate-tree --no-net --strict " +
+                                      Xdo::quote(prefix.path().string()));
+    EXPECT_EQ(tree.status, 0) << tree.output;
+    EXPECT_NE(tree.output.find("io.github.duskhollow.Duskhollow.metainfo.xml"), std::string::npos)
+        << "the listing was not found:\n"
+        << tree.output;
+
+    const std::string listing =
+        readBytes(at("share/metainfo/io.github.duskhollow.Duskhollow.metainfo.xml"));
+    for (const char* control : {"keyboard", "pointing", "gamepad"}) {
+        EXPECT_NE(listing.find(std::string("<control>") + control + "</control>"),
+                  std::string::npos)
+            << control;
+    }
 }
 
 TEST_F(Installed, HelpAndVersionAnswerFromAnyFolderWithoutADisplay) {

@@ -124,6 +124,7 @@ TEST_F(Package, HoldsTheGameWithSaneModesAndItsDependencies) {
     for (const char* path :
          {"./usr/games/duskhollow", "./usr/lib/games/duskhollow/duskhollow",
           "./usr/share/applications/duskhollow.desktop",
+          "./usr/share/metainfo/io.github.duskhollow.Duskhollow.metainfo.xml",
           "./usr/share/icons/hicolor/256x256/apps/duskhollow.png",
           "./usr/share/man/man6/duskhollow.6.gz", "./usr/share/doc/duskhollow/copyright",
           "./usr/share/doc/duskhollow/changelog.gz",

@@ -2,7 +2,9 @@
 // for what is wrong, the text reads back as written, saves are atomic, and a
 // faulty file is kept as "settings.toml.bad" by the first save that changes
 // something.
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,11 +87,12 @@ TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
                "\"Release/config.txt\"",
           at + "2: \"height\" must be a whole number from 1 to 32767; using the default size "
                "from \"Release/config.txt\""},
-         [] {
-             UserSettings s;
-             s.width = 1920;
-             return s;
-         }()},
+         UserSettings()},
+        {"gamepad_look_speed = 20\ngamepad_dead_zone = 0.95\n",
+         {at + "1: \"gamepad_look_speed\" must be a number from 30 to 360; using the default "
+               "120",
+          at + "2: \"gamepad_dead_zone\" must be a number from 0 to 0.9; using the default 0.2"},
+         UserSettings()},
         {"[graphics]\nquality = \"Fast\"\n",
          {at + "1: unknown key \"graphics\"; ignored"},
          UserSettings()},
@@ -132,6 +135,10 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     values.masterVolume = 0.3;
     values.width = 1600;
     values.height = 900;
+    values.gamepadLookSpeed = 200.0;
+    values.gamepadDeadZone = 0.0;
+    values.keys.bind(Action::Scream, 0, GLFW_KEY_E);
+    values.keys.bind(Action::Pause, 0, KeyBindings::noKey);
     const std::string text = settingsText(values);
     const SettingsReading reading = readSettingsText(text, name);
     EXPECT_TRUE(reading.problems.empty()) << reading.problems[0];
@@ -196,6 +203,54 @@ TEST(SettingsFile, MissingFileIsSilentAndAFolderDeviceOrUnreadableFileGivesALine
                                            "defaults"});
         EXPECT_TRUE(unreadable.values == UserSettings());
     }
+}
+
+// The problems a reading of path gives to a player who is not root (root may
+// search any folder): in a child process without privileges when run as root.
+std::vector<std::string> problemsUnprivileged(const fs::path& path) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return {"no pipe"};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        const bool dropped = geteuid() != 0 || (nobody != nullptr && setgid(nobody->pw_gid) == 0 &&
+                                                setuid(nobody->pw_uid) == 0);
+        std::string lines = dropped ? "" : "could not drop root\n";
+        for (const std::string& line : SettingsFile(path).read().problems) {
+            lines += line + "\n";
+        }
+        const ssize_t written = ::write(pipeEnds[1], lines.data(), lines.size());
+        _exit(written == static_cast<ssize_t>(lines.size()) ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<size_t>(got));
+    }
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+TEST(SettingsFile, AFolderThatCannotBeSearchedIsReportedAsUnreadableWithTheReason) {
+    TempFolder folder;
+    fs::permissions(folder.path, static_cast<fs::perms>(0755));
+    const fs::path locked = folder.path / "duskhollow";
+    fs::create_directory(locked);
+    writeFile(locked / "settings.toml", "hud = false\n");
+    fs::permissions(locked, static_cast<fs::perms>(0600));  // readable, not searchable
+    EXPECT_EQ(problemsUnprivileged(locked / "settings.toml"),
+              std::vector<std::string>{"Settings file \"" + (locked / "settings.toml").string() +
+                                       "\": cannot be read (Permission denied); using the "
+                                       "defaults"});
 }
 
 TEST(SettingsFile, AWriteCutOffBeforeTheRenameLeavesTheOldFileWhole) {
@@ -271,6 +326,59 @@ TEST(SettingsStore, OptionsForcedByTheCommandLineAreNotWrittenUnlessChanged) {
     store.current().fullscreen = false;  // the player turns it off in the menu
     ASSERT_TRUE(store.save());
     EXPECT_FALSE(SettingsFile(path).read().values.fullscreen) << readFile(path);
+}
+
+TEST(SettingsStore, AWindowSideTheGameIgnoredIsNotWrittenBack) {
+    TempFolder folder;
+    const fs::path path = folder.path / "settings.toml";
+    writeFile(path, "width = 1920\n");
+    SettingsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    EXPECT_NE(::testing::internal::GetCapturedStdout(), "");
+    store.current().hud = false;
+    ASSERT_TRUE(store.save());
+    const SettingsReading again = SettingsFile(path).read();
+    EXPECT_TRUE(again.problems.empty()) << again.problems[0];
+    EXPECT_EQ(readFile(path).find("width"), std::string::npos) << readFile(path);
+    EXPECT_EQ(readFile(path).find("[keys]"), std::string::npos) << "default keys are not written";
+}
+
+// A dotfiles set-up: the settings file is a link into another folder.
+TEST(SettingsStore, ASettingsFileThatIsALinkStaysALinkAndItsTargetIsReplacedWhole) {
+    TempFolder folder;
+    const fs::path dotfiles = folder.path / "dotfiles";
+    const fs::path path = folder.path / "duskhollow" / "settings.toml";
+    fs::create_directories(dotfiles);
+    fs::create_directories(path.parent_path());
+    const std::string faulty = "field_of_view = 75\nfov = 3\n";
+    writeFile(dotfiles / "duskhollow.toml", faulty);
+    fs::create_symlink("../dotfiles/link.toml", path);  // a chain of two, relative links
+    fs::create_symlink("duskhollow.toml", dotfiles / "link.toml");
+
+    SettingsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    ::testing::internal::GetCapturedStdout();
+    store.current().invertLook = true;
+    ASSERT_TRUE(store.save()) << store.file().error();
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_TRUE(fs::is_symlink(dotfiles / "link.toml"));
+    EXPECT_TRUE(SettingsFile(dotfiles / "duskhollow.toml").read().values.invertLook);
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty) << "the bad copy is the old file";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dotfiles), fs::directory_iterator()), 2)
+        << "no temporary file is left beside the target";
+
+    fs::remove(dotfiles / "duskhollow.toml");  // a link to a file not made yet
+    store.current().hud = false;
+    ASSERT_TRUE(store.save()) << store.file().error();
+    EXPECT_FALSE(SettingsFile(dotfiles / "duskhollow.toml").read().values.hud);
+
+    fs::remove(dotfiles / "link.toml");
+    fs::create_symlink("link.toml", dotfiles / "link.toml");  // a loop
+    AtomicFile looped(path);
+    EXPECT_FALSE(looped.write("hud = true\n"));
+    EXPECT_EQ(looped.error(), "Too many levels of symbolic links");
 }
 
 }  // namespace
