@@ -22,10 +22,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
+#include "app/Session.h"
 #include "app/Startup.h"
 #include "render/PassScheduler.h"
 #include "settings/SettingsStore.h"
@@ -36,10 +37,23 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 GLFWwindow* window = nullptr;
+std::unique_ptr<dusk::Session> session;
 double startupSeconds = 0.0;
 
 double seconds(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+// The frame's three passes, as the session draws them after its update.
+void render() {
+    dusk::Round& round = session->round();
+    session->renderer().render(round.world(), round.healthFraction(), session->frameOptions());
+}
+
+// The player stays unseen-proof here: a loss would end the round.
+void updateUnseen(float dt) {
+    session->round().health = session->round().maxHealth;
+    session->step(dt);
 }
 
 bool startGame() {
@@ -65,10 +79,9 @@ bool startGame() {
         return false;
     }
     dusk::setUpWindow(window);
-    glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
-    glViewport(0, 0, 1280, 720);
-    dusk::game->update(window, 1.0f / 60.0f);
-    dusk::game->render();
+    session = std::make_unique<dusk::Session>(window, dusk::SessionOptions{});
+    session->step(1.0f / 60.0f);
+    render();
     glfwSwapBuffers(window);
     glFinish();
     startupSeconds = seconds(start);
@@ -95,18 +108,13 @@ void frameBenchmark(benchmark::State& state, int part,
     float dt = 1.0f / 60.0f;
     for (auto _ : state) {
         const auto frameStart = Clock::now();
-        if (dusk::PassScheduler::windowClearedFirst(quality)) {  // as the frame loop does
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        }
-        // The player stays unseen-proof here: a loss would wait for Enter.
-        dusk::game->health = dusk::game->maxHealth;
         const auto updateStart = Clock::now();
-        dusk::game->update(window, dt);
+        updateUnseen(dt);
         const double update = seconds(updateStart);
         const auto renderStart = Clock::now();
-        dusk::game->render();
+        render();
         if (hud != nullptr) {
-            hud->draw(dusk::game->hudState(false), glfwGetTime());
+            hud->draw(session->hudState(), glfwGetTime());
         }
         glFinish();
         const double render = seconds(renderStart);
@@ -194,16 +202,16 @@ void fillFloor(benchmark::State& state, bool shadowPass) {
     glBindVertexArray(0);
 }
 
-// One HUD for the whole run, made and drawn once before any figure is taken:
-// its first frame compiles the HUD's shaders and uploads the font.
+// The session's HUD, drawn once before any figure is taken: its first frame
+// compiles the HUD's shaders and uploads the font.
 dusk::ui::Hud& sharedHud() {
-    static dusk::ui::Hud* hud = nullptr;
-    if (hud == nullptr) {
-        hud = new dusk::ui::Hud(window);
-        hud->draw(dusk::game->hudState(false), glfwGetTime());
+    static bool drawn = false;
+    if (!drawn) {
+        session->hud().draw(session->hudState(), glfwGetTime());
         glFinish();
+        drawn = true;
     }
-    return *hud;
+    return session->hud();
 }
 
 // A whole Fast frame as the frame loop draws it, with or without the HUD as
@@ -218,11 +226,10 @@ double hudPairFrame(bool withHud, float dt, bool busy) {
         hud.showHelp(now);
     }
     const auto start = Clock::now();
-    dusk::game->health = dusk::game->maxHealth;
-    dusk::game->update(window, dt);
-    dusk::game->render();
+    updateUnseen(dt);
+    render();
     if (withHud) {
-        hud.draw(dusk::game->hudState(false), now);
+        hud.draw(session->hudState(), now);
     }
     glfwSwapBuffers(window);
     glFinish();
@@ -247,6 +254,24 @@ void hudCost(benchmark::State& state, bool busy) {
         state.SetIterationTime(std::max(with - without, 0.0));
         state.counters["with_ms"] = with * 1e3;
         state.counters["without_ms"] = without * 1e3;
+    }
+}
+
+// Play again: from the choice on the end screen to the first frame of the
+// new round on the screen (a new forest built on the loaded models, one
+// update, the three passes, the HUD, the swap).
+void BM_PlayAgain(benchmark::State& state) {
+    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        session->playAgain(false);
+        updateUnseen(1.0f / 60.0f);
+        render();
+        session->hud().draw(session->hudState(), glfwGetTime());
+        glfwSwapBuffers(window);
+        glFinish();
+        state.SetIterationTime(seconds(start));
+        glfwPollEvents();
     }
 }
 
@@ -289,6 +314,13 @@ void registerFrameBenchmarks() {
     }));
     stat(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
     stat(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
+    benchmark::RegisterBenchmark("BM_PlayAgain", BM_PlayAgain)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(std::max(1, repetitions() / 10))
+        ->ComputeStatistics("p95", p95)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
@@ -305,5 +337,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    session.reset();
+    glfwTerminate();
     return 0;
 }

@@ -14,6 +14,7 @@
 //
 //   Gamepad pad;
 //   const PadFrame frame = pad.next(state, settings.gamepadDeadZone);
+#include <GL/glew.h>  // before GLFW, which would bring in gl.h
 #include <GLFW/glfw3.h>
 
 namespace dusk {

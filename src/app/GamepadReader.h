@@ -8,6 +8,7 @@
 //   const GamepadReader::Reading pad = reader.poll();
 //   if (pad.change != GamepadReader::Change::None) gamepad.reset();
 //   if (pad.present) frame = gamepad.next(pad.state, deadZone);
+#include <GL/glew.h>  // before GLFW, which would bring in gl.h
 #include <GLFW/glfw3.h>
 
 #include <filesystem>

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/ControlsHelp.h"
 #include "app/GameSound.h"
 #include "app/HelpText.h"
 #include "app/MainLoop.h"
@@ -14,6 +15,7 @@
 #include "app/Startup.h"
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
+#include "settings/KeyBindings.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
 #include "settings/SettingsStore.h"
@@ -31,16 +33,24 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       previousFrame(glfwGetTime()),
       lastThrottled(glfwGetTime()) {
     input.centreCursor();
-    const auto& lines = helpLines();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        hud_.helpLines[i] = lines[i];
-    }
+    loadPadMappings();
     // Only what differs from the defaults is applied: vsync, for one, stays
     // the driver's unless asked for, as the game always was.
     applySettings(settings::current());
 }
 
 Session::~Session() = default;
+
+// gamecontrollerdb.txt beside the settings file, when there is one.
+void Session::loadPadMappings() {
+    const std::filesystem::path settingsFile = settings::store().file().path();
+    if (settingsFile.empty()) {
+        return;
+    }
+    if (const auto fault = loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
+        printLine(*fault);
+    }
+}
 
 bool Session::finished() const { return glfwWindowShouldClose(window_) == GLFW_TRUE; }
 
@@ -64,7 +74,7 @@ void Session::runFrame() {
 
 void Session::playFrame(double now, float dt) {
     const bool throttled = glfwGetTime() - lastThrottled > 0.1;
-    const InputFrame frame = input.read(!paused, throttled);
+    const InputFrame frame = input.read(!paused, throttled, dt);
     if (throttled) {
         runThrottledBlock(frame, dt);
         lastThrottled = glfwGetTime();
@@ -102,7 +112,7 @@ void Session::advanceRound(const InputFrame& frame, float dt) {
     handleRoundEvents(events);
 }
 
-void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false), dt); }
+void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false, dt), dt); }
 
 void Session::handleKeys() {
     for (const int key : input.read(!paused && !ended, true).toggles) {
@@ -197,8 +207,9 @@ void Session::endScreenFrame() {
     glfwWaitEventsTimeout(1.0 / 30.0);
     const InputFrame frame = input.read(false, false);
     renderer_.resize(frame.newWidth, frame.newHeight);
-    bool quit = clicked == ui::EndChoice::Quit;
-    bool again = clicked == ui::EndChoice::PlayAgain;
+    announcePad(frame);
+    bool quit = clicked == ui::EndChoice::Quit || frame.pad.quit;
+    bool again = clicked == ui::EndChoice::PlayAgain || frame.pad.playAgain;
     for (const int key : frame.presses) {
         quit = quit || key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER || key == GLFW_KEY_ESCAPE;
         again = again || key == GLFW_KEY_R;
@@ -227,6 +238,11 @@ void Session::playAgain(bool sameForest) {
 // ------------------------------------------------------------------ keys --
 
 void Session::runThrottledBlock(const InputFrame& frame, float dt) {
+    // An Esc that closed the menu ends nothing while it is held.
+    if (std::find(frame.toggles.begin(), frame.toggles.end(), GLFW_KEY_ESCAPE) ==
+        frame.toggles.end()) {
+        escapeSwallowed = false;
+    }
     for (const int key : frame.toggles) {
         handleToggle(key);
     }
@@ -243,7 +259,9 @@ void Session::runThrottledBlock(const InputFrame& frame, float dt) {
 void Session::handleToggle(int key) {
     switch (key) {
         case GLFW_KEY_ESCAPE:
-            glfwSetWindowShouldClose(window_, GLFW_TRUE);
+            if (!menu.isOpen() && !escapeSwallowed) {
+                glfwSetWindowShouldClose(window_, GLFW_TRUE);
+            }
             break;
         case GLFW_KEY_F2:
             for (const char* line : helpLines()) {
@@ -282,23 +300,71 @@ void Session::handleToggle(int key) {
 
 void Session::handleWindowEvents(const InputFrame& frame) {
     renderer_.resize(frame.newWidth, frame.newHeight);
+    announcePad(frame);
+    std::vector<Action> actions;
     for (const int key : frame.presses) {
-        if (key == GLFW_KEY_H) {
-            settings::current().hud = !hud_.isVisible();
-            settingsChanged();
-        } else if (key == GLFW_KEY_P && !menu.isOpen()) {
-            setPaused(!paused);
-        } else if (key == GLFW_KEY_F10) {
-            setMenuOpen(!menu.isOpen());
-        } else if (key == GLFW_KEY_F11) {
-            settings::current().fullscreen = !fullscreen;
-            settingsChanged();
+        if (menu.isCapturingKey()) {
+            captureKey(key);
+        } else if (key == GLFW_KEY_ESCAPE && menu.isOpen()) {
+            setMenuOpen(false);  // Esc closes the menu; it does not end the game
+            escapeSwallowed = true;
+        } else if (const std::optional<Action> action = settings::current().keys.actionOf(key)) {
+            actions.push_back(*action);
         }
+    }
+    if (frame.pad.hud) {
+        actions.push_back(Action::Hud);
+    }
+    if (frame.pad.pause) {
+        actions.push_back(Action::Pause);
+    }
+    for (const Action action : actions) {
+        handleWindowAction(action);
     }
     if (frame.focusLost) {
         setPaused(true);
     } else if (frame.clicks > 0 && paused && !menu.isOpen()) {
         setPaused(false);  // a click in the menu is the menu's
+    }
+}
+
+// The Controls tab waits for a key: this one is bound (Esc cancels).
+void Session::captureKey(int key) {
+    escapeSwallowed = escapeSwallowed || key == GLFW_KEY_ESCAPE;
+    if (menu.keyPressed(key, settings::current()).finished) {
+        settings::save();
+    }
+}
+
+void Session::handleWindowAction(Action action) {
+    switch (action) {
+        case Action::Hud:
+            settings::current().hud = !hud_.isVisible();
+            settingsChanged();
+            break;
+        case Action::Pause:
+            if (!menu.isOpen()) {
+                setPaused(!paused);
+            }
+            break;
+        case Action::Menu:
+            setMenuOpen(!menu.isOpen());
+            break;
+        case Action::Fullscreen:
+            settings::current().fullscreen = !fullscreen;
+            settingsChanged();
+            break;
+        default:
+            break;
+    }
+}
+
+// A pad that comes or goes says so on the HUD (not on the console).
+void Session::announcePad(const InputFrame& frame) {
+    if (frame.padChange == GamepadReader::Change::Connected) {
+        hud_.toast("Gamepad connected: " + frame.padName, glfwGetTime());
+    } else if (frame.padChange == GamepadReader::Change::Disconnected) {
+        hud_.toast("Gamepad disconnected", glfwGetTime());
     }
 }
 
@@ -316,6 +382,11 @@ void Session::settingsChanged() {
 }
 
 void Session::applySettings(const UserSettings& chosen) {
+    if (hud_.helpLines.empty() || chosen.keys != applied.keys) {
+        hud_.helpLines = controlsHelp(chosen.keys, [](int key) {
+            return keyLabel(key, glfwGetKeyName(key, 0));
+        });
+    }
     if (chosen.vsync != applied.vsync) {
         setVsync(chosen.vsync);
     }

@@ -10,6 +10,7 @@
 #include "game/Round.h"
 #include "render/Renderer.h"
 #include "scene/World.h"
+#include "settings/KeyBindings.h"
 #include "settings/UserSettings.h"
 #include "ui/Hud.h"
 #include "ui/SettingsMenu.h"
@@ -93,6 +94,10 @@ private:
     void runThrottledBlock(const InputFrame& frame, float dt);
     void handleToggle(int key);
     void handleWindowEvents(const InputFrame& frame);
+    void handleWindowAction(Action action);
+    void captureKey(int key);
+    void announcePad(const InputFrame& frame);
+    void loadPadMappings();
     void handleRoundEvents(const std::vector<RoundEvent>& events);
     void endRound(ui::EndScreen screen);
     void endScreenFrame();
@@ -115,6 +120,7 @@ private:
     double lastThrottled;
     bool paused = false;
     bool menuPaused = false;  // the pause is the open menu's
+    bool escapeSwallowed = false;  // an Esc that closed the menu is still held
     bool fullscreen = false;
     int frameCap = 0;
     int windowedX = 0;

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "settings/KeyBindings.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -44,7 +45,7 @@ WindowInput::~WindowInput() {
     glfwSetWindowUserPointer(window, nullptr);
 }
 
-InputFrame WindowInput::read(bool playingNow, bool throttled) {
+InputFrame WindowInput::read(bool playingNow, bool throttled, float dt) {
     playing = playingNow;
     InputFrame frame = std::exchange(pending, InputFrame{});
     if (throttled) {
@@ -58,23 +59,81 @@ InputFrame WindowInput::read(bool playingNow, bool throttled) {
         readControls(frame.controls);
     } else {
         // A tap while the round stands still is not kept for it.
-        for (const int key : {GLFW_KEY_SPACE, GLFW_KEY_LEFT_CONTROL}) {
-            latched[key] = false;
+        const KeyBindings& bindings = settings::current().keys;
+        for (const Action action : {Action::Fly, Action::Scream}) {
+            for (const int key : bindings.keysFor(action)) {
+                if (key >= 0 && key < keyCount) {
+                    latched[key] = false;
+                }
+            }
         }
     }
     frame.shiftHeld = held(GLFW_KEY_LEFT_SHIFT) || held(GLFW_KEY_RIGHT_SHIFT);
+    readPad(frame, dt);
     return frame;
+}
+
+bool WindowInput::actionHeld(int action) const {
+    for (const int key : settings::current().keys.keysFor(static_cast<Action>(action))) {
+        if (key >= 0 && key < keyCount && held(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool WindowInput::actionPressed(int action) {
+    bool any = false;
+    for (const int key : settings::current().keys.keysFor(static_cast<Action>(action))) {
+        if (key >= 0 && key < keyCount) {
+            any = pressed(key) || any;  // every key's latch is read
+        }
+    }
+    return any;
+}
+
+// Without a pad nothing changes: the frame keeps what the keys and the mouse
+// gave. A pad's buttons are pressed for the round only while it runs.
+void WindowInput::readPad(InputFrame& frame, float dt) {
+    const GamepadReader::Reading reading = padReader.poll();
+    if (reading.change != GamepadReader::Change::None) {
+        pad.reset();
+        frame.padChange = reading.change;
+        frame.padName = reading.name;
+    }
+    if (!reading.present) {
+        return;
+    }
+    const UserSettings& options = settings::current();
+    frame.pad = pad.next(reading.state, static_cast<float>(options.gamepadDeadZone));
+    if (playing) {
+        addPad(frame.pad, options, dt, frame.controls);
+    }
+}
+
+void addPad(const PadFrame& pad, const UserSettings& options, float dt,
+            scene::PlayerControls& controls) {
+    controls.walkForward = pad.walk.y;
+    controls.walkRight = pad.walk.x;
+    controls.move.run = controls.move.run || pad.run;
+    controls.fly = controls.fly || pad.fly;
+    controls.scream = controls.scream || pad.scream;
+    if (pad.look.x != 0.0f || pad.look.y != 0.0f) {
+        const LookTurn turn = lookTurn(pad.look, options.gamepadLookSpeed, options.invertLook, dt);
+        controls.turnHorizontal += turn.horizontal;
+        controls.turnVertical += turn.vertical;
+    }
 }
 
 void WindowInput::readControls(scene::PlayerControls& controls) {
     scene::MovementKeys& keys = controls.move;
-    keys.forward = held(GLFW_KEY_UP) || held(GLFW_KEY_W);
-    keys.backward = held(GLFW_KEY_DOWN) || held(GLFW_KEY_S);
-    keys.right = held(GLFW_KEY_RIGHT) || held(GLFW_KEY_D);
-    keys.left = held(GLFW_KEY_LEFT) || held(GLFW_KEY_A);
-    keys.run = held(GLFW_KEY_LEFT_SHIFT);
-    controls.fly = pressed(GLFW_KEY_SPACE);
-    controls.scream = pressed(GLFW_KEY_LEFT_CONTROL);
+    keys.forward = actionHeld(static_cast<int>(Action::Forward));
+    keys.backward = actionHeld(static_cast<int>(Action::Back));
+    keys.right = actionHeld(static_cast<int>(Action::Right));
+    keys.left = actionHeld(static_cast<int>(Action::Left));
+    keys.run = actionHeld(static_cast<int>(Action::Run));
+    controls.fly = actionPressed(static_cast<int>(Action::Fly));
+    controls.scream = actionPressed(static_cast<int>(Action::Scream));
 
     double x = 0.0;
     double y = 0.0;

@@ -1,8 +1,12 @@
 #pragma once
 #include <array>
+#include <string>
 #include <vector>
 
+#include "app/Gamepad.h"
+#include "app/GamepadReader.h"
 #include "scene/PlayerControls.h"
+#include "settings/UserSettings.h"
 
 struct GLFWwindow;
 
@@ -34,7 +38,18 @@ struct InputFrame {
     int newWidth = 0;  // the framebuffer's new size, 0 when unchanged
     int newHeight = 0;
     bool shiftHeld = false;  // either Shift key, now
+    // The gamepad's part: its buttons' presses (its sticks, triggers and held
+    // buttons are in controls), and whether a pad came or went.
+    PadFrame pad;
+    GamepadReader::Change padChange = GamepadReader::Change::None;
+    std::string padName;
 };
+
+// Adds a pad's frame to the controls the keys and the mouse gave: its walk
+// (tilt forward and right), run, fly and scream, and its look turned by the
+// look speed (degrees a second at full tilt) and invert setting over dt.
+void addPad(const PadFrame& pad, const UserSettings& options, float dt,
+            scene::PlayerControls& controls);
 
 // The window's keyboard and mouse, turned into one InputFrame a frame.
 // Presses are latched until read, so a key pressed and released between two
@@ -54,8 +69,10 @@ public:
     WindowInput& operator=(const WindowInput&) = delete;
 
     // The frame's record. playing: the round runs (controls are read and the
-    // cursor is brought home); throttled: the toggles are read.
-    InputFrame read(bool playing, bool throttled);
+    // cursor is brought home); throttled: the toggles are read. dt: the
+    // frame's time, for the pad's look. The keys follow the bindings of the
+    // settings, the pad its dead zone and look speed.
+    InputFrame read(bool playing, bool throttled, float dt = 0.0f);
     // Drops latched presses and pending events (a new state of the game
     // starts: nothing from before answers it).
     void forget();
@@ -77,7 +94,11 @@ private:
     // Down now, or pressed since the last read of this key.
     bool pressed(int key);
     bool held(int key) const;
+    // Any key of the action held, or (latched) pressed since the last read.
+    bool actionHeld(int action) const;
+    bool actionPressed(int action);
     void readControls(scene::PlayerControls& controls);
+    void readPad(InputFrame& frame, float dt);
 
     GLFWwindow* window;
     int refX;
@@ -86,6 +107,8 @@ private:
     // Pressed while the round did not run, and not let go since.
     std::array<bool, keyCount> suppressed{};
     InputFrame pending;
+    GamepadReader padReader;
+    Gamepad pad;
     bool hadFocus = false;
     bool playing = true;
 };

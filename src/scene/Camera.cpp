@@ -54,7 +54,7 @@ Camera::Camera(PhysicsWorld& physics) : SceneObject(mat4(1.0f)) {
 
 void Camera::update(const PlayerControls& controls) {
     turn(controls.turnHorizontal, controls.turnVertical);
-    move(controls.move);
+    move(controls.move, controls.walkForward, controls.walkRight);
 }
 
 void Camera::turn(float horizontal, float vertical) {
@@ -66,13 +66,17 @@ void Camera::fly() {
     body->applyImpulse(btVector3(0.0f, 15.0f, 0.0f), btVector3(0.3f, 0.1f, 0.3f));
 }
 
-void Camera::move(const MovementKeys& keys) {
+void Camera::move(const MovementKeys& keys, float walkForward, float walkRight) {
     const vec3 direction = viewDirection(horizontalAngle, verticalAngle);
     const vec3 right = rightDirection(horizontalAngle);
     const vec3 up = glm::cross(right, direction);
 
     speed = keys.run ? kRunSpeed : kWalkSpeed;
-    moveDirection = movementSum(keys, direction, right) * speed;
+    vec3 sum = movementSum(keys, direction, right);
+    if (walkForward != 0.0f || walkRight != 0.0f) {
+        sum += direction * walkForward + right * walkRight;
+    }
+    moveDirection = sum * speed;
 
     // Only the horizontal part is kept, and any vertical velocity (gravity,
     // last frame's flight impulse) is dropped: no vertical momentum carries

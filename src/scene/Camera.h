@@ -28,9 +28,10 @@ public:
 
     // Turns by the given angles (radians).
     void turn(float horizontal, float vertical);
-    // Sets the body's horizontal velocity from the keys and rebuilds the
-    // model and view matrices from where the body stands now.
-    void move(const MovementKeys& keys);
+    // Sets the body's horizontal velocity from the keys (and a stick's
+    // tilt, forward and right, -1..1) and rebuilds the model and view
+    // matrices from where the body stands now.
+    void move(const MovementKeys& keys, float walkForward = 0.0f, float walkRight = 0.0f);
     // One frame's flight: an upward impulse on the body.
     void fly();
 

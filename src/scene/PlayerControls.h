@@ -21,6 +21,10 @@ struct PlayerControls {
     // unless the look is inverted).
     float turnHorizontal = 0.0f;
     float turnVertical = 0.0f;
+    // A gamepad's walk: how far the stick is tilted forward and to the right
+    // (-1..1; full tilt walks as fast as the keys).
+    float walkForward = 0.0f;
+    float walkRight = 0.0f;
     bool fly = false;     // Space held, or pressed since the last frame
     bool scream = false;  // left Control held, or pressed since the last frame
 };

@@ -135,7 +135,7 @@ void Hud::drawHelp(ImDrawList* list) {
     ImFont* font = imgui.textFont;
     float width = 0.0f;
     for (const auto& line : helpLines) {
-        width = std::max(width, textSize(font, line.c_str()).x);
+        width = std::max(width, textSize(font, line.text.c_str()).x);
     }
     const float lineHeight = font->FontSize + 4.0f;
     const ImVec2 display = ImGui::GetIO().DisplaySize;
@@ -144,7 +144,9 @@ void Hud::drawHelp(ImDrawList* list) {
     list->AddRectFilled(at, ImVec2(at.x + size.x, at.y + size.y), IM_COL32(14, 12, 24, 205), 8.0f);
     float y = at.y + 16.0f;
     for (const auto& line : helpLines) {
-        shadowedText(list, font, ImVec2(at.x + 20.0f, y), kText, line.c_str());
+        const float indent = line.heading ? 20.0f : 34.0f;
+        shadowedText(list, font, ImVec2(at.x + indent, y), line.heading ? kGold : kText,
+                     line.text.c_str());
         y += lineHeight;
     }
 }

@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/ImGuiLayer.h"
 #include "ui/Toasts.h"
@@ -18,6 +19,12 @@ struct HudState {
     float health = 1.0f;  // 0..1
     float magic = 1.0f;   // 0..1
     bool paused = false;
+};
+
+// A line of the help panel; a heading starts a group.
+struct HelpLine {
+    std::string text;
+    bool heading = false;
 };
 
 // The end of a round as the window shows it.
@@ -50,8 +57,8 @@ public:
     // this frame (ImGui sees a click the frame after it happened).
     EndChoice drawEndScreen(EndScreen screen, bool withTitle = true);
 
-    // The twelve help lines, set once by the game.
-    std::array<std::string, 12> helpLines;
+    // The help panel's lines, set by the game (and again when the keys change).
+    std::vector<HelpLine> helpLines;
     Toasts toasts;
 
 private:

@@ -27,6 +27,8 @@ ImGuiLayer::ImGuiLayer(GLFWwindow* window) {
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
+    // The settings menu and the pause screen answer a gamepad alone.
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableGamepad;
     ImGui::StyleColorsDark();
     loadFonts();
     ImGui_ImplGlfw_InitForOpenGL(window, true);

@@ -1,8 +1,11 @@
 #include "ui/SettingsMenu.h"
 
+#include <GLFW/glfw3.h>
 #include <imgui.h>
 
 #include <iterator>
+
+#include "settings/KeyBindings.h"
 
 namespace dusk::ui {
 
@@ -59,6 +62,14 @@ void noteChoice(MenuChange& change, bool chosen) {
     change.finished |= chosen;
 }
 
+// The key as the player's layout names it.
+std::string labelOf(int key) {
+    if (key == KeyBindings::noKey) {
+        return "-";
+    }
+    return keyLabel(key, glfwGetKeyName(key, 0));
+}
+
 }  // namespace
 
 const char* frameCapLabel(int cap) {
@@ -76,6 +87,11 @@ const char* frameCapLabel(int cap) {
     }
 }
 
+void SettingsMenu::setOpen(bool shown) {
+    open = shown;
+    capturing = capturing && shown;
+}
+
 MenuChange SettingsMenu::build(UserSettings& settings) {
     MenuChange change;
     if (!open) {
@@ -88,6 +104,26 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
     ImGui::Begin("Settings", nullptr,
                  ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_AlwaysAutoResize |
                      ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+    if (ImGui::BeginTabBar("tabs")) {
+        if (ImGui::BeginTabItem("Game")) {
+            buildGameTab(settings, change);
+            ImGui::EndTabItem();
+        }
+        if (ImGui::BeginTabItem("Controls")) {
+            buildControlsTab(settings, change);
+            ImGui::EndTabItem();
+        }
+        ImGui::EndTabBar();
+    }
+    ImGui::Spacing();
+    if (ImGui::Button("Close (F10)")) {
+        setOpen(false);
+    }
+    ImGui::End();
+    return change;
+}
+
+void SettingsMenu::buildGameTab(UserSettings& settings, MenuChange& change) {
     ImGui::PushItemWidth(260.0f);
     noteSlider(change, sliderDouble("Mouse sensitivity", settings.mouseSensitivity,
                                     UserSettings::minMouseSensitivity,
@@ -111,11 +147,78 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
     }
     noteSlider(change, moved);
     ImGui::PopItemWidth();
-    ImGui::Spacing();
-    if (ImGui::Button("Close (F10)")) {
-        open = false;
+}
+
+// One row an action: its name and its two keys; a click on a key waits for
+// the next key pressed.
+void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) {
+    if (ImGui::BeginTable("keys", 3, ImGuiTableFlags_SizingFixedFit)) {
+        for (const Action action : allActions()) {
+            ImGui::TableNextRow();
+            ImGui::TableNextColumn();
+            ImGui::TextUnformatted(actionName(action));
+            const KeyBindings::Keys& keys = settings.keys.keysFor(action);
+            for (int slot = 0; slot < KeyBindings::slotCount; ++slot) {
+                ImGui::TableNextColumn();
+                const bool waiting = capturing && captureAction == static_cast<int>(action) &&
+                                     captureSlot == slot;
+                const std::string label = (waiting ? std::string("press a key...")
+                                                   : labelOf(keys[static_cast<size_t>(slot)])) +
+                                          "##" + actionName(action) + std::to_string(slot);
+                if (ImGui::Button(label.c_str(), ImVec2(150.0f, 0.0f))) {
+                    capturing = true;
+                    captureAction = static_cast<int>(action);
+                    captureSlot = slot;
+                    note = "Press the key for " + std::string(actionName(action)) +
+                           " (Esc cancels)";
+                }
+            }
+        }
+        ImGui::EndTable();
     }
-    ImGui::End();
+    ImGui::TextUnformatted(note.c_str());
+    if (ImGui::Button("Reset to defaults")) {
+        settings.keys = KeyBindings();
+        capturing = false;
+        note = "Every action has its own keys again";
+        noteChoice(change, true);
+    }
+    ImGui::Separator();
+    ImGui::TextUnformatted("Gamepad: left stick walks, right stick looks, A flies,");
+    ImGui::TextUnformatted("right trigger screams, left trigger runs, Start pauses, Back: HUD");
+    ImGui::PushItemWidth(260.0f);
+    noteSlider(change, sliderDouble("Gamepad look speed", settings.gamepadLookSpeed,
+                                    UserSettings::minGamepadLookSpeed,
+                                    UserSettings::maxGamepadLookSpeed, "%.0f\xC2\xB0/s"));
+    noteSlider(change, sliderDouble("Gamepad dead zone", settings.gamepadDeadZone, 0.0,
+                                    UserSettings::maxGamepadDeadZone, "%.2f"));
+    ImGui::PopItemWidth();
+}
+
+MenuChange SettingsMenu::keyPressed(int key, UserSettings& settings) {
+    MenuChange change;
+    if (!capturing) {
+        return change;
+    }
+    if (key == GLFW_KEY_ESCAPE) {
+        capturing = false;
+        note = "Nothing changed";
+        return change;
+    }
+    if (!keyBindable(key)) {
+        note = labelOf(key) + " stays the game's own: press another key";
+        return change;
+    }
+    capturing = false;
+    const auto action = static_cast<Action>(captureAction);
+    const int old = settings.keys.keysFor(action)[static_cast<size_t>(captureSlot)];
+    const std::optional<Action> lost = settings.keys.bind(action, captureSlot, key);
+    note = labelOf(key) + " now " + actionName(action);
+    if (lost) {
+        note += "; swapped: " + std::string(actionName(*lost)) + " has " + labelOf(old);
+    }
+    change.changed = true;
+    change.finished = true;
     return change;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "settings/UserSettings.h"
 
 namespace dusk::ui {
@@ -12,17 +14,34 @@ struct MenuChange {
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size.
+// Its tabs: "Game" (look, window, sound) and "Controls" (a key of the
+// player's choice for every action, the pad's settings).
 class SettingsMenu {
 public:
     bool isOpen() const { return open; }
-    void setOpen(bool shown) { open = shown; }
+    // Closing also ends a wait for a key.
+    void setOpen(bool shown);
 
     // Builds the window inside a HUD frame. The window's Close button closes
     // the menu.
     MenuChange build(UserSettings& settings);
 
+    // True while a slot of the Controls tab waits for its key.
+    bool isCapturingKey() const { return capturing; }
+    // The key the waiting slot gets (GLFW code; Esc cancels, a key the game
+    // keeps for itself is refused). A key that another action had moves here
+    // and that action gets the slot's old key: the menu says so.
+    MenuChange keyPressed(int key, UserSettings& settings);
+
 private:
+    void buildGameTab(UserSettings& settings, MenuChange& change);
+    void buildControlsTab(UserSettings& settings, MenuChange& change);
+
     bool open = false;
+    bool capturing = false;
+    int captureAction = 0;
+    int captureSlot = 0;
+    std::string note;  // what the last binding did, shown under the table
 };
 
 // The frame-cap choices as the menu lists them: "Off", "30", "60", ...

@@ -10,6 +10,7 @@
 
 #include "app/Gamepad.h"
 #include "app/GamepadReader.h"
+#include "app/WindowInput.h"
 
 namespace fs = std::filesystem;
 
@@ -167,3 +168,39 @@ TEST_F(GamepadMappings, AFaultyLineIsNamedOnceAndTheRestCount) {
 
 }  // namespace
 }  // namespace dusk::test
+
+namespace dusk {
+namespace {
+
+// Where the pad's frame meets the keys' and the mouse's: without a pad the
+// controls are exactly what the keys gave; with one, its tilt walks and looks
+// and its held buttons add to the keys.
+TEST(PadInControls, AddsToTheKeysAndLeavesThemAloneWithoutAPad) {
+    UserSettings options;
+    scene::PlayerControls keys;
+    keys.move.forward = true;
+    keys.turnHorizontal = 0.01f;
+    scene::PlayerControls alone = keys;
+    addPad(PadFrame{}, options, 0.5f, alone);
+    EXPECT_EQ(alone.turnHorizontal, 0.01f);
+    EXPECT_EQ(alone.turnVertical, 0.0f);
+    EXPECT_EQ(alone.walkForward, 0.0f);
+    EXPECT_FALSE(alone.fly || alone.scream || alone.move.run);
+
+    PadFrame pad;
+    pad.walk = {0.5f, -1.0f};
+    pad.look = {1.0f, 0.0f};  // full tilt to the right
+    pad.run = true;
+    pad.scream = true;
+    scene::PlayerControls both = keys;
+    addPad(pad, options, 0.5f, both);
+    EXPECT_EQ(both.walkForward, -1.0f);
+    EXPECT_EQ(both.walkRight, 0.5f);
+    EXPECT_TRUE(both.move.forward && both.move.run && both.scream);
+    EXPECT_FALSE(both.fly);
+    // Half a second at 120 degrees a second turns 60 degrees to the right.
+    EXPECT_NEAR(both.turnHorizontal, 0.01f - 1.0471976f, 1e-5f);
+}
+
+}  // namespace
+}  // namespace dusk

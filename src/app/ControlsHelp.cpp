@@ -1,0 +1,50 @@
+#include "app/ControlsHelp.h"
+
+namespace dusk {
+
+namespace {
+
+std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int)) {
+    std::string text;
+    for (const int key : bindings.keysFor(action)) {
+        if (key != KeyBindings::noKey) {
+            text += (text.empty() ? "" : ", ") + label(key);
+        }
+    }
+    return text.empty() ? "no key" : text;
+}
+
+}  // namespace
+
+std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int)) {
+    const auto line = [&](const char* what, Action action, const char* pad) {
+        std::string text = std::string(what) + ": " + keysOf(keys, action, label);
+        if (pad[0] != '\0') {
+            text += std::string(" / pad: ") + pad;
+        }
+        return ui::HelpLine{text, false};
+    };
+    return {
+        {"Moving", true},
+        line("Walk forward", Action::Forward, "left stick"),
+        line("Walk back", Action::Back, "left stick"),
+        line("Walk left", Action::Left, "left stick"),
+        line("Walk right", Action::Right, "left stick"),
+        line("Run (held)", Action::Run, "left trigger or left-stick click"),
+        {"Look: mouse / pad: right stick", false},
+        {"Acting", true},
+        line("Fly (held, while magic lasts)", Action::Fly, "A"),
+        line("Scream (behind a kid, within 5)", Action::Scream, "right trigger"),
+        {"Window", true},
+        line("Pause (a click resumes)", Action::Pause, "Start"),
+        line("HUD on/off", Action::Hud, "Back"),
+        line("Settings menu", Action::Menu, ""),
+        line("Fullscreen", Action::Fullscreen, ""),
+        {"Esc: close the menu, or end the game", false},
+        {"Debug toggles", true},
+        {"F2 help and frame time, F3 wireframe, F4 texture sampling,", false},
+        {"F5 mipmaps, F8 objects drawn, F9 transparency", false},
+    };
+}
+
+}  // namespace dusk

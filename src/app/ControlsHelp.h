@@ -1,0 +1,17 @@
+#pragma once
+// The F2 panel's text: every control as it is bound now, keys and pad.
+#include <string>
+#include <vector>
+
+#include "settings/KeyBindings.h"
+#include "ui/Hud.h"
+
+namespace dusk {
+
+// The lines in four groups (moving, acting, window, debug toggles), each
+// action with its keys as the player's layout names them (label gives a
+// key's name; keyLabel with glfwGetKeyName in the game) and its pad control.
+std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys,
+                                       std::string (*label)(int key));
+
+}  // namespace dusk
