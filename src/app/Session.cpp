@@ -90,7 +90,7 @@ void Session::playFrame(double now, float dt) {
     hud_.draw(state, glfwGetTime(), [this] {
         const ui::MenuChange change = menu.build(settings::current());
         if (change.changed) {
-            applySettings(settings::current());
+            applySettings(settings::current());  // "Reset to defaults" too
         }
         if (change.finished) {
             settings::save();  // once a slider is let go, not at every step
@@ -332,7 +332,7 @@ void Session::handleWindowEvents(const InputFrame& frame) {
 void Session::captureKey(int key) {
     escapeSwallowed = escapeSwallowed || key == GLFW_KEY_ESCAPE;
     if (menu.keyPressed(key, settings::current()).finished) {
-        settings::save();
+        settingsChanged();
     }
 }
 

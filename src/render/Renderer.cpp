@@ -124,7 +124,11 @@ void Renderer::render(const scene::World& world, float healthFraction,
     setSceneState(options.wireframe);
     const mat4 depthVP = depthViewProjection(world.light.direction);
     renderShadowPass(world, depthVP, options);
-    renderMainPass(world, biasViewProjection(depthVP), options.quality);
+    // Lines of the debug wireframe meet where filled triangles never overlap,
+    // so the reordered draws of Fast could differ there: lines draw as Exact.
+    const GraphicsQuality litQuality =
+        options.wireframe ? GraphicsQuality::Exact : options.quality;
+    renderMainPass(world, biasViewProjection(depthVP), litQuality);
     renderScreenPass(healthFraction, options);
 }
 

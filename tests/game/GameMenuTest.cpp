@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "FrameLoopFixture.h"
+#include "settings/KeyBindings.h"
 #include "settings/SettingsStore.h"
 #include "support/Xdo.h"
 
@@ -47,7 +48,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
 
     // The "HUD (H)" box of the centred menu, as DejaVu Sans lays it out.
-    Xdo::run("xdotool mousemove 446 446 click 1");
+    Xdo::run("xdotool mousemove 446 461 click 1");
     ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
     EXPECT_TRUE(session->isPaused()) << "a click in the menu does not resume";
     EXPECT_FALSE(session->hud().isVisible());
@@ -59,6 +60,35 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     Xdo::run("xdotool key h");
     ASSERT_TRUE(framesUntil([&] { return session->hud().isVisible(); }));
     EXPECT_NE(settingsFile().find("hud = true"), std::string::npos) << settingsFile();
+}
+
+// The Controls tab binds the key pressed after a click on an action's slot;
+// the key that action had moves to no other action, and the file keeps it.
+TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
+    Xdo::run("xdotool key F10");
+    ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
+    Xdo::run("xdotool mousemove 537 217 click 1");  // the "Controls" tab
+    for (int i = 0; i < 5; ++i) {
+        session->runFrame();
+    }
+    Xdo::run("xdotool mousemove 531 318 click 1");  // scream's first key
+    ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isCapturingKey(); }));
+    Xdo::run("xdotool mousemove 640 360 key e");
+    ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isCapturingKey(); }));
+    const KeyBindings& keys = settings::current().keys;
+    EXPECT_EQ(keys.keysFor(Action::Scream)[0], GLFW_KEY_E);
+    EXPECT_FALSE(keys.isBound(Action::Scream, GLFW_KEY_LEFT_CONTROL));
+    EXPECT_TRUE(session->settingsMenu().isOpen()) << "the menu stays for the next binding";
+    EXPECT_NE(settingsFile().find("scream = [\"E\"]"), std::string::npos) << settingsFile();
+    const std::string help = session->hud().helpLines[9].text;
+    EXPECT_EQ(help.substr(0, help.find(" / ")), "Scream (behind a kid, within 5): E");
+
+    Xdo::run("xdotool key Escape");  // closes the menu; the game goes on
+    ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isOpen(); }));
+    for (int i = 0; i < 5; ++i) {
+        session->runFrame();
+    }
+    EXPECT_FALSE(closeRequested());
 }
 
 TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {
