@@ -31,11 +31,13 @@ TEST(CommandLine, NoArgumentsRunTheGameAsAlways) {
 TEST(CommandLine, EveryOptionIsTaken) {
     const std::string tmp = std::filesystem::temp_directory_path().string();
     const CommandLine line = parse({"--fullscreen", "--vsync", "--settings", "my/s.toml", "--seed",
-                                    "4294967295", "--data-dir", tmp});
+                                    "4294967295", "--data-dir", tmp, "--no-console"});
     ASSERT_TRUE(line.shouldRun()) << line.errors();
     const StartOptions& o = line.options();
     EXPECT_TRUE(o.fullscreen);
     EXPECT_TRUE(o.vsync);
+    EXPECT_TRUE(o.windowOnly);
+    EXPECT_FALSE(parse({}).options().windowOnly);
     EXPECT_EQ(o.settingsFile, std::filesystem::current_path() / "my/s.toml")
         << "relative to where the game was started";
     EXPECT_EQ(o.seed, 4294967295u);
@@ -52,8 +54,8 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     EXPECT_FALSE(help.shouldRun());
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_EQ(help.errors(), "");
-    for (const char* option : {"--fullscreen", "--vsync", "--settings FILE", "--seed N",
-                               "--data-dir DIR", "--version", "--help"}) {
+    for (const char* option : {"--fullscreen", "--vsync", "--no-console", "--settings FILE",
+                               "--seed N", "--data-dir DIR", "--version", "--help"}) {
         EXPECT_NE(help.output().find(option), std::string::npos) << option;
     }
 }
