@@ -141,4 +141,28 @@ TEST_F(GameQualityTest, LowHalvesTheShadowMapAndChangesOnlyAFewPixels) {
     EXPECT_EQ(reportGlErrors(), 0);
 }
 
+// While paused nothing moves, but the picture still follows the settings: a
+// wider field of view shows at once, and Fast's culling agrees with it.
+TEST_F(GameQualityTest, WhilePausedAFieldOfViewChangeShowsAtOnceAndFastStaysExact) {
+    session->step(1.0f / 60.0f);
+    session->setPaused(true);
+    const auto window = [this] {
+        renderFrame();
+        std::vector<unsigned char> pixels(1280 * 720 * 4);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    session->runFrame();
+    const auto before = window();
+    settings::current().fieldOfView = 90.0;
+    session->runFrame();
+    const auto exact = window();
+    EXPECT_GT(differingPixels(before, exact), 1280u * 720u / 10u) << "the wider view shows";
+    settings::current().graphicsQuality = GraphicsQuality::Fast;
+    session->runFrame();
+    EXPECT_EQ(differingPixels(exact, window()), 0u);
+    EXPECT_TRUE(session->isPaused());
+}
+
 }  // namespace dusk::test
