@@ -1,5 +1,7 @@
 #include "records/RecordsStore.h"
 
+#include <memory>
+
 #include "base/Console.h"
 #include "records/FileLock.h"
 
@@ -29,6 +31,7 @@ void RecordsStore::load(const std::filesystem::path& file) {
     }
     onDisk_ = reading.records;
     pending_.clear();
+    written_.forget();
     view_ = onDisk_;
 }
 
@@ -52,6 +55,9 @@ bool RecordsStore::writePending(std::uint32_t seed, std::optional<double>& bestB
             recordsProblem(file_.path().string(), "", "could not save (" + lock.error() + ")"));
         return false;
     }
+    if (written_.unchanged(file_.path())) {
+        return writeView();  // nobody wrote in between: view_ is what it would read
+    }
     const RecordsReading reading = file_.read();
     if (!reading.fault.empty()) {
         // Faulty from the start, or changed by hand since: it is kept aside
@@ -63,10 +69,16 @@ bool RecordsStore::writePending(std::uint32_t seed, std::optional<double>& bestB
         }
     }
     view_ = withPending(reading.fault.empty() ? reading.records : onDisk_, seed, bestBefore);
+    return writeView();
+}
+
+bool RecordsStore::writeView() {
+    written_.forget();
     if (!file_.write(view_)) {
         reportWriteFault(file_.error());
         return false;
     }
+    written_.keep(file_.path());
     onDisk_ = view_;
     pending_.clear();
     return true;
@@ -94,12 +106,18 @@ RoundOutcome RecordsStore::recordRound(std::uint32_t seed, bool won, double seco
 
 namespace records {
 
-RecordsStore& store() {
-    static RecordsStore theStore;
-    return theStore;
+namespace {
+
+std::unique_ptr<RecordsStore>& theStore() {
+    static std::unique_ptr<RecordsStore> store = std::make_unique<RecordsStore>();
+    return store;
 }
 
-void reset() { store() = RecordsStore(); }
+}  // namespace
+
+RecordsStore& store() { return *theStore(); }
+
+void reset() { theStore() = std::make_unique<RecordsStore>(); }
 
 }  // namespace records
 

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "records/KeptFile.h"
 #include "records/RecordsFile.h"
 #include "records/RecordsMerge.h"
 
@@ -46,6 +47,8 @@ class RecordsStore {
 public:
     // The default path (RecordsFile::defaultPath()), not read yet.
     RecordsStore();
+    RecordsStore(const RecordsStore&) = delete;
+    RecordsStore& operator=(const RecordsStore&) = delete;
 
     // Reads the file and prints its fault line, if any. Reading creates and
     // writes nothing.
@@ -70,6 +73,8 @@ private:
     // The base with the pending rounds added; bestBefore is the forest's
     // best before the last of them.
     Records withPending(Records base, std::uint32_t seed, std::optional<double>& bestBefore) const;
+    // Writes view_ under the lock already taken and keeps the written file.
+    bool writeView();
     // Prints a fault line unless it is the one printed last.
     void report(const std::string& line);
     void reportWriteFault(const std::string& line);
@@ -80,6 +85,9 @@ private:
     // This run's rounds not in the file yet.
     std::vector<RoundResult> pending_;
     Records view_;
+    // The file as this game last wrote it: while it is unchanged, a write
+    // need not read it again.
+    KeptFile written_;
     std::string lastFault_;
     bool writeFaultShown_ = false;
     std::chrono::milliseconds lockTimeout_{2000};
