@@ -29,7 +29,8 @@ void requireSound(const dusk::Records& records, const std::string& what) {
         require(i == 0 || records.forests[i - 1].seed < f.seed, what + ": seeds not in order");
         require(count(f.rounds) && count(f.wins) && count(f.losses) &&
                     count(f.mostKidsFrightened) && count(f.lastRound) &&
-                    f.wins + f.losses == f.rounds && f.lastRound <= t.rounds,
+                    f.wins + f.losses == f.rounds && f.rounds <= t.rounds &&
+                    f.lastRound <= t.rounds,
                 what + ": forest " + std::to_string(f.seed) + " out of range");
         require(f.bestSeconds.has_value() == f.bestDate.has_value(),
                 what + ": best time without its date");

@@ -233,13 +233,15 @@ void checkAgainstTotals(const toml::table& root, const Records& records, FirstFa
     const toml::array* list = root["forest"].as_array();
     for (const toml::node& element : *list) {
         const toml::table& table = *element.as_table();
-        std::int64_t lastRound = 0;
-        const toml::node* node = table.get("last_round");
-        if (node != nullptr && wholeNumber(*node, 0, Records::maxCount, lastRound) &&
-            lastRound > records.totals.rounds) {
-            fault.add(*node, "\"last_round\" (" + std::to_string(lastRound) +
-                                 ") must not be more than the total \"rounds\" (" +
-                                 std::to_string(records.totals.rounds) + ")");
+        for (const char* key : {"rounds", "last_round"}) {
+            std::int64_t value = 0;
+            const toml::node* node = table.get(key);
+            if (node != nullptr && wholeNumber(*node, 0, Records::maxCount, value) &&
+                value > records.totals.rounds) {
+                fault.add(*node, quoted(key) + " (" + std::to_string(value) +
+                                     ") must not be more than the total \"rounds\" (" +
+                                     std::to_string(records.totals.rounds) + ")");
+            }
         }
     }
 }

@@ -9,13 +9,14 @@
 //
 //   [[forest]]
 //   seed = 20261208              # 0 .. 4294967295, each seed once
-//   rounds = 3                   # wins + losses
+//   rounds = 3                   # wins + losses, at most the total rounds
 //   wins = 1
 //   losses = 2
 //   best_seconds = 83.417        # above 0; with best_date, and only with a win
 //   best_date = 2026-12-08
 //   most_kids_frightened = 10
-//   last_round = 14              # the round (of the totals) it was last played in
+//   last_round = 14              # the round (of the totals) it was last played in,
+//                                # at most the total rounds
 //
 // Every count is a whole number from 0 to 1000000000; a key left out is 0
 // (or no best time).

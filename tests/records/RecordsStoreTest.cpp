@@ -123,6 +123,8 @@ TEST(RecordsStore, AFaultyFileGivesOneLineAndIsKeptAsBadAtTheFirstWrite) {
          "last_round = 2\n",
          "8: \"last_round\" (2) must not be more than the total \"rounds\" (1)"},
         {"[[forest]]\nseed = 3\n[[forest]]\nseed = 3\n", "4: seed 3 is listed twice"},
+        {"[totals]\nrounds = 1\nwins = 1\n[[forest]]\nseed = 3\nrounds = 2\nwins = 2\n",
+         "6: \"rounds\" (2) must not be more than the total \"rounds\" (1)"},
         {"[totals]\nrounds = 1\nwins = 1\nlosses = 0\nkids = 10\n", "5: unknown key \"kids\""},
         {"[totals]\nrounds = 1\nwins = yes\n", nullptr},  // not TOML
     };
@@ -152,6 +154,24 @@ TEST(RecordsStore, AFaultyFileGivesOneLineAndIsKeptAsBadAtTheFirstWrite) {
         EXPECT_EQ(readFile(path.string() + ".bad"), c.text);
         EXPECT_EQ(readBack(path).totals, (RecordTotals{1, 1, 0, 10})) << "this run's round only";
     }
+}
+
+// The bad copy holds what the faulty file held, also when the records file
+// is a symlink whose target the new records replace.
+TEST(RecordsStore, AFaultySymlinkedFileIsKeptWithItsContents) {
+    TempFolder folder;
+    const fs::path target = folder.path / "elsewhere" / "mine.toml";
+    const std::string faulty = "[totals]\nrounds = -2\n";
+    writeFile(target, faulty);
+    const fs::path path = folder.path / "records.toml";
+    fs::create_symlink(target, path);
+    RecordsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    EXPECT_TRUE(store.recordRound(4, false, 9.0, 1, tuesday).saved);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
+    EXPECT_EQ(readBack(path).totals.rounds, 1);
 }
 
 TEST(RecordsStore, AFolderInTheWayGivesOneLineAtTheFirstWriteAndTheRoundsWaitForTheNext) {
