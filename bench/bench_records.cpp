@@ -4,8 +4,9 @@
 // fsync and rename), on a forest in the file, on a new forest (which drops
 // the one played least recently), and after another game wrote the file (so
 // it is read and checked again), each call one repetition so the median and
-// 95th percentile come out of the repetitions. Beside them, in the same run: the floor, an
-// AtomicFile write of the same bytes, and the reading alone.
+// 95th percentile come out of the repetitions. Beside each call, in the same
+// repetition: the floor, an AtomicFile write of the same bytes (counters
+// floor_ms and over_floor_ms). Then the reading of the file's text alone.
 //
 // The file lives in a fresh folder on the disk the build is on (not /tmp,
 // which may be memory): build/bench/records-bench-XXXXXX, removed at the end.
@@ -14,6 +15,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -87,33 +89,66 @@ double p95(const std::vector<double>& values) {
     return sorted[static_cast<size_t>(0.95 * (sorted.size() - 1))];
 }
 
-void BM_RecordRound(benchmark::State& state) {
-    static std::uint32_t turn = 0;
-    const std::uint32_t seed = 20260000 + (turn++ * 37 % 1000) * 7919;
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The floor: what any atomic write of the same bytes costs (the temporary
+// file, its fsync, the rename and the folder's fsync).
+double floorWriteMs() {
+    const auto start = Clock::now();
+    dusk::AtomicFile file(bench().folder() / "floor.toml");
+    if (!file.write(bench().text()) || !file.commit()) {
+        std::abort();
+    }
+    return msSince(start);
+}
+
+// One timed recordRound with the floor taken right beside it (before it in
+// one repetition, after it in the next), so that both meet the same disk:
+// the counter floor_ms and over_floor_ms get their median and p95 from the
+// same repetitions as the time.
+template <typename Round>
+void pairedWithFloor(benchmark::State& state, Round round) {
+    static int turn = 0;
     for (auto _ : state) {
-        const dusk::RoundOutcome outcome =
-            bench().store().recordRound(seed, turn % 2, 70.0 + turn % 50, 10, day);
-        if (!outcome.saved) {
+        const bool floorFirst = turn++ % 2 == 0;
+        const double before = floorFirst ? floorWriteMs() : 0.0;
+        const auto start = Clock::now();
+        if (!round().saved) {
             state.SkipWithError("not saved");
         }
+        const double ms = msSince(start);
+        const double floor = floorFirst ? before : floorWriteMs();
+        state.SetIterationTime(ms / 1e3);
+        state.counters["floor_ms"] = floor;
+        state.counters["over_floor_ms"] = ms - floor;
     }
 }
 
+// A round on a forest of the file.
+void BM_RecordRound(benchmark::State& state) {
+    static std::uint32_t turn = 0;
+    pairedWithFloor(state, [] {
+        ++turn;
+        const std::uint32_t seed = 20260000 + (turn * 37 % 1000) * 7919;
+        return bench().store().recordRound(seed, turn % 2, 70.0 + turn % 50, 10, day);
+    });
+}
+
+// A round on a new forest: the forest played least recently is dropped.
 void BM_RecordRoundNewForest(benchmark::State& state) {
     static std::uint32_t turn = 0;
-    for (auto _ : state) {
-        const dusk::RoundOutcome outcome =
-            bench().store().recordRound(100 + turn++, true, 90.0, 10, day);
-        if (!outcome.saved) {
-            state.SkipWithError("not saved");
-        }
-    }
+    pairedWithFloor(state,
+                    [] { return bench().store().recordRound(100 + turn++, true, 90.0, 10, day); });
     state.counters["forests"] = static_cast<double>(bench().store().records().forests.size());
 }
 
-// The same when another game wrote the file since this one did: the file
-// is read and checked again before the merge (the other game's write is
-// not timed).
+// A round after another game wrote the file since this one did: the file is
+// read and checked again before the merge (the other game's write is not
+// timed: it comes before the floor and the round).
 void BM_RecordRoundAfterAnotherGame(benchmark::State& state) {
     static dusk::RecordsStore other;
     static bool loaded = false;
@@ -123,28 +158,9 @@ void BM_RecordRoundAfterAnotherGame(benchmark::State& state) {
     }
     static std::uint32_t turn = 0;
     const std::uint32_t seed = 20260000 + (turn++ * 53 % 1000) * 7919;
-    for (auto _ : state) {
-        state.PauseTiming();
-        other.recordRound(seed, false, 1.0, 3, day);
-        state.ResumeTiming();
-        const dusk::RoundOutcome outcome = bench().store().recordRound(seed, true, 95.0, 10, day);
-        if (!outcome.saved) {
-            state.SkipWithError("not saved");
-        }
-    }
-}
-
-// The floor: what any atomic write of the same bytes costs (the temporary
-// file, its fsync, the rename and the folder's fsync).
-void BM_AtomicWriteFloor(benchmark::State& state) {
-    const fs::path path = bench().folder() / "floor.toml";
-    for (auto _ : state) {
-        dusk::AtomicFile file(path);
-        if (!file.write(bench().text()) || !file.commit()) {
-            state.SkipWithError("not written");
-        }
-    }
-    state.counters["kB"] = bench().text().size() / 1000.0;
+    other.recordRound(seed, false, 1.0, 3, day);
+    pairedWithFloor(state,
+                    [seed] { return bench().store().recordRound(seed, true, 95.0, 10, day); });
 }
 
 // Reading and checking the file's text alone (no disk).
@@ -167,11 +183,12 @@ void stat(benchmark::internal::Benchmark* b) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    stat(benchmark::RegisterBenchmark("BM_RecordRound", BM_RecordRound));
-    stat(benchmark::RegisterBenchmark("BM_RecordRoundNewForest", BM_RecordRoundNewForest));
+    stat(benchmark::RegisterBenchmark("BM_RecordRound", BM_RecordRound)->UseManualTime());
+    stat(benchmark::RegisterBenchmark("BM_RecordRoundNewForest", BM_RecordRoundNewForest)
+             ->UseManualTime());
     stat(benchmark::RegisterBenchmark("BM_RecordRoundAfterAnotherGame",
-                                      BM_RecordRoundAfterAnotherGame));
-    stat(benchmark::RegisterBenchmark("BM_AtomicWriteFloor", BM_AtomicWriteFloor));
+                                      BM_RecordRoundAfterAnotherGame)
+             ->UseManualTime());
     stat(benchmark::RegisterBenchmark("BM_ReadRecordsText", BM_ReadRecordsText));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

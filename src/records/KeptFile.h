@@ -1,5 +1,5 @@
 #pragma once
-// A file this game wrote, held open so that its inode cannot be reused:
+// A file this game wrote or read, held open so that its inode cannot be reused:
 // while the path still names that very inode, with the size and the
 // modification time it had, nobody has replaced or changed the file and
 // reading it again would give what was written.

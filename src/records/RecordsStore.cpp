@@ -25,13 +25,18 @@ void RecordsStore::reportWriteFault(const std::string& line) {
 
 void RecordsStore::load(const std::filesystem::path& file) {
     file_ = RecordsFile(file);
+    // Held from before the reading: if the path still names that file
+    // after it, the first write need not read it again either.
+    written_.keep(file_.path());
     const RecordsReading reading = file_.read();
     if (!reading.fault.empty()) {
         report(reading.fault);
     }
+    if (!reading.fault.empty() || !written_.unchanged(file_.path())) {
+        written_.forget();
+    }
     onDisk_ = reading.records;
     pending_.clear();
-    written_.forget();
     view_ = onDisk_;
 }
 

@@ -85,8 +85,8 @@ private:
     // This run's rounds not in the file yet.
     std::vector<RoundResult> pending_;
     Records view_;
-    // The file as this game last wrote it: while it is unchanged, a write
-    // need not read it again.
+    // The file as this game last read or wrote it: while it is unchanged, a
+    // write need not read it again.
     KeptFile written_;
     std::string lastFault_;
     bool writeFaultShown_ = false;
