@@ -4,6 +4,8 @@
 #include <limits>
 #include <sstream>
 
+#include "records/DailySeed.h"
+
 namespace dusk {
 
 namespace {
@@ -40,15 +42,25 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     app.add_option("--seed", seed, "Place trees and kids from the random sequence N")
         ->type_name("N")
         ->check(CLI::Validator(seedProblem, ""));
+    app.add_flag("--daily", options_.daily,
+                 "Play today's forest, the same for every player on this UTC day");
     std::string dataDir;
     app.add_option("--data-dir", dataDir,
                    "Run in DIR, the folder that holds Release/config.txt, the shaders and art")
         ->type_name("DIR")
         ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
+    app.add_flag("--records", options_.listRecords,
+                 "Print your best times and results per forest, and end");
     app.failure_message(CLI::FailureMessage::help);
 
     try {
         app.parse(argc, argv);
+        // Checked here: CLI11's own "excludes" would change the help's lines.
+        if (options_.daily && !seed.empty()) {
+            throw CLI::ValidationError("--daily",
+                                       "today's forest has its own seed; give --seed "
+                                       "or --daily, not both");
+        }
     } catch (const CLI::ParseError& error) {
         std::ostringstream out;
         std::ostringstream err;
@@ -68,6 +80,9 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     }
     if (!seed.empty()) {
         options_.seed = static_cast<std::uint32_t>(std::stoull(seed));
+    }
+    if (options_.daily) {
+        options_.seed = dailySeed(CalendarDate::todayUtc());
     }
     if (!dataDir.empty()) {
         options_.dataDir = dataDir;

@@ -1,7 +1,7 @@
 #pragma once
 // The game's command line:
 //   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--no-console]
-//              [--settings FILE] [--seed N] [--data-dir DIR]
+//              [--settings FILE] [--seed N | --daily] [--data-dir DIR] [--records]
 // No arguments start the game as always. Parsing prints nothing itself: the
 // texts for standard output and standard error wait in the result.
 #include <cstdint>
@@ -20,7 +20,11 @@ struct StartOptions {
     // Absolute: a relative FILE is taken from the directory the game was
     // started in, whatever --data-dir says.
     std::optional<std::filesystem::path> settingsFile;
+    // --seed N, or today's forest with --daily.
     std::optional<std::uint32_t> seed;
+    bool daily = false;
+    // --records: print the records and end, without a window.
+    bool listRecords = false;
     // The game changes into it before it reads anything.
     std::optional<std::filesystem::path> dataDir;
 };

@@ -9,6 +9,8 @@
 #include "app/MainLoop.h"
 #include "app/Session.h"
 #include "base/Console.h"
+#include "records/RecordsStore.h"
+#include "records/RecordsTable.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -57,9 +59,21 @@ void applyStartOptions(const StartOptions& options) {
     }
     settings::store().load(options.settingsFile.value_or(SettingsFile::defaultPath()));
     settings::store().force({options.fullscreen, options.vsync});
+    records::store().load(RecordsFile::defaultPath());
 }
 
 }  // namespace
+
+int printRecords() {
+    const RecordsReading reading = RecordsFile(RecordsFile::defaultPath()).read();
+    if (!reading.fault.empty()) {
+        printLine(reading.fault);
+    }
+    for (const std::string& line : recordsTable(reading.records)) {
+        printLine(line);
+    }
+    return 0;
+}
 
 void setUpWindow(GLFWwindow* window) {
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);

@@ -15,6 +15,11 @@ extern int windowHeight;
 // prints its message, pauses and exits the process with status 1.
 int runApplication(const StartOptions& options);
 
+// --records: prints the records of the records file (its fault line instead
+// when it has one) and returns the exit status 0. Opens no window and needs
+// no display.
+int printRecords();
+
 // Hides the cursor, enables depth test and face culling.
 void setUpWindow(GLFWwindow* window);
 

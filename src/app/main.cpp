@@ -10,5 +10,8 @@ int main(int argc, char** argv) {
         std::cerr << commandLine.errors() << std::flush;
         return commandLine.exitStatus();
     }
+    if (commandLine.options().listRecords) {
+        return dusk::printRecords();
+    }
     return dusk::runApplication(commandLine.options());
 }

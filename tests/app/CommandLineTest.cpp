@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "records/DailySeed.h"
 
 namespace dusk::test {
 namespace {
@@ -25,7 +26,19 @@ TEST(CommandLine, NoArgumentsRunTheGameAsAlways) {
     EXPECT_TRUE(line.shouldRun());
     const StartOptions& o = line.options();
     EXPECT_FALSE(o.fullscreen || o.vsync);
-    EXPECT_FALSE(o.settingsFile || o.seed || o.dataDir);
+    EXPECT_FALSE(o.settingsFile || o.seed || o.dataDir || o.daily || o.listRecords);
+}
+
+TEST(CommandLine, DailyPlaysTodaysForestAndRecordsAsksForTheList) {
+    const std::uint32_t before = dailySeed(CalendarDate::todayUtc());
+    const CommandLine daily = parse({"--daily"});
+    const std::uint32_t after = dailySeed(CalendarDate::todayUtc());
+    ASSERT_TRUE(daily.shouldRun()) << daily.errors();
+    EXPECT_TRUE(daily.options().daily);
+    ASSERT_TRUE(daily.options().seed.has_value());
+    EXPECT_TRUE(*daily.options().seed == before || *daily.options().seed == after)
+        << "the seed of the UTC day (midnight may pass in between)";
+    EXPECT_TRUE(parse({"--records"}).options().listRecords);
 }
 
 TEST(CommandLine, EveryOptionIsTaken) {
@@ -55,7 +68,8 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_EQ(help.errors(), "");
     for (const char* option : {"--fullscreen", "--vsync", "--no-console", "--settings FILE",
-                               "--seed N", "--data-dir DIR", "--version", "--help"}) {
+                               "--seed N", "--data-dir DIR", "--daily", "--records", "--version",
+                               "--help"}) {
         EXPECT_NE(help.output().find(option), std::string::npos) << option;
     }
 }
@@ -75,6 +89,8 @@ TEST(CommandLine, UnknownOptionsAndBadValuesEndWithStatusTwoAndTheUsage) {
         {{"--data-dir", "/no/such/dir"}, "Directory does not exist: /no/such/dir"},
         {{"--settings", ""}, "FILE must not be empty"},
         {{"--vsync=maybe"}, "--vsync"},
+        {{"--daily", "--seed", "5"}, "--daily: today's forest has its own seed"},
+        {{"--seed=5", "--daily"}, "give --seed or --daily, not both"},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse(c.args);

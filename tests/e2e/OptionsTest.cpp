@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "support/GameProcess.h"
@@ -98,6 +99,52 @@ TEST(Options, DataDirSettingsAndSeedReachTheRunningGame) {
                               "\" line 3: unknown key \"colour\"; ignored\n";
     EXPECT_EQ(game.out().rfind(first, 0), 0u) << game.out();
     EXPECT_NE(game.out().find("Loading Model: Tree 3"), std::string::npos);
+}
+
+// --records reads the file in the data folder and needs no display; a faulty
+// file is told at the start of a game, which goes on (here to the missing
+// display) and leaves the file as it was.
+TEST(Options, RecordsPrintsTheTableWithoutADisplayAndAFaultyFileIsToldAtTheStart) {
+    RunDir dir;
+    GameProcess none(dir.path());
+    none.unsetEnv("DISPLAY");
+    none.setArguments({"--records"});
+    ASSERT_TRUE(none.run(quickTimeout)) << none.describe();
+    EXPECT_EQ(none.out(), "No records yet: finish a round to set one.\n");
+    EXPECT_EQ(none.exitCode(), 0);
+    EXPECT_FALSE(fs::exists(none.dataHome() / "duskhollow")) << "listing creates nothing";
+
+    GameProcess game(dir.path());
+    const fs::path file = game.dataHome() / "duskhollow" / "records.toml";
+    writeFile(file,
+              "[totals]\nrounds = 3\nwins = 2\nlosses = 1\nkids_frightened = 26\n"
+              "[[forest]]\nseed = 20261208\nrounds = 3\nwins = 2\nlosses = 1\n"
+              "best_seconds = 95.5\nbest_date = 2026-12-08\nmost_kids_frightened = 10\n"
+              "last_round = 3\n");
+    game.unsetEnv("DISPLAY");
+    game.setArguments({"--records"});
+    ASSERT_TRUE(game.run(quickTimeout)) << game.describe();
+    EXPECT_EQ(game.out(),
+              "Seed      Best time  Date        Wins  Losses  Most kids\n"
+              "20261208   1:35.500  2026-12-08     2       1         10\n"
+              "Totals: 3 rounds, 2 wins, 1 loss, 26 kids frightened, 1 forest\n");
+    EXPECT_EQ(game.err(), "");
+    EXPECT_EQ(game.exitCode(), 0);
+
+    const std::string faulty = "[totals]\nrounds = -1\n";
+    writeFile(file, faulty);
+    GameProcess start(dir.path());
+    start.setEnv("XDG_DATA_HOME", game.dataHome().string());
+    start.unsetEnv("DISPLAY");
+    ASSERT_TRUE(start.run(quickTimeout)) << start.describe();
+    EXPECT_EQ(start.out(), "Records file \"" + file.string() +
+                               "\" line 2: \"rounds\" must be a whole number from 0 to "
+                               "1000000000; starting with empty records (the file is kept as "
+                               "records.toml.bad)\n"
+                               "ERROR: Could not init glfw.\n");
+    EXPECT_EQ(start.exitCode(), 1);
+    std::ifstream in(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), faulty);
 }
 
 }  // namespace

@@ -69,17 +69,21 @@ std::vector<std::string> childEnvironment(
     _exit(127);
 }
 
+// A new empty folder under the temporary folder; empty when none could be made.
+std::filesystem::path makeTempFolder(const char* pattern) {
+    std::string path = (std::filesystem::temp_directory_path() / pattern).string();
+    return mkdtemp(path.data()) != nullptr ? std::filesystem::path(path) : std::filesystem::path();
+}
+
 }  // namespace
 
 GameProcess::GameProcess(std::filesystem::path workDir, std::filesystem::path binary)
     : workDir_(std::move(workDir)), binary_(std::move(binary)) {
     signal(SIGPIPE, SIG_IGN);
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "duskhollow-config-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-        configHome_ = pattern;
-        envChanges_["XDG_CONFIG_HOME"] = pattern;
-    }
+    configHome_ = makeTempFolder("duskhollow-config-XXXXXX");
+    envChanges_["XDG_CONFIG_HOME"] = configHome_.string();
+    dataHome_ = makeTempFolder("duskhollow-data-XXXXXX");
+    envChanges_["XDG_DATA_HOME"] = dataHome_.string();
 }
 
 GameProcess::~GameProcess() {
@@ -89,6 +93,7 @@ GameProcess::~GameProcess() {
     closeFd(errFd_);
     std::error_code ignored;
     std::filesystem::remove_all(configHome_, ignored);
+    std::filesystem::remove_all(dataHome_, ignored);
 }
 
 void GameProcess::setEnv(const std::string& name, const std::string& value) {

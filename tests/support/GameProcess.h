@@ -19,9 +19,10 @@
 //   game.writeInput("\n"); game.closeInput();
 //   ASSERT_TRUE(game.wait(5.0));            // false: timed out, child killed
 //
-// Every child gets a settings folder of its own (XDG_CONFIG_HOME, an empty
-// temporary folder removed with the GameProcess), so a developer's own
-// settings never reach a test; setEnv("XDG_CONFIG_HOME", ...) replaces it.
+// Every child gets a settings folder and a data folder of its own
+// (XDG_CONFIG_HOME and XDG_DATA_HOME, empty temporary folders removed with
+// the GameProcess), so a developer's own settings and records never reach a
+// test nor are changed by one; setEnv(...) replaces them.
 //
 // Nothing here blocks without a deadline; the destructor kills a child that
 // is still running. SIGPIPE is ignored in the test process so that writing to
@@ -52,6 +53,7 @@ public:
     // Command-line arguments after the program name, given at start().
     void setArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
     const std::filesystem::path& configHome() const { return configHome_; }
+    const std::filesystem::path& dataHome() const { return dataHome_; }
 
     // Starts the child. The initial input is written to its standard input
     // as the pipe takes it; with CloseAfterWrite the pipe is closed after it
@@ -106,6 +108,7 @@ private:
     std::map<std::string, std::optional<std::string>> envChanges_;
     std::vector<std::string> arguments_;
     std::filesystem::path configHome_;
+    std::filesystem::path dataHome_;
     pid_t pid_ = -1;
     int inFd_ = -1;
     int outFd_ = -1;

@@ -1,0 +1,68 @@
+#pragma once
+// The player's records: for each forest (the seed that places its trees and
+// kids) the best winning time and how the rounds there went, and the totals
+// of every round ever recorded (forests dropped from the list included).
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "records/CalendarDate.h"
+
+namespace dusk {
+
+struct ForestRecord {
+    std::uint32_t seed = 0;
+    // Whole rounds, always wins + losses.
+    std::int64_t rounds = 0;
+    std::int64_t wins = 0;
+    std::int64_t losses = 0;
+    // The best winning time in seconds (above 0) and the day it was set;
+    // both or neither, and only with a win.
+    std::optional<double> bestSeconds;
+    std::optional<CalendarDate> bestDate;
+    std::int64_t mostKidsFrightened = 0;
+    // The number of the round (counted in the totals) in which this forest
+    // was last played: the forests played least recently are dropped first.
+    std::int64_t lastRound = 0;
+
+    bool operator==(const ForestRecord& other) const;
+    bool operator!=(const ForestRecord& other) const { return !(*this == other); }
+};
+
+struct RecordTotals {
+    std::int64_t rounds = 0;  // wins + losses
+    std::int64_t wins = 0;
+    std::int64_t losses = 0;
+    std::int64_t kidsFrightened = 0;
+
+    bool operator==(const RecordTotals& other) const {
+        return rounds == other.rounds && wins == other.wins && losses == other.losses &&
+               kidsFrightened == other.kidsFrightened;
+    }
+};
+
+struct Records {
+    // The most forests a records file keeps.
+    static constexpr std::size_t maxForests = 1000;
+    // The largest count or number of seconds a file may hold: far beyond
+    // any real play, and small enough that no sum of them overflows.
+    static constexpr std::int64_t maxCount = 1000000000;
+
+    RecordTotals totals;
+    // One entry per seed, in the order of their seeds.
+    std::vector<ForestRecord> forests;
+
+    // The forest's entry, nullptr when it was never played (or dropped).
+    const ForestRecord* find(std::uint32_t seed) const;
+    // The forest's entry, added in its place when missing.
+    ForestRecord& entry(std::uint32_t seed);
+    bool empty() const { return totals.rounds == 0 && forests.empty(); }
+
+    bool operator==(const Records& other) const {
+        return totals == other.totals && forests == other.forests;
+    }
+    bool operator!=(const Records& other) const { return !(*this == other); }
+};
+
+}  // namespace dusk

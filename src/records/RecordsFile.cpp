@@ -1,0 +1,122 @@
+#include "records/RecordsFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "settings/AtomicFile.h"
+
+namespace fs = std::filesystem;
+
+namespace dusk {
+
+RecordsFile::RecordsFile(fs::path path) : path_(std::move(path)) {}
+
+fs::path RecordsFile::defaultPath(const char* xdgDataHome, const char* home) {
+    fs::path base;
+    if (xdgDataHome != nullptr && fs::path(xdgDataHome).is_absolute()) {
+        base = xdgDataHome;
+    } else if (home != nullptr && *home != '\0') {
+        base = fs::path(home) / ".local" / "share";
+    } else {
+        return {};
+    }
+    return base / "duskhollow" / "records.toml";
+}
+
+fs::path RecordsFile::defaultPath() {
+    return defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+fs::path RecordsFile::badCopyPath() const {
+    fs::path bad = path_;
+    bad += ".bad";
+    return bad;
+}
+
+fs::path RecordsFile::lockPath() const {
+    fs::path lock = path_;
+    lock += ".lock";
+    return lock;
+}
+
+RecordsReading RecordsFile::read() const {
+    RecordsReading reading;
+    const std::string name = path_.string();
+    const auto fault = [&](const std::string& what) {
+        reading.fault = recordsProblem(name, "", what + recordsFaultConsequence);
+        return reading;
+    };
+    std::error_code status;
+    const fs::file_status kind = fs::status(path_, status);
+    if (kind.type() == fs::file_type::not_found) {
+        return reading;
+    }
+    if (kind.type() == fs::file_type::directory) {
+        return fault("is a folder, not a file");
+    }
+    // A pipe or a device could block the game or never end.
+    if (kind.type() != fs::file_type::regular) {
+        return fault("is not a regular file");
+    }
+    errno = 0;
+    std::ifstream in(path_, std::ios::binary);
+    std::string text;
+    if (in.is_open()) {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (!in.is_open() || in.bad()) {
+        return fault("cannot be read (" +
+                     std::string(errno != 0 ? std::strerror(errno) : "read error") + ")");
+    }
+    return readRecordsText(text, name);
+}
+
+bool RecordsFile::fail(const std::string& what) {
+    error_ = recordsProblem(path_.string(), "", "could not save (" + what + ")");
+    return false;
+}
+
+bool RecordsFile::makeFolder() {
+    if (path_.empty()) {
+        return fail("no home folder to keep records in");
+    }
+    std::error_code error;
+    fs::create_directories(path_.parent_path(), error);
+    return error ? fail(error.message()) : true;
+}
+
+bool RecordsFile::keepBadCopy() {
+    std::error_code error;
+    if (!fs::is_regular_file(path_, error)) {
+        return true;
+    }
+    // The target of a symlink: the link itself would show the new records.
+    const fs::path original = fs::canonical(path_, error);
+    if (error) {
+        return fail("the faulty file could not be kept: " + error.message());
+    }
+    fs::remove(badCopyPath(), error);
+    fs::create_hard_link(original, badCopyPath(), error);
+    if (error) {
+        error.clear();
+        fs::copy_file(original, badCopyPath(), fs::copy_options::overwrite_existing, error);
+    }
+    if (error) {
+        return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
+                    error.message());
+    }
+    return true;
+}
+
+bool RecordsFile::write(const Records& records) {
+    AtomicFile file(path_);
+    if (!file.write(recordsText(records)) || !file.commit()) {
+        return fail(file.error());
+    }
+    return true;
+}
+
+}  // namespace dusk

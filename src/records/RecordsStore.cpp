@@ -1,0 +1,129 @@
+#include "records/RecordsStore.h"
+
+#include <memory>
+
+#include "base/Console.h"
+#include "records/FileLock.h"
+
+namespace dusk {
+
+RecordsStore::RecordsStore() : file_(RecordsFile::defaultPath()) {}
+
+void RecordsStore::report(const std::string& line) {
+    if (line != lastFault_) {
+        printLine(line);
+        lastFault_ = line;
+    }
+}
+
+void RecordsStore::reportWriteFault(const std::string& line) {
+    if (!writeFaultShown_) {
+        printLine(line);
+        writeFaultShown_ = true;
+    }
+}
+
+void RecordsStore::load(const std::filesystem::path& file) {
+    file_ = RecordsFile(file);
+    // Held from before the reading: if the path still names that file
+    // after it, the first write need not read it again either.
+    written_.keep(file_.path());
+    const RecordsReading reading = file_.read();
+    if (!reading.fault.empty()) {
+        report(reading.fault);
+    }
+    if (!reading.fault.empty() || !written_.unchanged(file_.path())) {
+        written_.forget();
+    }
+    onDisk_ = reading.records;
+    pending_.clear();
+    view_ = onDisk_;
+}
+
+Records RecordsStore::withPending(Records base, std::uint32_t seed,
+                                  std::optional<double>& bestBefore) const {
+    base = mergeRounds(std::move(base), {pending_.begin(), pending_.end() - 1});
+    const ForestRecord* before = base.find(seed);
+    bestBefore = before ? before->bestSeconds : std::nullopt;
+    return mergeRounds(std::move(base), {pending_.back()});
+}
+
+bool RecordsStore::writePending(std::uint32_t seed, std::optional<double>& bestBefore) {
+    view_ = withPending(onDisk_, seed, bestBefore);
+    if (!file_.makeFolder()) {
+        reportWriteFault(file_.error());
+        return false;
+    }
+    const FileLock lock(file_.lockPath(), lockTimeout_);
+    if (!lock.locked()) {
+        reportWriteFault(
+            recordsProblem(file_.path().string(), "", "could not save (" + lock.error() + ")"));
+        return false;
+    }
+    if (written_.unchanged(file_.path())) {
+        return writeView();  // nobody wrote in between: view_ is what it would read
+    }
+    const RecordsReading reading = file_.read();
+    if (!reading.fault.empty()) {
+        // Faulty from the start, or changed by hand since: it is kept aside
+        // and this run's records go on from what they were.
+        report(reading.fault);
+        if (!file_.keepBadCopy()) {
+            reportWriteFault(file_.error());
+            return false;
+        }
+    }
+    view_ = withPending(reading.fault.empty() ? reading.records : onDisk_, seed, bestBefore);
+    return writeView();
+}
+
+bool RecordsStore::writeView() {
+    written_.forget();
+    if (!file_.write(view_)) {
+        reportWriteFault(file_.error());
+        return false;
+    }
+    written_.keep(file_.path());
+    onDisk_ = view_;
+    pending_.clear();
+    return true;
+}
+
+RoundOutcome RecordsStore::recordRound(std::uint32_t seed, bool won, double seconds,
+                                       int kidsFrightened, const CalendarDate& date) {
+    RoundResult round;
+    round.seed = seed;
+    round.won = won;
+    round.seconds = seconds;
+    round.kidsFrightened = kidsFrightened;
+    round.date = date;
+    pending_.push_back(round);
+
+    RoundOutcome outcome;
+    outcome.saved = writePending(seed, outcome.bestBefore);
+    if (const ForestRecord* after = view_.find(seed)) {
+        outcome.forest = *after;
+        outcome.bestAfter = after->bestSeconds;
+    }
+    outcome.newBest = outcome.bestAfter && outcome.bestAfter != outcome.bestBefore;
+    return outcome;
+}
+
+namespace records {
+
+namespace {
+
+std::unique_ptr<RecordsStore>& theStore() {
+    static std::unique_ptr<RecordsStore> store = std::make_unique<RecordsStore>();
+    return store;
+}
+
+}  // namespace
+
+RecordsStore& store() { return *theStore(); }
+
+void reset() { theStore() = std::make_unique<RecordsStore>(); }
+
+}  // namespace records
+
+}  // namespace dusk

@@ -1,0 +1,105 @@
+#pragma once
+// The records of this run and the end-of-round update of the file.
+//
+//   records::store().load(RecordsFile::defaultPath());     // at start
+//   const RoundOutcome o = records::store().recordRound(    // at a round's end
+//       seed, won, seconds, kidsFrightened, CalendarDate::todayLocal());
+//   if (o.newBest) ...
+//
+// The file is written at the end of a round only. Each write locks the file
+// (flock on "records.toml.lock" beside it), reads it again, adds this run's
+// rounds that are not in it yet to what it holds now, writes it atomically
+// and unlocks: games ending rounds at the same moment never lose a round.
+// A faulty file gives one line at load and empty records; at the first
+// write it is kept as "records.toml.bad" and a new file is written. A file
+// that cannot be written gives one line at the first failure and none
+// after; its rounds are tried again at the next round's end.
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/KeptFile.h"
+#include "records/RecordsFile.h"
+#include "records/RecordsMerge.h"
+
+namespace dusk {
+
+// What the end screen needs to know about the round just recorded.
+struct RoundOutcome {
+    // The forest's best time before this round and after it (none: no win
+    // with a time there yet).
+    std::optional<double> bestBefore;
+    std::optional<double> bestAfter;
+    // Won in less time than any win before on this forest (the first
+    // timed win included).
+    bool newBest = false;
+    // The forest's entry after this round.
+    ForestRecord forest;
+    // False when the file could not be written (its line has been printed
+    // once for the run).
+    bool saved = false;
+};
+
+class RecordsStore {
+public:
+    // The default path (RecordsFile::defaultPath()), not read yet.
+    RecordsStore();
+    RecordsStore(const RecordsStore&) = delete;
+    RecordsStore& operator=(const RecordsStore&) = delete;
+
+    // Reads the file and prints its fault line, if any. Reading creates and
+    // writes nothing.
+    void load(const std::filesystem::path& file);
+
+    // Counts a finished round (see above). seconds: the round's time, its
+    // best candidate when won; date: the day it ended.
+    RoundOutcome recordRound(std::uint32_t seed, bool won, double seconds, int kidsFrightened,
+                             const CalendarDate& date);
+
+    // The records as last read or written, with this run's rounds that could
+    // not be written added.
+    const Records& records() const { return view_; }
+    const RecordsFile& file() const { return file_; }
+    // How long a write waits for another game's lock.
+    void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
+
+private:
+    // Locks, re-reads, merges the pending rounds, writes. False (and the
+    // line printed once) on failure.
+    bool writePending(std::uint32_t seed, std::optional<double>& bestBefore);
+    // The base with the pending rounds added; bestBefore is the forest's
+    // best before the last of them.
+    Records withPending(Records base, std::uint32_t seed, std::optional<double>& bestBefore) const;
+    // Writes view_ under the lock already taken and keeps the written file.
+    bool writeView();
+    // Prints a fault line unless it is the one printed last.
+    void report(const std::string& line);
+    void reportWriteFault(const std::string& line);
+
+    RecordsFile file_;
+    // The file's records as last read or written (empty for a faulty file).
+    Records onDisk_;
+    // This run's rounds not in the file yet.
+    std::vector<RoundResult> pending_;
+    Records view_;
+    // The file as this game last read or wrote it: while it is unchanged, a
+    // write need not read it again.
+    KeptFile written_;
+    std::string lastFault_;
+    bool writeFaultShown_ = false;
+    std::chrono::milliseconds lockTimeout_{2000};
+};
+
+namespace records {
+
+// The one store of the game; its file is the default path until load.
+RecordsStore& store();
+// A fresh store (tests run several games in one process).
+void reset();
+
+}  // namespace records
+
+}  // namespace dusk

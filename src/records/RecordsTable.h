@@ -1,0 +1,48 @@
+#pragma once
+// The records as a table for people: `duskhollow --records` prints it and
+// the menu shows the same rows.
+//
+//   Seed      Best time  Date        Wins  Losses  Most kids
+//   20261208   1:23.417  2026-12-08     3       1         10
+//   1                 -  -              0       2          7
+//   Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "records/Records.h"
+
+namespace dusk {
+
+// One forest's cells, ready to show.
+struct RecordsRow {
+    std::string seed;
+    std::string bestTime;  // formatRoundTime, "-" without a timed win
+    std::string date;      // "YYYY-MM-DD", "-" without a timed win
+    std::string wins;
+    std::string losses;
+    std::string mostKids;
+};
+
+// The column titles as a row.
+RecordsRow recordsHeader();
+
+// The best `limit` forests: those with a best time first, fastest first;
+// then those without, by wins, then the most kids frightened, then rounds
+// (the smaller seed first among equals).
+std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit = 20);
+
+// "Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests".
+std::string recordsTotalsLine(const Records& records);
+
+// The header, the rows and the totals line as aligned lines (numbers to the
+// right); a single line saying there are none yet when nothing was played.
+std::vector<std::string> recordsTable(const Records& records, std::size_t limit = 20);
+
+// A time as "M:SS.mmm" ("1:23.417"), "H:MM:SS.mmm" from an hour on.
+std::string formatRoundTime(double seconds);
+
+// The gap to a best as "+M:SS.mmm" or "-M:SS.mmm" (behind, ahead).
+std::string formatTimeGap(double seconds);
+
+}  // namespace dusk

@@ -1,0 +1,240 @@
+// The records file as games use it: rounds of another game in between are
+// kept, two games ending rounds at once lose nothing, a faulty file gives its
+// one line and is kept as "records.toml.bad", a folder that cannot be
+// written gives one line, and only the 1,000 forests played last are kept.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "RecordsTestSupport.h"
+#include "records/RecordsStore.h"
+#include "records/RecordsText.h"
+
+namespace fs = std::filesystem;
+
+namespace dusk::test {
+namespace {
+
+const CalendarDate monday{2026, 12, 7};
+const CalendarDate tuesday{2026, 12, 8};
+
+Records readBack(const fs::path& path) {
+    const RecordsReading reading = readRecordsText(readFile(path), path.string());
+    EXPECT_EQ(reading.fault, "");
+    return reading.records;
+}
+
+TEST(RecordsStore, RoundsOfAnotherGameInBetweenAreKeptAndTheTextReadsBack) {
+    TempFolder folder;
+    const fs::path path = folder.path / "duskhollow" / "records.toml";
+    RecordsStore first;
+    RecordsStore second;
+    first.load(path);
+    second.load(path);
+
+    const RoundOutcome a = first.recordRound(5, true, 90.00049, 10, monday);
+    EXPECT_FALSE(a.bestBefore.has_value());
+    EXPECT_EQ(a.bestAfter, 90.0) << "kept to the millisecond";
+    EXPECT_TRUE(a.newBest && a.saved);
+
+    // The second game read the file before the first wrote it.
+    const RoundOutcome b = second.recordRound(5, true, 80.25, 10, tuesday);
+    EXPECT_EQ(b.bestBefore, 90.0);
+    EXPECT_TRUE(b.newBest);
+    const RoundOutcome c = first.recordRound(5, true, 85.0, 10, tuesday);
+    EXPECT_EQ(c.bestBefore, 80.25);
+    EXPECT_FALSE(c.newBest) << "slower than the other game's best";
+    first.recordRound(9, false, 40.0, 3, tuesday);
+
+    const Records onDisk = readBack(path);
+    EXPECT_EQ(onDisk, first.records());
+    EXPECT_EQ(onDisk.totals, (RecordTotals{4, 3, 1, 33}));
+    ASSERT_EQ(onDisk.forests.size(), 2u);
+    const ForestRecord& five = onDisk.forests[0];
+    EXPECT_EQ(five.seed, 5u);
+    EXPECT_EQ(five.rounds, 3);
+    EXPECT_EQ(five.wins, 3);
+    EXPECT_EQ(five.bestSeconds, 80.25);
+    EXPECT_EQ(five.bestDate, tuesday);
+    EXPECT_EQ(five.lastRound, 3);
+    EXPECT_EQ(onDisk.forests[1].lastRound, 4);
+    EXPECT_EQ(readRecordsText(recordsText(onDisk), "x").records, onDisk);
+}
+
+TEST(RecordsStore, TwoGamesEndingRoundsAtOnceLoseNothing) {
+    TempFolder folder;
+    const fs::path path = folder.path / "records.toml";
+    const int roundsEach = 100;
+    pid_t children[2];
+    for (int game = 0; game < 2; ++game) {
+        children[game] = fork();
+        if (children[game] == 0) {
+            RecordsStore store;
+            store.load(path);
+            bool saved = true;
+            for (int i = 0; i < roundsEach; ++i) {
+                // Half on a forest both play, half on one of its own.
+                const std::uint32_t seed = i % 2 ? 7 : 100 + game;
+                saved =
+                    store.recordRound(seed, i % 4 < 2, 60.0 + i, i % 11, tuesday).saved && saved;
+            }
+            _exit(saved ? 0 : 1);
+        }
+    }
+    int reads = 0;
+    for (int running = 2; running > 0;) {
+        if (fs::exists(path)) {
+            ++reads;
+            const RecordsReading reading = readRecordsText(readFile(path), path.string());
+            ASSERT_EQ(reading.fault, "") << "after " << reads << " reads";
+        }
+        int status = 0;
+        const pid_t ended = waitpid(-1, &status, WNOHANG);
+        if (ended > 0) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            --running;
+        }
+    }
+    const Records records = readBack(path);
+    EXPECT_EQ(records.totals.rounds, 2 * roundsEach);
+    EXPECT_EQ(records.totals.wins, roundsEach);
+    ASSERT_EQ(records.forests.size(), 3u);
+    EXPECT_EQ(records.forests[0].rounds, roundsEach);  // seed 7
+    EXPECT_EQ(records.forests[1].rounds, roundsEach / 2);
+    EXPECT_EQ(records.forests[2].rounds, roundsEach / 2);
+    EXPECT_GT(reads, 10);
+}
+
+TEST(RecordsStore, AFaultyFileGivesOneLineAndIsKeptAsBadAtTheFirstWrite) {
+    const std::string at = "\" line ";
+    const std::string then = "; starting with empty records (the file is kept as records.toml.bad)";
+    const struct {
+        const char* text;
+        const char* fault;  // after "Records file "PATH" line "
+    } cases[] = {
+        {"[totals]\nrounds = \"three\"\n",
+         "2: \"rounds\" must be a whole number from 0 to 1000000000"},
+        {"[totals]\nrounds = 1\nwins = 1\n\n[[forest]]\nseed = 3\nrounds = 1\nwins = 1\n"
+         "best_seconds = -12.5\nbest_date = 2026-12-08\n",
+         "9: \"best_seconds\" must be a number above 0 and at most 1000000000"},
+        {"[totals]\nrounds = 2\nwins = 3\nlosses = 0\n",
+         "3: \"wins\" (3) must not be more than \"rounds\" (2)"},
+        {"[totals]\nrounds = 1\nlosses = 1\n[[forest]]\nseed = 3\nrounds = 1\nlosses = 1\n"
+         "last_round = 2\n",
+         "8: \"last_round\" (2) must not be more than the total \"rounds\" (1)"},
+        {"[[forest]]\nseed = 3\n[[forest]]\nseed = 3\n", "4: seed 3 is listed twice"},
+        {"[totals]\nrounds = 1\nwins = 1\n[[forest]]\nseed = 3\nrounds = 2\nwins = 2\n",
+         "6: \"rounds\" (2) must not be more than the total \"rounds\" (1)"},
+        {"[totals]\nrounds = 1\nwins = 1\nlosses = 0\nkids = 10\n", "5: unknown key \"kids\""},
+        {"[totals]\nrounds = 1\nwins = yes\n", nullptr},  // not TOML
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempFolder folder;
+        const fs::path path = folder.path / "records.toml";
+        writeFile(path, c.text);
+        RecordsStore store;
+        ::testing::internal::CaptureStdout();
+        store.load(path);
+        const std::string line = ::testing::internal::GetCapturedStdout();
+        const std::string start = "Records file \"" + path.string() + at;
+        if (c.fault != nullptr) {
+            EXPECT_EQ(line, start + c.fault + then + "\n");
+        } else {
+            EXPECT_EQ(line.rfind(start + "3: not valid TOML (", 0), 0u) << line;
+            EXPECT_EQ(line.find(")" + then + "\n"), line.size() - then.size() - 2) << line;
+        }
+        EXPECT_TRUE(store.records().empty());
+        EXPECT_EQ(readFile(path), c.text) << "reading changes nothing";
+        EXPECT_FALSE(fs::exists(path.string() + ".bad"));
+
+        ::testing::internal::CaptureStdout();
+        EXPECT_TRUE(store.recordRound(3, true, 70.0, 10, tuesday).saved);
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "the fault is told once";
+        EXPECT_EQ(readFile(path.string() + ".bad"), c.text);
+        EXPECT_EQ(readBack(path).totals, (RecordTotals{1, 1, 0, 10})) << "this run's round only";
+    }
+}
+
+// The bad copy holds what the faulty file held, also when the records file
+// is a symlink whose target the new records replace.
+TEST(RecordsStore, AFaultySymlinkedFileIsKeptWithItsContents) {
+    TempFolder folder;
+    const fs::path target = folder.path / "elsewhere" / "mine.toml";
+    const std::string faulty = "[totals]\nrounds = -2\n";
+    writeFile(target, faulty);
+    const fs::path path = folder.path / "records.toml";
+    fs::create_symlink(target, path);
+    RecordsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    EXPECT_TRUE(store.recordRound(4, false, 9.0, 1, tuesday).saved);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
+    EXPECT_EQ(readBack(path).totals.rounds, 1);
+}
+
+TEST(RecordsStore, AFolderInTheWayGivesOneLineAtTheFirstWriteAndTheRoundsWaitForTheNext) {
+    TempFolder folder;
+    // A folder where the file should be: told at load, never replaced.
+    const fs::path path = folder.path / "records.toml";
+    fs::create_directory(path);
+    RecordsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    store.recordRound(1, false, 10.0, 2, tuesday);
+    store.recordRound(1, false, 10.0, 2, tuesday);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Records file \"" + path.string() +
+                  "\": is a folder, not a file; starting with empty records (the file is kept "
+                  "as records.toml.bad)\n"
+                  "Records file \"" +
+                  path.string() + "\": could not save (Is a directory)\n");
+    EXPECT_TRUE(fs::is_directory(path));
+
+    // A file where the folder should be.
+    const fs::path blocked = folder.path / "data" / "duskhollow" / "records.toml";
+    writeFile(folder.path / "data" / "duskhollow", "not a folder");
+    RecordsStore other;
+    ::testing::internal::CaptureStdout();
+    other.load(blocked);
+    EXPECT_FALSE(other.recordRound(2, true, 50.0, 10, monday).saved);
+    EXPECT_FALSE(other.recordRound(2, true, 40.0, 10, monday).saved);
+    const std::string lines = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(lines.rfind("Records file \"" + blocked.string() + "\": could not save (", 0), 0u)
+        << lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
+    EXPECT_EQ(other.records().totals.rounds, 2) << "the run still knows its rounds";
+
+    fs::remove(folder.path / "data" / "duskhollow");
+    const RoundOutcome third = other.recordRound(2, false, 5.0, 4, monday);
+    EXPECT_TRUE(third.saved);
+    EXPECT_EQ(third.bestBefore, 40.0);
+    EXPECT_EQ(readBack(blocked).totals, (RecordTotals{3, 2, 1, 24})) << "waiting rounds written";
+}
+
+TEST(RecordsStore, OnlyTheThousandForestsPlayedLastAreKept) {
+    TempFolder folder;
+    const fs::path path = folder.path / "records.toml";
+    Records full;
+    full.totals = {1000, 0, 1000, 0};
+    for (std::uint32_t seed = 0; seed < 1000; ++seed) {
+        ForestRecord& forest = full.entry(seed);
+        forest.rounds = forest.losses = 1;
+        forest.lastRound = 1000 - seed;  // seed 999 was played first
+    }
+    writeFile(path, recordsText(full));
+    RecordsStore store;
+    store.load(path);
+    store.recordRound(998, false, 1.0, 0, tuesday);
+    store.recordRound(5000, false, 1.0, 0, tuesday);
+    const Records kept = readBack(path);
+    EXPECT_EQ(kept.forests.size(), 1000u);
+    EXPECT_EQ(kept.find(999), nullptr);
+    EXPECT_NE(kept.find(998), nullptr) << "played again just before";
+    EXPECT_NE(kept.find(5000), nullptr);
+    EXPECT_EQ(kept.totals.rounds, 1002) << "the totals keep the dropped forests' rounds";
+}
+
+}  // namespace
+}  // namespace dusk::test

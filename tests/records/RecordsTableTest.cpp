@@ -1,0 +1,74 @@
+// What players read: the --records table (order, alignment, the best 20),
+// the times, the day's forest and the dates the records keep.
+#include <gtest/gtest.h>
+
+#include "records/DailySeed.h"
+#include "records/RecordsTable.h"
+
+namespace dusk::test {
+namespace {
+
+ForestRecord forest(std::uint32_t seed, std::int64_t wins, std::int64_t losses,
+                    std::optional<double> best, std::int64_t kids) {
+    ForestRecord f;
+    f.seed = seed;
+    f.wins = wins;
+    f.losses = losses;
+    f.rounds = wins + losses;
+    f.bestSeconds = best;
+    if (best) {
+        f.bestDate = CalendarDate{2026, 12, 8};
+    }
+    f.mostKidsFrightened = kids;
+    return f;
+}
+
+TEST(RecordsTable, FastestFirstThenForestsWithoutAWinAlignedUnderTheirTitles) {
+    Records records;
+    records.totals = {9, 4, 5, 57};
+    records.forests = {forest(1, 0, 2, std::nullopt, 7), forest(42, 1, 0, 3725.5, 10),
+                       forest(20261208, 3, 1, 83.417, 10), forest(4000000000u, 0, 1, {}, 9)};
+    const std::vector<std::string> lines = recordsTable(records);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Seed          Best time  Date        Wins  Losses  Most kids");
+    EXPECT_EQ(lines[1], "20261208       1:23.417  2026-12-08     3       1         10");
+    EXPECT_EQ(lines[2], "42          1:02:05.500  2026-12-08     1       0         10");
+    EXPECT_EQ(lines[3], "4000000000            -  -              0       1          9");
+    EXPECT_EQ(lines[4], "1                     -  -              0       2          7");
+    EXPECT_EQ(lines[5], "Totals: 9 rounds, 4 wins, 5 losses, 57 kids frightened, 4 forests");
+
+    EXPECT_EQ(recordsTable(Records()),
+              std::vector<std::string>{"No records yet: finish a round to set one."});
+    for (std::uint32_t seed = 100; seed < 130; ++seed) {
+        records.forests.push_back(forest(seed, 1, 0, 500.0 - seed, 10));
+    }
+    const std::vector<RecordsRow> rows = recordsRows(records);
+    ASSERT_EQ(rows.size(), 20u) << "the best 20";
+    EXPECT_EQ(rows[0].seed, "20261208");
+    EXPECT_EQ(rows[1].seed, "129");
+    EXPECT_EQ(rows[19].seed, "111");
+}
+
+TEST(RecordsTable, TimesAndGaps) {
+    EXPECT_EQ(formatRoundTime(0.0), "0:00.000");
+    EXPECT_EQ(formatRoundTime(59.9996), "1:00.000");
+    EXPECT_EQ(formatRoundTime(3600.0), "1:00:00.000");
+    EXPECT_EQ(formatTimeGap(1.25), "+0:01.250");
+    EXPECT_EQ(formatTimeGap(-61.5), "-1:01.500");
+}
+
+TEST(DailySeed, TheUtcDayGivesTheSeedAndDatesAreRealDays) {
+    EXPECT_EQ(dailySeed({2026, 12, 8}), 20261208u);
+    const std::time_t midnight = 1796774400;  // 2026-12-09 00:00:00 UTC
+    EXPECT_EQ(CalendarDate::utcOf(midnight - 1), (CalendarDate{2026, 12, 8}));
+    EXPECT_EQ(CalendarDate::utcOf(midnight), (CalendarDate{2026, 12, 9}));
+    EXPECT_EQ(CalendarDate::parse("2024-02-29"), (CalendarDate{2024, 2, 29}));
+    for (const char* text : {"2026-02-29", "1900-02-29", "2026-12-8", "2026-13-01", "0000-01-01",
+                             "2026-12-08 ", "+026-12-08"}) {
+        EXPECT_FALSE(CalendarDate::parse(text).has_value()) << text;
+    }
+    EXPECT_EQ((CalendarDate{2026, 1, 5}.text()), "2026-01-05");
+}
+
+}  // namespace
+}  // namespace dusk::test
