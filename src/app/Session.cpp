@@ -15,6 +15,7 @@
 #include "app/Startup.h"
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
+#include "records/RecordsStore.h"
 #include "settings/KeyBindings.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -155,6 +156,7 @@ ui::HudState Session::hudState() const {
     state.health = round_->healthFraction();
     state.magic = round_->magicFraction();
     state.paused = paused;
+    state.roundSeconds = round_->seconds();
     return state;
 }
 
@@ -188,17 +190,34 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
 // redrawn and its events handled about 30 times a second.
 void Session::endRound(ui::EndScreen screen) {
     ended = screen;
+    recordRound(screen == ui::EndScreen::Won);
     input.setPlaying(false);
     glfwPollEvents();
     input.forget();  // presses from before the end do not answer it
     glfwSetInputMode(window_, GLFW_CURSOR, GLFW_CURSOR_NORMAL);  // for the buttons
 }
 
+// The round goes into the records file (the end of a round is the only time
+// it is written) and the end screen gets what to say of it.
+void Session::recordRound(bool won) {
+    const RoundOutcome outcome = records::store().recordRound(
+        round_->seed(), won, round_->seconds(), round_->kidsFrightened(),
+        CalendarDate::todayLocal());
+    summary = ui::EndSummary{};
+    summary.seed = round_->seed();
+    summary.kidsFrightened = round_->kidsFrightened();
+    summary.kidsTotal = static_cast<int>(round_->world().kids.size());
+    summary.seconds = round_->seconds();
+    summary.hasBest = outcome.bestAfter.has_value();
+    summary.best = outcome.bestAfter.value_or(0.0);
+    summary.newBest = outcome.newBest;
+}
+
 void Session::endScreenFrame() {
     const bool lost = *ended == ui::EndScreen::Lost;
     const bool picture =
         renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
-    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture);
+    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, summary);
     glfwSwapBuffers(window_);
     if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
         glfwSetWindowShouldClose(window_, GLFW_TRUE);

@@ -76,6 +76,7 @@ public:
 
     // The end screen shown now, if a round has ended.
     std::optional<ui::EndScreen> endScreen() const { return ended; }
+    const ui::EndSummary& endSummary() const { return summary; }
     ui::HudState hudState() const;
     // What the frame's picture follows: settings and the debug toggles.
     FrameOptions frameOptions() const;
@@ -100,6 +101,7 @@ private:
     void loadPadMappings();
     void handleRoundEvents(const std::vector<RoundEvent>& events);
     void endRound(ui::EndScreen screen);
+    void recordRound(bool won);
     void endScreenFrame();
     void applySettings(const UserSettings& chosen);
     void finishFrame(double frameStart);
@@ -115,6 +117,7 @@ private:
     ui::SettingsMenu menu;
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
+    ui::EndSummary summary;  // what the end screen says of the round
     int transparencyFlag = 1;  // the screen pass's dusk grade, until F9 says otherwise
     double previousFrame;
     double lastThrottled;

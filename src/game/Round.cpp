@@ -23,6 +23,7 @@ std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, flo
     if (finished) {
         return events;
     }
+    elapsed += dt;
     health = regenerateHealth(health, maxHealth, dt);
     magic = static_cast<float>(magic + dt * 0.05);
     world_->moveCamera(controls);
@@ -67,6 +68,10 @@ void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events)
             events.push_back({RoundEvent::Kind::Won, player, 0, total});
         }
     }
+}
+
+int Round::kidsFrightened() const {
+    return static_cast<int>(world_->kids.size()) - world_->activeKidCount();
 }
 
 bool Round::seen() const {

@@ -31,6 +31,11 @@ public:
                                    double seconds);
 
     bool over() const { return finished; }
+    // The round's time: the sum of its updates' dt, so it stands still while
+    // the round does (paused, ended).
+    double seconds() const { return elapsed; }
+    // The kids terrified so far.
+    int kidsFrightened() const;
     bool won() const { return finished && world_->activeKidCount() == 0; }
     std::uint32_t seed() const { return seed_; }
 
@@ -56,6 +61,7 @@ private:
     std::uint32_t seed_;
     std::unique_ptr<scene::World> world_;
     std::vector<bool> seers;
+    double elapsed = 0.0;
     bool finished = false;
 };
 

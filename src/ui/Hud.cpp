@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace dusk::ui {
 
@@ -72,6 +73,16 @@ std::string kidsLeftLabel(int left, int total) {
     return std::to_string(left) + " / " + std::to_string(total);
 }
 
+std::string roundTimerLabel(double seconds) {
+    const long tenths = seconds > 0.0 ? static_cast<long>(seconds * 10.0) : 0;
+    const long minutes = tenths / 600;
+    const long secondTenths = tenths % 600;
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld.%ld", minutes, secondTenths / 10,
+                  secondTenths % 10);
+    return text;
+}
+
 Hud::Hud(GLFWwindow* window) : imgui(window) {}
 
 void Hud::toast(const std::string& text, double now) { toasts.add(text, now); }
@@ -84,6 +95,7 @@ void Hud::draw(const HudState& state, double now, const std::function<void()>& m
     if (visible) {
         drawKidsLeft(list, state);
         drawBars(list, state);
+        drawTimer(list, state);
         drawToasts(list, now);
     }
     if (now < helpUntil) {
@@ -160,7 +172,39 @@ void Hud::drawPauseBanner(ImDrawList* list) {
     centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
 }
 
-EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle) {
+void Hud::drawTimer(ImDrawList* list, const HudState& state) {
+    const std::string label = roundTimerLabel(state.roundSeconds);
+    const float width = ImGui::GetIO().DisplaySize.x;
+    shadowedText(list, imgui.textFont,
+                 ImVec2(width - kMargin - textSize(imgui.textFont, "00:00.0").x, kMargin), kText,
+                 label.c_str());
+}
+
+float Hud::drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& summary, float y) {
+    const ImU32 soft = IM_COL32(225, 215, 200, 235);
+    const std::string forest = "Forest " + std::to_string(summary.seed) + "  \xC2\xB7  " +
+                               std::to_string(summary.kidsFrightened) + " of " +
+                               std::to_string(summary.kidsTotal) + " kids frightened";
+    centredText(list, imgui.textFont, y, soft, forest.c_str());
+    y += imgui.textFont->FontSize + 8.0f;
+    if (screen == EndScreen::Won) {
+        std::string time = "Time " + roundTimerLabel(summary.seconds);
+        if (summary.newBest) {
+            time += "  \xC2\xB7  New best!";
+        } else if (summary.hasBest) {
+            time += "  \xC2\xB7  Best " + roundTimerLabel(summary.best);
+        }
+        centredText(list, imgui.textFont, y, summary.newBest ? kGold : soft, time.c_str());
+        y += imgui.textFont->FontSize + 8.0f;
+    } else if (summary.hasBest) {
+        const std::string best = "Best on this forest " + roundTimerLabel(summary.best);
+        centredText(list, imgui.textFont, y, soft, best.c_str());
+        y += imgui.textFont->FontSize + 8.0f;
+    }
+    return y + 6.0f;
+}
+
+EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle, const EndSummary& summary) {
     imgui.beginFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
@@ -184,6 +228,9 @@ EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle) {
             kidIcon(list, ImVec2(left + static_cast<float>(i) * (icon + 8.0f), y), icon);
         }
         y += icon + 16.0f;
+    }
+    if (summary.kidsTotal > 0) {
+        y = drawSummary(list, screen, summary, y);
     }
     const EndChoice choice = endButtons(y);
     y += imgui.textFont->FontSize * 2.0f + 30.0f;

@@ -19,6 +19,18 @@ struct HudState {
     float health = 1.0f;  // 0..1
     float magic = 1.0f;   // 0..1
     bool paused = false;
+    double roundSeconds = 0.0;  // the round timer
+};
+
+// What an end screen says of the round beside its title.
+struct EndSummary {
+    unsigned long seed = 0;  // "Forest 4242"
+    int kidsFrightened = 0;
+    int kidsTotal = 0;
+    double seconds = 0.0;             // the round's time (shown for a win)
+    bool hasBest = false;             // the forest has a best time
+    double best = 0.0;                // ... this one
+    bool newBest = false;             // this round set it
 };
 
 // A line of the help panel; a heading starts a group.
@@ -55,7 +67,8 @@ public:
     // over whatever picture is already drawn; the title and its line are left
     // out when the picture says them already. Returns the button clicked in
     // this frame (ImGui sees a click the frame after it happened).
-    EndChoice drawEndScreen(EndScreen screen, bool withTitle = true);
+    EndChoice drawEndScreen(EndScreen screen, bool withTitle = true,
+                            const EndSummary& summary = {});
 
     // The help panel's lines, set by the game (and again when the keys change).
     std::vector<HelpLine> helpLines;
@@ -64,6 +77,9 @@ public:
 private:
     void drawKidsLeft(ImDrawList* list, const HudState& state);
     void drawBars(ImDrawList* list, const HudState& state);
+    void drawTimer(ImDrawList* list, const HudState& state);
+    // The summary's lines from height y down; returns the height below them.
+    float drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& summary, float y);
     void drawToasts(ImDrawList* list, double now);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
@@ -77,5 +93,8 @@ private:
 
 // "7 / 10".
 std::string kidsLeftLabel(int left, int total);
+
+// The round timer: "m:ss.t" (tenths, rounded down), "83:20.0" past an hour.
+std::string roundTimerLabel(double seconds);
 
 }  // namespace dusk::ui

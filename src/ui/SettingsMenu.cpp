@@ -5,6 +5,8 @@
 
 #include <iterator>
 
+#include "records/RecordsStore.h"
+#include "records/RecordsTable.h"
 #include "settings/KeyBindings.h"
 
 namespace dusk::ui {
@@ -113,6 +115,10 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
             buildControlsTab(settings, change);
             ImGui::EndTabItem();
         }
+        if (ImGui::BeginTabItem("Records")) {
+            buildRecordsTab();
+            ImGui::EndTabItem();
+        }
         ImGui::EndTabBar();
     }
     ImGui::Spacing();
@@ -193,6 +199,33 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
     noteSlider(change, sliderDouble("Gamepad dead zone", settings.gamepadDeadZone, 0.0,
                                     UserSettings::maxGamepadDeadZone, "%.2f"));
     ImGui::PopItemWidth();
+}
+
+void SettingsMenu::buildRecordsTab() {
+    const Records& records = records::store().records();
+    const std::vector<RecordsRow> rows = recordsRows(records, 20);
+    if (rows.empty()) {
+        ImGui::TextUnformatted("No records yet: finish a round.");
+        return;
+    }
+    if (ImGui::BeginTable("records", 6, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
+        const RecordsRow header = recordsHeader();
+        for (const std::string* title : {&header.seed, &header.bestTime, &header.date,
+                                         &header.wins, &header.losses, &header.mostKids}) {
+            ImGui::TableSetupColumn(title->c_str());
+        }
+        ImGui::TableHeadersRow();
+        for (const RecordsRow& row : rows) {
+            ImGui::TableNextRow();
+            for (const std::string* cell :
+                 {&row.seed, &row.bestTime, &row.date, &row.wins, &row.losses, &row.mostKids}) {
+                ImGui::TableNextColumn();
+                ImGui::TextUnformatted(cell->c_str());
+            }
+        }
+        ImGui::EndTable();
+    }
+    ImGui::TextUnformatted(recordsTotalsLine(records).c_str());
 }
 
 MenuChange SettingsMenu::keyPressed(int key, UserSettings& settings) {

@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "math/Random.h"
+#include "records/RecordsStore.h"
 #include "settings/SettingsStore.h"
 #include "support/GlTest.h"
 #include "support/Xdo.h"
@@ -18,6 +19,9 @@ void GameFixture::SetUp() {
     settings::reset();
     setRandomSource({});
     runDir = std::make_unique<RunDir>();
+    // The rounds' records go to the test's own file, never a player's.
+    records::reset();
+    records::store().load(runDir->file("records.toml"));
     cwd = std::make_unique<ScopedCwd>(runDir->path());
     windowWidth = 1280;
     windowHeight = 720;

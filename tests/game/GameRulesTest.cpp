@@ -2,6 +2,7 @@
 
 #include "GameFixture.h"
 #include "game/Rules.h"
+#include "records/RecordsStore.h"
 #include "render/ShaderProgram.h"
 
 namespace dusk::test {
@@ -159,6 +160,17 @@ TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) 
     EXPECT_EQ(out, "All kids are terrified! You won! (Press enter to close)\n");
     EXPECT_EQ(session->endScreen(), ui::EndScreen::Won);
     EXPECT_TRUE(round().won());
+
+    // The win is in the records with its time, the forest's first best.
+    const ui::EndSummary& summary = session->endSummary();
+    EXPECT_TRUE(summary.newBest);
+    EXPECT_EQ(summary.seed, 1u);
+    EXPECT_EQ(summary.kidsFrightened, 10);
+    EXPECT_DOUBLE_EQ(summary.best, round().seconds());
+    const ForestRecord* forest = records::store().records().find(1);
+    ASSERT_NE(forest, nullptr);
+    EXPECT_EQ(forest->wins, 1);
+    EXPECT_EQ(forest->losses, 0);
 }
 
 TEST_F(GameRulesTest, SpaceLiftsThePlayerAndSpendsMagic) {

@@ -87,6 +87,7 @@ TEST_F(GameWindowSideTest, PauseFreezesTheWorldAndResumesWithoutThePausedTimeAsD
     round().health = 1.5f;
     EXPECT_EQ(glfwGetInputMode(window, GLFW_CURSOR), GLFW_CURSOR_NORMAL);
     const mat4 kidBefore = kid(0).modelMatrix;
+    const double clock = round().seconds();
     const btVector3 player = world().camera.body->getWorldTransform().getOrigin();
     for (int i = 0; i < 10; ++i) {
         session->runFrame();
@@ -94,6 +95,7 @@ TEST_F(GameWindowSideTest, PauseFreezesTheWorldAndResumesWithoutThePausedTimeAsD
     }
     EXPECT_EQ(round().health, 1.5f) << "a watching kid takes no health from a paused player";
     EXPECT_EQ(kid(0).modelMatrix, kidBefore);
+    EXPECT_EQ(round().seconds(), clock) << "the round timer stands still";
     EXPECT_EQ(world().camera.body->getWorldTransform().getOrigin(), player);
 
     Xdo::run("xdotool click 1");
