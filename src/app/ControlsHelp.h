@@ -11,7 +11,6 @@ namespace dusk {
 // The lines in four groups (moving, acting, window, debug toggles), each
 // action with its keys as the player's layout names them (label gives a
 // key's name; keyLabel with glfwGetKeyName in the game) and its pad control.
-std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys,
-                                       std::string (*label)(int key));
+std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int key));
 
 }  // namespace dusk

@@ -16,9 +16,9 @@
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
 #include "records/RecordsStore.h"
-#include "settings/KeyBindings.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
+#include "settings/KeyBindings.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -48,7 +48,8 @@ void Session::loadPadMappings() {
     if (settingsFile.empty()) {
         return;
     }
-    if (const auto fault = loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
+    if (const auto fault =
+            loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
         printLine(*fault);
     }
 }
@@ -200,9 +201,9 @@ void Session::endRound(ui::EndScreen screen) {
 // The round goes into the records file (the end of a round is the only time
 // it is written) and the end screen gets what to say of it.
 void Session::recordRound(bool won) {
-    const RoundOutcome outcome = records::store().recordRound(
-        round_->seed(), won, round_->seconds(), round_->kidsFrightened(),
-        CalendarDate::todayLocal());
+    const RoundOutcome outcome =
+        records::store().recordRound(round_->seed(), won, round_->seconds(),
+                                     round_->kidsFrightened(), CalendarDate::todayLocal());
     summary = ui::EndSummary{};
     summary.seed = round_->seed();
     summary.kidsFrightened = round_->kidsFrightened();
@@ -215,8 +216,7 @@ void Session::recordRound(bool won) {
 
 void Session::endScreenFrame() {
     const bool lost = *ended == ui::EndScreen::Lost;
-    const bool picture =
-        renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
+    const bool picture = renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
     const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, summary);
     glfwSwapBuffers(window_);
     if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
@@ -402,9 +402,8 @@ void Session::settingsChanged() {
 
 void Session::applySettings(const UserSettings& chosen) {
     if (hud_.helpLines.empty() || chosen.keys != applied.keys) {
-        hud_.helpLines = controlsHelp(chosen.keys, [](int key) {
-            return keyLabel(key, glfwGetKeyName(key, 0));
-        });
+        hud_.helpLines = controlsHelp(
+            chosen.keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); });
     }
     if (chosen.vsync != applied.vsync) {
         setVsync(chosen.vsync);
@@ -428,8 +427,7 @@ void Session::setFullscreen(bool on) {
     fullscreen = on;
     if (on) {
         glfwGetWindowPos(window_, &windowedX, &windowedY);
-        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height,
-                             mode->refreshRate);
+        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
     } else {
         glfwSetWindowMonitor(window_, nullptr, windowedX, windowedY, windowWidth, windowHeight,
                              GLFW_DONT_CARE);

@@ -117,12 +117,12 @@ private:
     ui::SettingsMenu menu;
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
-    ui::EndSummary summary;  // what the end screen says of the round
+    ui::EndSummary summary;    // what the end screen says of the round
     int transparencyFlag = 1;  // the screen pass's dusk grade, until F9 says otherwise
     double previousFrame;
     double lastThrottled;
     bool paused = false;
-    bool menuPaused = false;  // the pause is the open menu's
+    bool menuPaused = false;       // the pause is the open menu's
     bool escapeSwallowed = false;  // an Esc that closed the menu is still held
     bool fullscreen = false;
     int frameCap = 0;

@@ -27,8 +27,7 @@ public:
     // terrifies a kid within reach that does not), physics steps. Judging
     // stops at the frame's end of the round. seconds is the clock the kids'
     // walk is posed at. Does nothing once the round is over.
-    std::vector<RoundEvent> update(const scene::PlayerControls& controls, float dt,
-                                   double seconds);
+    std::vector<RoundEvent> update(const scene::PlayerControls& controls, float dt, double seconds);
 
     bool over() const { return finished; }
     // The round's time: the sum of its updates' dt, so it stands still while

@@ -78,9 +78,8 @@ void Renderer::createPrograms() {
     programs["depth"] = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
     sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
     programs["lensFlare"] = makeProgram("lensFlare.vert", "lensFlare.frag");
-    overlay_ = std::make_unique<ScreenOverlay>(programs["lensFlare"].get(),
-                                               sceneTarget_->colorTexture,
-                                               sceneTarget_->depthTexture);
+    overlay_ = std::make_unique<ScreenOverlay>(
+        programs["lensFlare"].get(), sceneTarget_->colorTexture, sceneTarget_->depthTexture);
     overlay_->takeFullHealthProgram(
         makeProgram("lensFlare.vert", "lensFlare.frag", "#define FULL_HEALTH_ONE_TO_ONE\n")
             .release());
@@ -126,8 +125,7 @@ void Renderer::render(const scene::World& world, float healthFraction,
     renderShadowPass(world, depthVP, options);
     // Lines of the debug wireframe meet where filled triangles never overlap,
     // so the reordered draws of Fast could differ there: lines draw as Exact.
-    const GraphicsQuality litQuality =
-        options.wireframe ? GraphicsQuality::Exact : options.quality;
+    const GraphicsQuality litQuality = options.wireframe ? GraphicsQuality::Exact : options.quality;
     renderMainPass(world, biasViewProjection(depthVP), litQuality);
     renderScreenPass(healthFraction, options);
 }

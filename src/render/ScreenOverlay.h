@@ -34,8 +34,8 @@ public:
     void setTransparencyFlag(int flag) { transparency = flag; }
     int transparencyFlag() const { return transparency; }
     // Shows the first game-over picture over the whole bound framebuffer,
-    // untouched by health or transparency. Draws nothing and returns false when the picture failed to
-    // load. Leaves unit 0 active with colorTexture bound, as draw does.
+    // untouched by health or transparency. Draws nothing and returns false when the picture failed
+    // to load. Leaves unit 0 active with colorTexture bound, as draw does.
     bool drawGameOver();
 
     ShaderProgram* program;  // not owned

@@ -1,6 +1,5 @@
 #include "scene/Lanterns.h"
 
-
 namespace dusk::scene {
 
 vec3 lanternPosition(const vec3& origin) {

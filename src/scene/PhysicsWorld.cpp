@@ -8,8 +8,8 @@ namespace dusk::scene {
 
 PhysicsWorld::PhysicsWorld()
     : broadphase(std::make_unique<btDbvtBroadphase>()),
-      configuration(std::make_unique<btDefaultCollisionConfiguration>(
-          btDefaultCollisionConstructionInfo())),
+      configuration(
+          std::make_unique<btDefaultCollisionConfiguration>(btDefaultCollisionConstructionInfo())),
       dispatcher(std::make_unique<btCollisionDispatcher>(configuration.get())),
       solver(std::make_unique<btSequentialImpulseConstraintSolver>()),
       world(std::make_unique<btDiscreteDynamicsWorld>(dispatcher.get(), broadphase.get(),
@@ -24,8 +24,7 @@ PhysicsWorld::~PhysicsWorld() {
     }
 }
 
-btRigidBody* PhysicsWorld::addBody(btCollisionShape* shape, float x, float y, float z,
-                                   float mass) {
+btRigidBody* PhysicsWorld::addBody(btCollisionShape* shape, float x, float y, float z, float mass) {
     btTransform start;
     start.setIdentity();
     start.setOrigin(btVector3(x, y, z));

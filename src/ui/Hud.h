@@ -27,10 +27,10 @@ struct EndSummary {
     unsigned long seed = 0;  // "Forest 4242"
     int kidsFrightened = 0;
     int kidsTotal = 0;
-    double seconds = 0.0;             // the round's time (shown for a win)
-    bool hasBest = false;             // the forest has a best time
-    double best = 0.0;                // ... this one
-    bool newBest = false;             // this round set it
+    double seconds = 0.0;  // the round's time (shown for a win)
+    bool hasBest = false;  // the forest has a best time
+    double best = 0.0;     // ... this one
+    bool newBest = false;  // this round set it
 };
 
 // A line of the help panel; a heading starts a group.

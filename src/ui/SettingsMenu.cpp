@@ -166,8 +166,8 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
             const KeyBindings::Keys& keys = settings.keys.keysFor(action);
             for (int slot = 0; slot < KeyBindings::slotCount; ++slot) {
                 ImGui::TableNextColumn();
-                const bool waiting = capturing && captureAction == static_cast<int>(action) &&
-                                     captureSlot == slot;
+                const bool waiting =
+                    capturing && captureAction == static_cast<int>(action) && captureSlot == slot;
                 const std::string label = (waiting ? std::string("press a key...")
                                                    : labelOf(keys[static_cast<size_t>(slot)])) +
                                           "##" + actionName(action) + std::to_string(slot);
@@ -175,8 +175,8 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
                     capturing = true;
                     captureAction = static_cast<int>(action);
                     captureSlot = slot;
-                    note = "Press the key for " + std::string(actionName(action)) +
-                           " (Esc cancels)";
+                    note =
+                        "Press the key for " + std::string(actionName(action)) + " (Esc cancels)";
                 }
             }
         }
@@ -210,8 +210,8 @@ void SettingsMenu::buildRecordsTab() {
     }
     if (ImGui::BeginTable("records", 6, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
         const RecordsRow header = recordsHeader();
-        for (const std::string* title : {&header.seed, &header.bestTime, &header.date,
-                                         &header.wins, &header.losses, &header.mostKids}) {
+        for (const std::string* title : {&header.seed, &header.bestTime, &header.date, &header.wins,
+                                         &header.losses, &header.mostKids}) {
             ImGui::TableSetupColumn(title->c_str());
         }
         ImGui::TableHeadersRow();

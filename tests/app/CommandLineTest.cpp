@@ -67,9 +67,9 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     EXPECT_FALSE(help.shouldRun());
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_EQ(help.errors(), "");
-    for (const char* option : {"--fullscreen", "--vsync", "--no-console", "--settings FILE",
-                               "--seed N", "--data-dir DIR", "--daily", "--records", "--version",
-                               "--help"}) {
+    for (const char* option :
+         {"--fullscreen", "--vsync", "--no-console", "--settings FILE", "--seed N",
+          "--data-dir DIR", "--daily", "--records", "--version", "--help"}) {
         EXPECT_NE(help.output().find(option), std::string::npos) << option;
     }
 }

@@ -1,8 +1,7 @@
 // The F2 panel follows the bindings: a rebound key shows where the old one
 // did, and every action is listed in its group.
-#include <gtest/gtest.h>
-
 #include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
 
 #include "app/ControlsHelp.h"
 

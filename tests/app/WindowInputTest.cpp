@@ -2,14 +2,14 @@
 // through xdotool and real pointer positions, read once a frame by the
 // window's input into the controls the camera takes.
 
+#include <btBulletDynamicsCommon.h>
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cmath>
 #include <sstream>
 #include <thread>
 #include <vector>
-
-#include <btBulletDynamicsCommon.h>
-#include <gtest/gtest.h>
 
 #include "app/WindowInput.h"
 #include "scene/Camera.h"

@@ -32,10 +32,9 @@ void press(const std::string& keys) {
 // of colour); at most 60 s.
 bool firstFrame(const std::string& path) {
     for (int i = 0; i < 600; ++i) {
-        if (Xdo::screenshot(path) &&
-            std::atof(Xdo::run("convert " + Xdo::quote(path) +
-                               " -format '%[fx:standard_deviation]' info:")
-                          .c_str()) > 0.05) {
+        if (Xdo::screenshot(path) && std::atof(Xdo::run("convert " + Xdo::quote(path) +
+                                                        " -format '%[fx:standard_deviation]' info:")
+                                                   .c_str()) > 0.05) {
             return true;
         }
         pause(0.1);

@@ -101,7 +101,7 @@ TEST_F(GameLoopTest, TheFrameThatEndsTheRoundIsStillFinishedAndItsErrorsReported
     placeKid(0, kidSpot.x, kidSpot.z);
     placePlayer(kidSpot + vec3(0.5f, 2.5f, 8.0f));
     round().health = 0.0f;  // the first moment seen ends the round
-    glEnable(0x1234);  // pending until the loop's error report
+    glEnable(0x1234);       // pending until the loop's error report
     ::testing::internal::CaptureStdout();
     runMainLoop(*session);
     const std::string out = ::testing::internal::GetCapturedStdout();

@@ -105,7 +105,7 @@ protected:
 
 TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges) {
     session->step(1.0f / 60.0f);  // the kids' lanterns where they stand
-    frameFrom(0);  // the scene texture's own filter gives way to the game's
+    frameFrom(0);                 // the scene texture's own filter gives way to the game's
     const auto exact = playScript(GraphicsQuality::Exact);
     ASSERT_EQ(mipmapMode, -1);
     ASSERT_FALSE(wireframeMode);
@@ -115,7 +115,8 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
     }
     EXPECT_NE(differingPixels(exact[1], exact[3]), 0u) << "the script shows different frames";
-    ASSERT_NE(session->renderer().overlay().fullHealthProgram, nullptr) << "full health: the cheaper screen pass";
+    ASSERT_NE(session->renderer().overlay().fullHealthProgram, nullptr)
+        << "full health: the cheaper screen pass";
     // Both lit programs drew: some trees and ground near a lantern, some not.
     EXPECT_GT(freeDrawsSeen, 0);
     EXPECT_GT(litDrawsSeen, 0);

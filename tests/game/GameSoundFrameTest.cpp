@@ -3,7 +3,6 @@
 #include "GameFixture.h"
 #include "app/GameSound.h"
 
-
 namespace dusk::test {
 
 namespace {

@@ -46,7 +46,7 @@ protected:
     }
 
     static std::shared_ptr<StaticModel> staticModel(const std::string& model,
-                                                   const std::string& texture) {
+                                                    const std::string& texture) {
         auto loaded = std::make_shared<StaticModel>();
         loaded->load(model, texture);
         return loaded;
@@ -70,8 +70,8 @@ TEST_F(GameArtTest, GameKidFitsTheShaderIsPosedByItsWalkAndATerrifiedKidStandsSt
     std::vector<mat4> pose;
     model->boneTransforms(0.3f, pose);
     ASSERT_EQ(pose.size(), model->boneCount);
-    EXPECT_GT(std::count_if(pose.begin(), pose.end(), [](const mat4& m) { return m != mat4(1.0f); }),
-              0)
+    EXPECT_GT(
+        std::count_if(pose.begin(), pose.end(), [](const mat4& m) { return m != mat4(1.0f); }), 0)
         << "the animation moved no bone";
 
     AnimatedObject kid(model, *physics);
@@ -155,8 +155,7 @@ TEST_F(GameArtTest, TheDepthPassDropsTheFlatGroundButNoTreeVertex) {
         return std::count(out.begin(), out.end(), vec4(0.0f, 0.0f, 2.0f, 1.0f));
     };
     size_t drawn = 0;
-    Object ground(staticModel("Model/Object/ground20.obj", "Model/Image/ground19.jpg"),
-                  mat4(1.0f));
+    Object ground(staticModel("Model/Object/ground20.obj", "Model/Image/ground19.jpg"), mat4(1.0f));
     EXPECT_GT(dropped(ground, drawn), 0) << "the rule must still find the ground";
     ASSERT_GT(drawn, 0u);
     for (const char* file : {"Model/Object/tree1.obj", "Model/Object/tree3.obj"}) {

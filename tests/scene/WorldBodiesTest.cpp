@@ -60,7 +60,8 @@ TEST_F(PhysicsTest, PlayerFallsFreelyWithNothingBelowAndRestsOnTheGroundAt2_5) {
     EXPECT_NEAR(rest.y, 2.5f, 0.05f) << "ground surface y = 1 plus the half height 1.5";
     EXPECT_NEAR(rest.x, -7.0f, 1e-3);
     EXPECT_NEAR(rest.z, 1.0f, 1e-3);
-    EXPECT_EQ(vec3(camera.modelMatrix[3]), positionOf(camera.body.get())) << "the eye follows the body";
+    EXPECT_EQ(vec3(camera.modelMatrix[3]), positionOf(camera.body.get()))
+        << "the eye follows the body";
 }
 
 TEST_F(PhysicsTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
@@ -94,7 +95,8 @@ TEST_F(PhysicsTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
         physics->step(kFrame);
     }
     EXPECT_EQ(positionOf(tree.body.get()), trunk);
-    EXPECT_GT(positionOf(camera.body.get()).x, trunk.x + 1.0f) << "the test wants a run past the trunk";
+    EXPECT_GT(positionOf(camera.body.get()).x, trunk.x + 1.0f)
+        << "the test wants a run past the trunk";
 }
 
 TEST_F(PhysicsTest, WallsStandUprightAtTheEdgeLeaningSlightlyUp) {
