@@ -90,13 +90,17 @@ bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob&
 // member is constructed.
 Texture::Texture(const std::string& path) : fileName((initImageLibrary(), path)) { load(); }
 
+Texture::~Texture() { glDeleteTextures(1, &textureObject); }
+
 bool Texture::load() {
     std::string error;
     if (!decodeRgba(fileName, image, pixels, error)) {
         printLine("Error loading texture '" + fileName + "': " + error);
         return false;
     }
+    const GLuint former = textureObject;
     glGenTextures(1, &textureObject);
+    glDeleteTextures(1, &former);  // a former load's texture; 0 is ignored
     glBindTexture(target, textureObject);
     // The image's top row goes first: it ends up at t = 0.
     glTexImage2D(target, 0, GL_RGBA, GLsizei(image.columns()), GLsizei(image.rows()), 0, GL_RGBA,

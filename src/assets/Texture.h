@@ -20,11 +20,15 @@ bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob&
                 std::string& error);
 
 // One image file decoded by Magick++ into 8-bit RGBA and uploaded as a 2-D
-// texture. The decoded image and its RGBA bytes stay with the record. The GL
-// texture object is never deleted by the game.
+// texture. The decoded image and its RGBA bytes stay with the record. The record
+// owns its GL texture.
 class Texture {
 public:
     explicit Texture(const std::string& fileName);
+    // Frees the GL texture (the GL context must still be current).
+    ~Texture();
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
 
     // Reads, converts and uploads the file; a new GL name on every success.
     // False (after one message line) when the image library reports an error.

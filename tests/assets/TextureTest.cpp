@@ -77,7 +77,7 @@ TEST_F(TextureTest, EveryLoadMakesANewLinearTextureAndBindUsesUnitZero) {
     const GLuint first = texture.textureObject;
     ASSERT_TRUE(texture.load());
     ASSERT_NE(texture.textureObject, first);
-    EXPECT_TRUE(glIsTexture(first)) << "the earlier texture object is kept";
+    EXPECT_FALSE(glIsTexture(first)) << "the earlier texture object is freed, not leaked";
 
     glActiveTexture(GL_TEXTURE3);
     texture.bind();

@@ -103,29 +103,5 @@ TEST(PlayAgain, TheEndScreenWaitsAndRAndShiftRPlayTheNextOrTheSameForest) {
     EXPECT_EQ(game.out().find("ERROR"), std::string::npos) << game.out();
 }
 
-// Today's forest is the same in every run of the day, and not the default one.
-TEST(PlayAgain, DailyGivesTheSameForestTwiceAndAnotherThanTheDefault) {
-    RunDir dir;
-    const auto shot = [&](std::vector<std::string> arguments, const char* name) {
-        GameProcess game(dir.path());
-        game.setArguments(std::move(arguments));
-        EXPECT_TRUE(game.start(GameProcess::Input::KeepOpen));
-        EXPECT_TRUE(game.waitForOutput("Loading Model: Tree 3\n", 60.0)) << game.describe();
-        EXPECT_NE(Xdo::findWindow("^Duskhollow$", 30.0, game.pid()), 0u);
-        Xdo::mouseMove(640, 360);
-        pause(0.8);
-        const std::string path = dir.file(name).string();
-        EXPECT_TRUE(Xdo::screenshot(path));
-        EXPECT_TRUE(endWithEscape(game, 30.0)) << game.describe();
-        return path;
-    };
-    const std::string first = shot({"--daily"}, "daily1.png");
-    const std::string second = shot({"--daily"}, "daily2.png");
-    const std::string usual = shot({}, "usual.png");
-    const double same = Xdo::imageDifference(first, second);
-    const double other = Xdo::imageDifference(first, usual);
-    EXPECT_LT(same, 0.5 * other) << "same " << same << ", other " << other;
-}
-
 }  // namespace
 }  // namespace dusk::test
