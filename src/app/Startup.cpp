@@ -9,6 +9,7 @@
 #include "app/MainLoop.h"
 #include "app/Session.h"
 #include "base/Console.h"
+#include "render/SoftwareRasterizer.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -59,6 +60,13 @@ void applyStartOptions(const StartOptions& options) {
     settings::store().force({options.fullscreen, options.vsync});
 }
 
+// Where OpenGL is drawn by the processor, a run whose player chose no
+// quality plays Fast: the same picture as Exact for far less work.
+bool takeSoftwareRasterizerQuality() {
+    return namesSoftwareRasterizer(currentRendererName()) &&
+           settings::store().takeMachineQuality(GraphicsQuality::Fast);
+}
+
 }  // namespace
 
 void setUpWindow(GLFWwindow* window) {
@@ -81,6 +89,7 @@ int runApplication(const StartOptions& options) {
         SessionOptions session;
         session.seed = options.seed.value_or(1);
         session.readConsole = !options.windowOnly;
+        session.machineQuality = takeSoftwareRasterizerQuality();
         Session game(window, session);
         runMainLoop(game);
     }

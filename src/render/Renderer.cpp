@@ -113,6 +113,7 @@ mat4 Renderer::viewProjection(const scene::Camera& camera, float fieldOfView) co
 
 void Renderer::render(const scene::World& world, float healthFraction,
                       const FrameOptions& options) {
+    fitSceneTarget(options.renderScale);
     glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
     if (PassScheduler::windowClearedFirst(options.quality)) {
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -214,7 +215,8 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     glBindTexture(GL_TEXTURE_2D, shadowMap_->depthTexture);
     setUniform(basic.program, "shadowMap", 1);
     glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget_->framebuffer);
-    glViewport(0, 0, width_, height_);
+    const RenderTarget::Size scene = sceneTarget_->size();
+    glViewport(0, 0, scene.width, scene.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setUniform(basic.program, "biasVP", biasVP);
 
@@ -340,7 +342,10 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
         glGenerateMipmap(GL_TEXTURE_2D);
     }
     overlay_->setTransparencyFlag(options.transparencyFlag);
-    overlay_->draw(healthFraction, PassScheduler::screenPassShortcut(options.quality));
+    // The cheaper program reads texel for texel: only while the scene is of
+    // the window's size; a smaller one is scaled up bilinearly.
+    const bool oneToOne = sceneTarget_->size() == RenderTarget::Size{width_, height_};
+    overlay_->draw(healthFraction, oneToOne && PassScheduler::screenPassShortcut(options.quality));
 }
 
 bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {
@@ -365,8 +370,20 @@ void Renderer::resize(int newWidth, int newHeight) {
     }
     width_ = newWidth;
     height_ = newHeight;
+    replaceSceneTarget(RenderTarget::scaledSize({width_, height_}, renderScale_));
+}
+
+void Renderer::fitSceneTarget(float scale) {
+    renderScale_ = scale;
+    const RenderTarget::Size size = RenderTarget::scaledSize({width_, height_}, scale);
+    if (size != sceneTarget_->size()) {
+        replaceSceneTarget(size);
+    }
+}
+
+void Renderer::replaceSceneTarget(RenderTarget::Size size) {
     overlay_->colorTexture = 0;
-    sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
+    sceneTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
     overlay_->colorTexture = sceneTarget_->colorTexture;
     overlay_->depthTexture = sceneTarget_->depthTexture;
 }
