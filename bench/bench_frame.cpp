@@ -7,6 +7,9 @@
 // scene pass of the scene target's size and the full-window overlay) with
 // trivial shaders. Low draws the scene at half the window's size; Fast at a
 // render scale of 0.75 comes after it, to be read beside BM_Frame/Fast.
+// BM_Pair/...: two settings in alternating blocks of frames, so that both
+// see the same load; the medians of both and their ratio (the targets: Low
+// at most 0.5 x Fast, Fast at render_scale 0.75 at most 0.75 x Fast).
 // BM_HudCost: what the HUD adds to a whole Fast frame, taken over pairs of
 // frames (one with the HUD, one without, in turns) as the median of the
 // pairs' differences; the frames' own figures beside it.
@@ -268,6 +271,51 @@ void hudCost(benchmark::State& state, bool busy) {
     }
 }
 
+struct Look {
+    dusk::GraphicsQuality quality;
+    std::optional<double> renderScale;
+};
+
+// The whole frames of one block drawn as the look says; the first frames,
+// which make the scene target and the shadow map anew, are not kept.
+void frameBlock(const Look& look, std::vector<double>& into) {
+    dusk::settings::current().graphicsQuality = look.quality;
+    dusk::settings::current().renderScale = look.renderScale;
+    for (int frame = 0; frame < 10; ++frame) {
+        const auto start = Clock::now();
+        updateUnseen(1.0f / 30.0f);
+        render();
+        glFinish();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        if (frame >= 2) {
+            into.push_back(seconds(start));
+        }
+    }
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration a block of the base look and a block of the other, which
+// goes first in turn.
+void pairedBlocks(benchmark::State& state, Look base, Look other) {
+    std::vector<double> baseTimes;
+    std::vector<double> otherTimes;
+    int turn = 0;
+    for (auto _ : state) {
+        const bool baseFirst = (turn++ % 2) == 0;
+        frameBlock(baseFirst ? base : other, baseFirst ? baseTimes : otherTimes);
+        frameBlock(baseFirst ? other : base, baseFirst ? otherTimes : baseTimes);
+    }
+    dusk::settings::current().renderScale.reset();
+    state.counters["base_ms"] = median(baseTimes) * 1e3;
+    state.counters["other_ms"] = median(otherTimes) * 1e3;
+    state.counters["ratio"] = median(otherTimes) / median(baseTimes);
+}
+
 // Play again: from the choice on the end screen to the first frame of the
 // new round on the screen (a new forest built on the loaded models, one
 // update, the three passes, the HUD, the swap).
@@ -322,16 +370,26 @@ void registerFrameBenchmarks() {
             [shadowPass, scale](benchmark::State& state) { fillFloor(state, shadowPass, scale); }));
     }
     // Target: at most 0.75 x BM_Frame/Fast of the same run.
-    stat(benchmark::RegisterBenchmark("BM_Frame/Fast/render_scale:0.75", [](benchmark::State& state) {
-        frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, nullptr, 0.75);
-    }));
-    stat(benchmark::RegisterBenchmark("BM_FillFloor/Fast/render_scale:0.75",
-                                      [](benchmark::State& state) { fillFloor(state, false, 0.75f); }));
+    stat(benchmark::RegisterBenchmark(
+        "BM_Frame/Fast/render_scale:0.75", [](benchmark::State& state) {
+            frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, nullptr, 0.75);
+        }));
+    stat(benchmark::RegisterBenchmark(
+        "BM_FillFloor/Fast/render_scale:0.75",
+        [](benchmark::State& state) { fillFloor(state, false, 0.75f); }));
     // The whole frame as the game plays it, with the HUD as it is most of the
     // time, beside BM_Frame/Fast of the same run.
     stat(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
         frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, &sharedHud());
     }));
+    const Look fast{GraphicsQuality::Fast, std::nullopt};
+    for (const auto& [name, other] :
+         {std::pair{"BM_Pair/Fast/Low", Look{GraphicsQuality::Low, std::nullopt}},
+          std::pair{"BM_Pair/Fast/Fast@0.75", Look{GraphicsQuality::Fast, 0.75}}}) {
+        benchmark::RegisterBenchmark(name, [fast, other = other](benchmark::State& state) {
+            pairedBlocks(state, fast, other);
+        })->Iterations(std::max(2, repetitions() / 10));
+    }
     stat(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
     stat(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
     benchmark::RegisterBenchmark("BM_PlayAgain", BM_PlayAgain)

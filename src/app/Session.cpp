@@ -15,9 +15,9 @@
 #include "app/Startup.h"
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
-#include "settings/KeyBindings.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
+#include "settings/KeyBindings.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -66,7 +66,8 @@ void Session::loadPadMappings() {
     if (settingsFile.empty()) {
         return;
     }
-    if (const auto fault = loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
+    if (const auto fault =
+            loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
         printLine(*fault);
     }
 }
@@ -216,8 +217,7 @@ void Session::endRound(ui::EndScreen screen) {
 
 void Session::endScreenFrame() {
     const bool lost = *ended == ui::EndScreen::Lost;
-    const bool picture =
-        renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
+    const bool picture = renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
     const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture);
     glfwSwapBuffers(window_);
     if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
@@ -403,9 +403,8 @@ void Session::settingsChanged() {
 
 void Session::applySettings(const UserSettings& chosen) {
     if (hud_.helpLines.empty() || chosen.keys != applied.keys) {
-        hud_.helpLines = controlsHelp(chosen.keys, [](int key) {
-            return keyLabel(key, glfwGetKeyName(key, 0));
-        });
+        hud_.helpLines = controlsHelp(
+            chosen.keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); });
     }
     if (chosen.vsync != applied.vsync) {
         setVsync(chosen.vsync);
@@ -429,8 +428,7 @@ void Session::setFullscreen(bool on) {
     fullscreen = on;
     if (on) {
         glfwGetWindowPos(window_, &windowedX, &windowedY);
-        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height,
-                             mode->refreshRate);
+        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
     } else {
         glfwSetWindowMonitor(window_, nullptr, windowedX, windowedY, windowWidth, windowHeight,
                              GLFW_DONT_CARE);

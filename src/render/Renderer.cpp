@@ -78,9 +78,8 @@ void Renderer::createPrograms() {
     programs["depth"] = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
     sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
     programs["lensFlare"] = makeProgram("lensFlare.vert", "lensFlare.frag");
-    overlay_ = std::make_unique<ScreenOverlay>(programs["lensFlare"].get(),
-                                               sceneTarget_->colorTexture,
-                                               sceneTarget_->depthTexture);
+    overlay_ = std::make_unique<ScreenOverlay>(
+        programs["lensFlare"].get(), sceneTarget_->colorTexture, sceneTarget_->depthTexture);
     overlay_->takeFullHealthProgram(
         makeProgram("lensFlare.vert", "lensFlare.frag", "#define FULL_HEALTH_ONE_TO_ONE\n")
             .release());
@@ -127,8 +126,7 @@ void Renderer::render(const scene::World& world, float healthFraction,
     renderShadowPass(world, depthVP, options);
     // Lines of the debug wireframe meet where filled triangles never overlap,
     // so the reordered draws of Fast could differ there: lines draw as Exact.
-    const GraphicsQuality litQuality =
-        options.wireframe ? GraphicsQuality::Exact : options.quality;
+    const GraphicsQuality litQuality = options.wireframe ? GraphicsQuality::Exact : options.quality;
     renderMainPass(world, biasViewProjection(depthVP), litQuality);
     renderScreenPass(healthFraction, options);
 }
@@ -327,9 +325,6 @@ void Renderer::countTreesInView(const scene::World& world) {
 // this frame's picture when the filter samples them.
 void Renderer::renderScreenPass(float healthFraction, const FrameOptions& options) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, width_, height_);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
     const int filter = minificationFilter(options.mipmapMode, options.bilinear);
@@ -342,10 +337,33 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
         glGenerateMipmap(GL_TEXTURE_2D);
     }
     overlay_->setTransparencyFlag(options.transparencyFlag);
-    // The cheaper program reads texel for texel: only while the scene is of
-    // the window's size; a smaller one is scaled up bilinearly.
-    const bool oneToOne = sceneTarget_->size() == RenderTarget::Size{width_, height_};
-    overlay_->draw(healthFraction, oneToOne && PassScheduler::screenPassShortcut(options.quality));
+    const bool shortcut = PassScheduler::screenPassShortcut(options.quality);
+    if (!gradedTarget_) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, width_, height_);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        overlay_->draw(healthFraction, shortcut);
+        return;
+    }
+    drawScaledUp(healthFraction, shortcut);
+}
+
+// A scene smaller than the window is graded and dimmed at its own size, where
+// the cheaper program's texel for texel holds; the window gets that picture
+// scaled up bilinearly, every pixel of it.
+void Renderer::drawScaledUp(float healthFraction, bool shortcut) {
+    const RenderTarget::Size scene = sceneTarget_->size();
+    glBindFramebuffer(GL_FRAMEBUFFER, gradedTarget_->framebuffer);
+    glViewport(0, 0, scene.width, scene.height);
+    glDisable(GL_DEPTH_TEST);
+    overlay_->draw(healthFraction, shortcut);
+    glEnable(GL_DEPTH_TEST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, gradedTarget_->framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, scene.width, scene.height, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT,
+                      GL_LINEAR);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width_, height_);
 }
 
 bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {
@@ -383,7 +401,11 @@ void Renderer::fitSceneTarget(float scale) {
 
 void Renderer::replaceSceneTarget(RenderTarget::Size size) {
     overlay_->colorTexture = 0;
+    gradedTarget_.reset();
     sceneTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
+    if (size != RenderTarget::Size{width_, height_}) {
+        gradedTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
+    }
     overlay_->colorTexture = sceneTarget_->colorTexture;
     overlay_->depthTexture = sceneTarget_->depthTexture;
 }

@@ -96,6 +96,7 @@ private:
                           const FrameOptions& options);
     void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
+    void drawScaledUp(float healthFraction, bool shortcut);
     void drawLitFast(const scene::World& world, const mat4& biasVP);
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
@@ -109,6 +110,9 @@ private:
     std::map<std::string, std::unique_ptr<ShaderProgram>> programs;
     ViewFrustum frustum;
     std::unique_ptr<RenderTarget> sceneTarget_;
+    // Below scale 1: the screen pass's picture at the scene's size, which the
+    // window gets scaled up.
+    std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
     GLuint groundElements = 0;  // Fast and Low: the ground's triangles of the frame

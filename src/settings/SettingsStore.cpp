@@ -51,8 +51,8 @@ bool SettingsStore::save() {
     const UserSettings values = valuesToSave();
     // Every change is saved as it is made, so a quality other than the
     // machine's is one the player chose; from then on it is theirs.
-    qualityChosen_ = qualityChosen_ || !machineQuality_ ||
-                     values.graphicsQuality != *machineQuality_;
+    qualityChosen_ =
+        qualityChosen_ || !machineQuality_ || values.graphicsQuality != *machineQuality_;
     if (values == inFile_) {
         return true;
     }

@@ -12,8 +12,8 @@
 // OpenGL is a software rasteriser): such a default is used only while the
 // player has chosen no quality (none in the file, none changed since), and a
 // save leaves it out of the file.
-#include <optional>
 #include <filesystem>
+#include <optional>
 
 #include "settings/SettingsFile.h"
 #include "settings/UserSettings.h"

@@ -30,7 +30,7 @@ struct UserSettings {
     static constexpr double minGamepadLookSpeed = 30.0;  // degrees a second at full tilt
     static constexpr double maxGamepadLookSpeed = 360.0;
     static constexpr double maxGamepadDeadZone = 0.9;  // of the stick's reach
-    static constexpr double minRenderScale = 0.5;  // of the window's width and height
+    static constexpr double minRenderScale = 0.5;      // of the window's width and height
     static constexpr double maxRenderScale = 1.0;
     static constexpr double lowRenderScale = 0.5;  // Low's, unless the player set one
 

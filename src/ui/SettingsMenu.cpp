@@ -176,8 +176,8 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
             const KeyBindings::Keys& keys = settings.keys.keysFor(action);
             for (int slot = 0; slot < KeyBindings::slotCount; ++slot) {
                 ImGui::TableNextColumn();
-                const bool waiting = capturing && captureAction == static_cast<int>(action) &&
-                                     captureSlot == slot;
+                const bool waiting =
+                    capturing && captureAction == static_cast<int>(action) && captureSlot == slot;
                 const std::string label = (waiting ? std::string("press a key...")
                                                    : labelOf(keys[static_cast<size_t>(slot)])) +
                                           "##" + actionName(action) + std::to_string(slot);
@@ -185,8 +185,8 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
                     capturing = true;
                     captureAction = static_cast<int>(action);
                     captureSlot = slot;
-                    note = "Press the key for " + std::string(actionName(action)) +
-                           " (Esc cancels)";
+                    note =
+                        "Press the key for " + std::string(actionName(action)) + " (Esc cancels)";
                 }
             }
         }

@@ -11,15 +11,13 @@ namespace dusk::test {
 namespace {
 
 TEST(SoftwareRasterizer, MesasAndOthersSoftwareNamesMatchAndAGpusDoNot) {
-    for (const char* software : {"llvmpipe (LLVM 15.0.6, 256 bits)", "softpipe",
-                                 "Mesa X11 swrast", "Software Rasterizer",
-                                 "LLVMPIPE (LLVM 11.0.1, 128 bits)"}) {
+    for (const char* software : {"llvmpipe (LLVM 15.0.6, 256 bits)", "softpipe", "Mesa X11 swrast",
+                                 "Software Rasterizer", "LLVMPIPE (LLVM 11.0.1, 128 bits)"}) {
         EXPECT_TRUE(namesSoftwareRasterizer(software)) << software;
     }
-    for (const char* gpu :
-         {"NVIDIA GeForce RTX 3060/PCIe/SSE2",
-          "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)",
-          "Mesa Intel(R) UHD Graphics 620 (KBL GT2)", "virgl", ""}) {
+    for (const char* gpu : {"NVIDIA GeForce RTX 3060/PCIe/SSE2",
+                            "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)",
+                            "Mesa Intel(R) UHD Graphics 620 (KBL GT2)", "virgl", ""}) {
         EXPECT_FALSE(namesSoftwareRasterizer(gpu)) << gpu;
     }
 }
