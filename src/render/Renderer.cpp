@@ -325,6 +325,11 @@ void Renderer::countTreesInView(const scene::World& world) {
 // this frame's picture when the filter samples them.
 void Renderer::renderScreenPass(float healthFraction, const FrameOptions& options) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    if (!gradedTarget_) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, width_, height_);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
     const int filter = minificationFilter(options.mipmapMode, options.bilinear);
@@ -338,14 +343,11 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
     }
     overlay_->setTransparencyFlag(options.transparencyFlag);
     const bool shortcut = PassScheduler::screenPassShortcut(options.quality);
-    if (!gradedTarget_) {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glViewport(0, 0, width_, height_);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (gradedTarget_) {
+        drawScaledUp(healthFraction, shortcut);
+    } else {
         overlay_->draw(healthFraction, shortcut);
-        return;
     }
-    drawScaledUp(healthFraction, shortcut);
 }
 
 // A scene smaller than the window is graded and dimmed at its own size, where
