@@ -4,7 +4,12 @@
 // start-up to the first presented frame. Then the whole frame for each
 // graphics quality, each followed by its fill floor: the same fill work (a
 // 4096^2 depth pass where the quality draws the shadow map every frame, a
-// full-window scene pass and the overlay) with trivial shaders.
+// scene pass of the scene target's size and the full-window overlay) with
+// trivial shaders. Low draws the scene at half the window's size; Fast at a
+// render scale of 0.75 comes after it, to be read beside BM_Frame/Fast.
+// BM_Pair/...: two settings in alternating blocks of frames, so that both
+// see the same load; the medians of both and their ratio (the targets: Low
+// at most 0.5 x Fast, Fast at render_scale 0.75 at most 0.75 x Fast).
 // BM_HudCost: what the HUD adds to a whole Fast frame, taken over pairs of
 // frames (one with the HUD, one without, in turns) as the median of the
 // pairs' differences; the frames' own figures beside it.
@@ -20,9 +25,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,10 +108,12 @@ double p95(const std::vector<double>& values) {
     return sorted[static_cast<size_t>(0.95 * static_cast<double>(sorted.size() - 1))];
 }
 
+// renderScale: the player's render scale; none for the quality's own.
 void frameBenchmark(benchmark::State& state, int part,
                     dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact,
-                    dusk::ui::Hud* hud = nullptr) {
+                    dusk::ui::Hud* hud = nullptr, std::optional<double> renderScale = {}) {
     dusk::settings::current().graphicsQuality = quality;
+    dusk::settings::current().renderScale = renderScale;
     float dt = 1.0f / 60.0f;
     for (auto _ : state) {
         const auto frameStart = Clock::now();
@@ -123,6 +132,7 @@ void frameBenchmark(benchmark::State& state, int part,
         dt = static_cast<float>(seconds(frameStart));
         state.SetIterationTime(part == 0 ? update : part == 1 ? render : seconds(frameStart));
     }
+    dusk::settings::current().renderScale.reset();
 }
 
 void BM_Update(benchmark::State& state) { frameBenchmark(state, 0); }
@@ -156,8 +166,11 @@ GLuint floorShadowFramebuffer() {
 }
 
 // The same fill work as a frame with trivial shaders: the floor under it.
-// Only Exact draws the shadow map every frame.
-void fillFloor(benchmark::State& state, bool shadowPass) {
+// Only Exact draws the shadow map every frame; the scene pass covers scale
+// of the window's width and height, the overlay all of it.
+void fillFloor(benchmark::State& state, bool shadowPass, float scale) {
+    const auto sceneWidth = static_cast<GLsizei>(std::lround(1280 * scale));
+    const auto sceneHeight = static_cast<GLsizei>(std::lround(720 * scale));
     GLuint program = glCreateProgram();
     for (auto [type, text] :
          {std::pair{GL_VERTEX_SHADER, floorVertex}, std::pair{GL_FRAGMENT_SHADER, floorFragment}}) {
@@ -189,8 +202,9 @@ void fillFloor(benchmark::State& state, bool shadowPass) {
             glDrawArrays(GL_TRIANGLES, 0, 6);
         }
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glViewport(0, 0, 1280, 720);
-        for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& [width, height] :
+             {std::pair{sceneWidth, sceneHeight}, std::pair{GLsizei{1280}, GLsizei{720}}}) {
+            glViewport(0, 0, width, height);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glDrawArrays(GL_TRIANGLES, 0, 6);
         }
@@ -257,6 +271,51 @@ void hudCost(benchmark::State& state, bool busy) {
     }
 }
 
+struct Look {
+    dusk::GraphicsQuality quality;
+    std::optional<double> renderScale;
+};
+
+// The whole frames of one block drawn as the look says; the first frames,
+// which make the scene target and the shadow map anew, are not kept.
+void frameBlock(const Look& look, std::vector<double>& into) {
+    dusk::settings::current().graphicsQuality = look.quality;
+    dusk::settings::current().renderScale = look.renderScale;
+    for (int frame = 0; frame < 10; ++frame) {
+        const auto start = Clock::now();
+        updateUnseen(1.0f / 30.0f);
+        render();
+        glFinish();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        if (frame >= 2) {
+            into.push_back(seconds(start));
+        }
+    }
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration a block of the base look and a block of the other, which
+// goes first in turn.
+void pairedBlocks(benchmark::State& state, Look base, Look other) {
+    std::vector<double> baseTimes;
+    std::vector<double> otherTimes;
+    int turn = 0;
+    for (auto _ : state) {
+        const bool baseFirst = (turn++ % 2) == 0;
+        frameBlock(baseFirst ? base : other, baseFirst ? baseTimes : otherTimes);
+        frameBlock(baseFirst ? other : base, baseFirst ? otherTimes : baseTimes);
+    }
+    dusk::settings::current().renderScale.reset();
+    state.counters["base_ms"] = median(baseTimes) * 1e3;
+    state.counters["other_ms"] = median(otherTimes) * 1e3;
+    state.counters["ratio"] = median(otherTimes) / median(baseTimes);
+}
+
 // Play again: from the choice on the end screen to the first frame of the
 // new round on the screen (a new forest built on the loaded models, one
 // update, the three passes, the HUD, the swap).
@@ -303,15 +362,34 @@ void registerFrameBenchmarks() {
             ("BM_Frame/" + name).c_str(),
             [quality](benchmark::State& state) { frameBenchmark(state, 2, quality); }));
         const bool shadowPass = quality == GraphicsQuality::Exact;
+        dusk::UserSettings chosen;
+        chosen.graphicsQuality = quality;
+        const float scale = chosen.renderScaleInUse();
         stat(benchmark::RegisterBenchmark(
             ("BM_FillFloor/" + name).c_str(),
-            [shadowPass](benchmark::State& state) { fillFloor(state, shadowPass); }));
+            [shadowPass, scale](benchmark::State& state) { fillFloor(state, shadowPass, scale); }));
     }
+    // Target: at most 0.75 x BM_Frame/Fast of the same run.
+    stat(benchmark::RegisterBenchmark(
+        "BM_Frame/Fast/render_scale:0.75", [](benchmark::State& state) {
+            frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, nullptr, 0.75);
+        }));
+    stat(benchmark::RegisterBenchmark(
+        "BM_FillFloor/Fast/render_scale:0.75",
+        [](benchmark::State& state) { fillFloor(state, false, 0.75f); }));
     // The whole frame as the game plays it, with the HUD as it is most of the
     // time, beside BM_Frame/Fast of the same run.
     stat(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
         frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, &sharedHud());
     }));
+    const Look fast{GraphicsQuality::Fast, std::nullopt};
+    for (const auto& [name, other] :
+         {std::pair{"BM_Pair/Fast/Low", Look{GraphicsQuality::Low, std::nullopt}},
+          std::pair{"BM_Pair/Fast/Fast@0.75", Look{GraphicsQuality::Fast, 0.75}}}) {
+        benchmark::RegisterBenchmark(name, [fast, other = other](benchmark::State& state) {
+            pairedBlocks(state, fast, other);
+        })->Iterations(std::max(2, repetitions() / 10));
+    }
     stat(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
     stat(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
     benchmark::RegisterBenchmark("BM_PlayAgain", BM_PlayAgain)

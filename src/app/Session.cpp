@@ -23,6 +23,22 @@
 
 namespace dusk {
 
+namespace {
+
+// "Software rendering: graphics quality Fast — F10 to change", with the key
+// that opens the menu as bound.
+std::string machineQualityToast(const UserSettings& chosen) {
+    std::string line = "Software rendering: graphics quality " +
+                       std::string(graphicsQualityName(chosen.graphicsQuality));
+    const int menuKey = chosen.keys.keysFor(Action::Menu)[0];
+    if (menuKey != KeyBindings::noKey) {
+        line += " \xE2\x80\x94 " + keyLabel(menuKey, glfwGetKeyName(menuKey, 0)) + " to change";
+    }
+    return line;
+}
+
+}  // namespace
+
 Session::Session(GLFWwindow* window, const SessionOptions& options)
     : window_(window),
       options(options),
@@ -38,6 +54,9 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
     // Only what differs from the defaults is applied: vsync, for one, stays
     // the driver's unless asked for, as the game always was.
     applySettings(settings::current());
+    if (options.machineQuality) {
+        hud_.toast(machineQualityToast(settings::current()), glfwGetTime());
+    }
 }
 
 Session::~Session() = default;
@@ -143,6 +162,7 @@ FrameOptions Session::frameOptions() const {
     FrameOptions frame;
     frame.quality = settings::current().graphicsQuality;
     frame.fieldOfView = settings::current().fieldOfViewRadians();
+    frame.renderScale = settings::current().renderScaleInUse();
     frame.wireframe = wireframeMode;
     frame.bilinear = bilinearSampling;
     frame.mipmapMode = mipmapMode;

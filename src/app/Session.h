@@ -25,6 +25,9 @@ struct SessionOptions {
     // Whether the end screen also answers to standard input (a character
     // closes the game, its end closes it at once).
     bool readConsole = true;
+    // The graphics quality is the machine's default, not the player's (a
+    // software rasteriser): the HUD says so once, the console says nothing.
+    bool machineQuality = false;
 };
 
 // One run of the game in its window: the renderer, the models, the sound,

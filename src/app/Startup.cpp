@@ -11,6 +11,7 @@
 #include "base/Console.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsTable.h"
+#include "render/SoftwareRasterizer.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk {
@@ -62,6 +63,13 @@ void applyStartOptions(const StartOptions& options) {
     records::store().load(RecordsFile::defaultPath());
 }
 
+// Where OpenGL is drawn by the processor, a run whose player chose no
+// quality plays Fast: the same picture as Exact for far less work.
+bool takeSoftwareRasterizerQuality() {
+    return namesSoftwareRasterizer(currentRendererName()) &&
+           settings::store().takeMachineQuality(GraphicsQuality::Fast);
+}
+
 }  // namespace
 
 int printRecords() {
@@ -95,6 +103,7 @@ int runApplication(const StartOptions& options) {
         SessionOptions session;
         session.seed = options.seed.value_or(1);
         session.readConsole = !options.windowOnly;
+        session.machineQuality = takeSoftwareRasterizerQuality();
         Session game(window, session);
         runMainLoop(game);
     }

@@ -12,7 +12,7 @@ bool ShadowMapInputs::operator==(const ShadowMapInputs& other) const {
 }
 
 int PassScheduler::shadowMapSize(GraphicsQuality quality) {
-    return quality == GraphicsQuality::Low ? dusk::shadowMapSize / 2 : dusk::shadowMapSize;
+    return quality == GraphicsQuality::Low ? dusk::shadowMapSize / 4 : dusk::shadowMapSize;
 }
 
 bool PassScheduler::shadowMapNeedsDrawing(GraphicsQuality quality,

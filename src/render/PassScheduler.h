@@ -10,7 +10,8 @@
 // screen pass clears it again before it draws; the lit pass draws what no
 // lantern reaches without the lantern loop; and at full health the screen
 // pass reads the scene texture texel for texel and leaves out the hurt step.
-// Low is Fast with a map of half the size.
+// Low is Fast with a map of a quarter of the side (1024 x 1024); its smaller
+// scene target (the render scale) is the settings' business.
 #include <vector>
 
 #include "math/Math.h"

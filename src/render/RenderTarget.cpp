@@ -1,5 +1,7 @@
 #include "render/RenderTarget.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "base/Console.h"
@@ -19,9 +21,18 @@ GLuint makeTexture(int width, int height, GLint internalFormat, GLenum format, G
     return texture;
 }
 
+int scaledSide(int side, float scale) {
+    return std::max(1, static_cast<int>(std::lround(static_cast<double>(side) * scale)));
+}
+
 }  // namespace
 
-RenderTarget::RenderTarget(int width, int height) {
+RenderTarget::Size RenderTarget::scaledSize(Size window, float scale) {
+    const float clamped = scale >= 0.5f ? std::min(scale, 1.0f) : 0.5f;  // NaN too
+    return {scaledSide(window.width, clamped), scaledSide(window.height, clamped)};
+}
+
+RenderTarget::RenderTarget(int width, int height) : size_{width, height} {
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     colorTexture = makeTexture(width, height, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE);

@@ -11,15 +11,33 @@ namespace dusk {
 // for one character on standard input).
 class RenderTarget {
 public:
+    struct Size {
+        int width = 0;
+        int height = 0;
+        bool operator==(const Size& other) const {
+            return width == other.width && height == other.height;
+        }
+        bool operator!=(const Size& other) const { return !(*this == other); }
+    };
+
+    // The target of a scene drawn at scale (clamped to 0.5..1) of a window:
+    // each side scaled and rounded to the nearest pixel, at least 1.
+    static Size scaledSize(Size window, float scale);
+
     RenderTarget(int width, int height);
     ~RenderTarget();
     RenderTarget(const RenderTarget&) = delete;
     RenderTarget& operator=(const RenderTarget&) = delete;
 
+    Size size() const { return size_; }
+
     GLuint framebuffer = 0;
     GLuint colorTexture = 0;
     GLuint depthTexture = 0;
     std::vector<GLenum> drawBuffers;
+
+private:
+    Size size_;
 };
 
 }  // namespace dusk

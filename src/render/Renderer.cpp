@@ -112,6 +112,7 @@ mat4 Renderer::viewProjection(const scene::Camera& camera, float fieldOfView) co
 
 void Renderer::render(const scene::World& world, float healthFraction,
                       const FrameOptions& options) {
+    fitSceneTarget(options.renderScale);
     glClearColor(0.8f, 0.8f, 0.8f, 0.8f);
     if (PassScheduler::windowClearedFirst(options.quality)) {
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -212,7 +213,8 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     glBindTexture(GL_TEXTURE_2D, shadowMap_->depthTexture);
     setUniform(basic.program, "shadowMap", 1);
     glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget_->framebuffer);
-    glViewport(0, 0, width_, height_);
+    const RenderTarget::Size scene = sceneTarget_->size();
+    glViewport(0, 0, scene.width, scene.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setUniform(basic.program, "biasVP", biasVP);
 
@@ -323,9 +325,11 @@ void Renderer::countTreesInView(const scene::World& world) {
 // this frame's picture when the filter samples them.
 void Renderer::renderScreenPass(float healthFraction, const FrameOptions& options) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, width_, height_);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!gradedTarget_) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, width_, height_);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
     const int filter = minificationFilter(options.mipmapMode, options.bilinear);
@@ -338,7 +342,30 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
         glGenerateMipmap(GL_TEXTURE_2D);
     }
     overlay_->setTransparencyFlag(options.transparencyFlag);
-    overlay_->draw(healthFraction, PassScheduler::screenPassShortcut(options.quality));
+    const bool shortcut = PassScheduler::screenPassShortcut(options.quality);
+    if (gradedTarget_) {
+        drawScaledUp(healthFraction, shortcut);
+    } else {
+        overlay_->draw(healthFraction, shortcut);
+    }
+}
+
+// A scene smaller than the window is graded and dimmed at its own size, where
+// the cheaper program's texel for texel holds; the window gets that picture
+// scaled up bilinearly, every pixel of it.
+void Renderer::drawScaledUp(float healthFraction, bool shortcut) {
+    const RenderTarget::Size scene = sceneTarget_->size();
+    glBindFramebuffer(GL_FRAMEBUFFER, gradedTarget_->framebuffer);
+    glViewport(0, 0, scene.width, scene.height);
+    glDisable(GL_DEPTH_TEST);
+    overlay_->draw(healthFraction, shortcut);
+    glEnable(GL_DEPTH_TEST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, gradedTarget_->framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, scene.width, scene.height, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT,
+                      GL_LINEAR);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width_, height_);
 }
 
 bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {
@@ -363,8 +390,24 @@ void Renderer::resize(int newWidth, int newHeight) {
     }
     width_ = newWidth;
     height_ = newHeight;
+    replaceSceneTarget(RenderTarget::scaledSize({width_, height_}, renderScale_));
+}
+
+void Renderer::fitSceneTarget(float scale) {
+    renderScale_ = scale;
+    const RenderTarget::Size size = RenderTarget::scaledSize({width_, height_}, scale);
+    if (size != sceneTarget_->size()) {
+        replaceSceneTarget(size);
+    }
+}
+
+void Renderer::replaceSceneTarget(RenderTarget::Size size) {
     overlay_->colorTexture = 0;
-    sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
+    gradedTarget_.reset();
+    sceneTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
+    if (size != RenderTarget::Size{width_, height_}) {
+        gradedTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
+    }
     overlay_->colorTexture = sceneTarget_->colorTexture;
     overlay_->depthTexture = sceneTarget_->depthTexture;
 }

@@ -7,13 +7,13 @@
 
 #include "math/Math.h"
 #include "render/PassScheduler.h"
+#include "render/RenderTarget.h"
 #include "render/ViewFrustum.h"
 #include "settings/UserSettings.h"
 
 namespace dusk {
 
 class LanternReach;
-class RenderTarget;
 class ScreenOverlay;
 class ShaderProgram;
 class ShadowTarget;
@@ -35,6 +35,9 @@ struct FrameOptions {
     bool bilinear = false;                    // F4
     int mipmapMode = -1;                      // F5: -1 off, 0 nearest, 1 linear
     int transparencyFlag = 1;                 // F9: the screen pass's dusk grade
+    // The scene is drawn at this fraction of the window's width and height
+    // (0.5..1) and scaled up to the window by the screen pass.
+    float renderScale = 1.0f;
 };
 
 // Draws a world: the shadow pass into the shadow map, the lit pass into the
@@ -58,7 +61,8 @@ public:
     // when it failed to load), otherwise the last frame's scene dimmed by
     // health. Into the window, cleared first.
     bool drawEndPicture(bool lost, float healthFraction, int transparencyFlag);
-    // A new window size: the scene target follows. Sizes of 0 are ignored.
+    // A new window size: the scene target follows, at the last frame's
+    // render scale. Sizes of 0 are ignored.
     void resize(int newWidth, int newHeight);
 
     // The camera's projection (fieldOfView, the window's aspect, 0.1..1000)
@@ -83,12 +87,16 @@ public:
 
 private:
     void createPrograms();
+    // The scene target at scale of the window, made anew when its size differs.
+    void fitSceneTarget(float scale);
+    void replaceSceneTarget(RenderTarget::Size size);
     void setSceneState(bool wireframe) const;
     void uploadFrameUniforms(const scene::World& world, const mat4& viewProj);
     void renderShadowPass(const scene::World& world, const mat4& depthVP,
                           const FrameOptions& options);
     void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
+    void drawScaledUp(float healthFraction, bool shortcut);
     void drawLitFast(const scene::World& world, const mat4& biasVP);
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
@@ -98,9 +106,13 @@ private:
 
     int width_;
     int height_;
+    float renderScale_ = 1.0f;
     std::map<std::string, std::unique_ptr<ShaderProgram>> programs;
     ViewFrustum frustum;
     std::unique_ptr<RenderTarget> sceneTarget_;
+    // Below scale 1: the screen pass's picture at the scene's size, which the
+    // window gets scaled up.
+    std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
     GLuint groundElements = 0;  // Fast and Low: the ground's triangles of the frame

@@ -104,7 +104,7 @@ bool SettingsFile::keepFaultyFile() {
     return true;
 }
 
-bool SettingsFile::save(const UserSettings& values) {
+bool SettingsFile::save(const UserSettings& values, bool withQuality) {
     if (path_.empty()) {
         return fail("no home folder to keep settings in");
     }
@@ -118,7 +118,7 @@ bool SettingsFile::save(const UserSettings& values) {
         return false;
     }
     AtomicFile file(path_);
-    if (!file.write(settingsText(values)) || !file.commit()) {
+    if (!file.write(settingsText(values, withQuality)) || !file.commit()) {
         return fail(file.error());
     }
     faulty_ = false;

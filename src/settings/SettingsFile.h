@@ -27,8 +27,9 @@ public:
     SettingsReading read();
     // Writes the values atomically, creating the folder if need be. After a
     // read that found faults, the faulty file is first kept as
-    // badCopyPath(). False on failure, with error() set to a line to print.
-    bool save(const UserSettings& values);
+    // badCopyPath(). The graphics quality is written only withQuality.
+    // False on failure, with error() set to a line to print.
+    bool save(const UserSettings& values, bool withQuality = true);
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path badCopyPath() const;

@@ -15,6 +15,19 @@ void SettingsStore::load(const std::filesystem::path& file) {
     inFile_ = reading.values;
     current_ = reading.values;
     forced_ = ForcedSettings();
+    qualityChosen_ = reading.qualityGiven;
+    machineQuality_.reset();
+}
+
+bool SettingsStore::takeMachineQuality(GraphicsQuality quality) {
+    if (qualityChosen_) {
+        return false;
+    }
+    machineQuality_ = quality;
+    current_.graphicsQuality = quality;
+    // As though the file had it: taking it is no change to write.
+    inFile_.graphicsQuality = quality;
+    return true;
 }
 
 void SettingsStore::force(const ForcedSettings& forced) {
@@ -36,10 +49,14 @@ UserSettings SettingsStore::valuesToSave() const {
 
 bool SettingsStore::save() {
     const UserSettings values = valuesToSave();
+    // Every change is saved as it is made, so a quality other than the
+    // machine's is one the player chose; from then on it is theirs.
+    qualityChosen_ =
+        qualityChosen_ || !machineQuality_ || values.graphicsQuality != *machineQuality_;
     if (values == inFile_) {
         return true;
     }
-    if (!file_.save(values)) {
+    if (!file_.save(values, qualityChosen_)) {
         printLine(file_.error());
         return false;
     }

@@ -7,7 +7,13 @@
 //
 // Options given on the command line hold for this run only: while such a
 // value is unchanged, a save writes what the file had for it.
+//
+// The graphics quality may also come from the machine (a lighter one where
+// OpenGL is a software rasteriser): such a default is used only while the
+// player has chosen no quality (none in the file, none changed since), and a
+// save leaves it out of the file.
 #include <filesystem>
+#include <optional>
 
 #include "settings/SettingsFile.h"
 #include "settings/UserSettings.h"
@@ -28,6 +34,12 @@ public:
     // values (defaults where it has none) the current ones.
     void load(const std::filesystem::path& file);
     void force(const ForcedSettings& forced);
+    // Makes quality the current one unless the player has chosen a quality;
+    // true when it did. The file is not written for it.
+    bool takeMachineQuality(GraphicsQuality quality);
+    // Whether the current quality is the player's: read from the file or
+    // changed in a save since the machine's default was taken.
+    bool qualityChosen() const { return qualityChosen_; }
 
     UserSettings& current() { return current_; }
     // Writes the current values (see above) when they differ from what was
@@ -44,6 +56,8 @@ private:
     UserSettings inFile_;
     UserSettings current_;
     ForcedSettings forced_;
+    bool qualityChosen_ = false;
+    std::optional<GraphicsQuality> machineQuality_;  // the default taken, if any
 };
 
 namespace settings {

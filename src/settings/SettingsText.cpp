@@ -34,6 +34,15 @@ bool numberIn(const toml::node& node, double low, double high, double& into) {
     return true;
 }
 
+bool scaleIn(const toml::node& node, std::optional<double>& into) {
+    double scale = 0.0;
+    if (!numberIn(node, UserSettings::minRenderScale, UserSettings::maxRenderScale, scale)) {
+        return false;
+    }
+    into = scale;
+    return true;
+}
+
 bool boolean(const toml::node& node, bool& into) {
     if (const auto* value = node.as_boolean()) {
         into = value->get();
@@ -135,6 +144,8 @@ const Key keys[] = {
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, 0.0, UserSettings::maxGamepadDeadZone, s.gamepadDeadZone);
      }},
+    {"render_scale", "a number from 0.5 to 1", [] { return std::string("1 (0.5 at \"Low\")"); },
+     [](const toml::node& n, UserSettings& s) { return scaleIn(n, s.renderScale); }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
      [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
@@ -239,6 +250,7 @@ void readTable(const toml::table& table, const std::string& fileName, SettingsRe
     for (const auto& [name, node] : table) {
         const std::string keyName(name.str());
         const Key* key = keyNamed(keyName);
+        reading.qualityGiven = reading.qualityGiven || keyName == "graphics_quality";
         if (keyName == "keys") {
             readKeys(node, fileName, reading.values, problems);
         } else if (key == nullptr) {
@@ -297,7 +309,7 @@ SettingsReading readSettingsText(const std::string& text, const std::string& fil
     return reading;
 }
 
-std::string settingsText(const UserSettings& values) {
+std::string settingsText(const UserSettings& values, bool withQuality) {
     std::string text =
         "# Duskhollow settings. The game rewrites this file when a setting changes in its menu.\n";
     text += "mouse_sensitivity = " + decimal(values.mouseSensitivity) + "\n";
@@ -306,12 +318,17 @@ std::string settingsText(const UserSettings& values) {
     text += "vsync = " + boolText(values.vsync) + "\n";
     text += "frame_cap = " + std::to_string(values.frameCap) + "\n";
     text += "fullscreen = " + boolText(values.fullscreen) + "\n";
-    text +=
-        "graphics_quality = \"" + std::string(graphicsQualityName(values.graphicsQuality)) + "\"\n";
+    if (withQuality) {
+        text += "graphics_quality = \"" + std::string(graphicsQualityName(values.graphicsQuality)) +
+                "\"\n";
+    }
     text += "hud = " + boolText(values.hud) + "\n";
     text += "master_volume = " + decimal(values.masterVolume) + "\n";
     text += "gamepad_look_speed = " + decimal(values.gamepadLookSpeed) + "\n";
     text += "gamepad_dead_zone = " + decimal(values.gamepadDeadZone) + "\n";
+    if (values.renderScale) {
+        text += "render_scale = " + decimal(*values.renderScale) + "\n";
+    }
     if (values.width) {
         text += "width = " + std::to_string(*values.width) + "\n";
     }

@@ -12,6 +12,8 @@
 //   master_volume = 1.0          # 0 .. 1
 //   gamepad_look_speed = 120.0   # degrees a second at full tilt, 30 .. 360
 //   gamepad_dead_zone = 0.2      # 0 .. 0.9
+//   render_scale = 0.75          # optional: the scene at this fraction of the
+//                                # window's size, 0.5 .. 1 (unset: 1, Low 0.5)
 //   width = 1280                 # optional, with height: the window size
 //   height = 720
 //
@@ -28,6 +30,9 @@ struct SettingsReading {
     UserSettings values;
     // One line per fault, ready to print; empty for a good file.
     std::vector<std::string> problems;
+    // The text has a graphics_quality key, good or bad: the player chose a
+    // quality, and no machine's default replaces it.
+    bool qualityGiven = false;
 };
 
 // Reads the text of the file named fileName (the name only goes into the
@@ -38,9 +43,10 @@ struct SettingsReading {
 // writes it back.
 SettingsReading readSettingsText(const std::string& text, const std::string& fileName);
 
-// The text that reads back as these values: every key written, the [keys]
+// The text that reads back as these values: every key written (the
+// graphics quality only withQuality, render_scale only when set), the [keys]
 // table only when some action is not on its default keys.
-std::string settingsText(const UserSettings& values);
+std::string settingsText(const UserSettings& values, bool withQuality = true);
 
 // "Settings file "<fileName>"<where>: <what>" on one line: control
 // characters in any part are written as escapes.

@@ -36,13 +36,19 @@ float UserSettings::fieldOfViewRadians() const {
     return static_cast<float>(fieldOfView * 3.14159265358979323846 / 180.0);
 }
 
+float UserSettings::renderScaleInUse() const {
+    const double fallback = graphicsQuality == GraphicsQuality::Low ? lowRenderScale : 1.0;
+    return static_cast<float>(renderScale.value_or(fallback));
+}
+
 bool UserSettings::operator==(const UserSettings& other) const {
     return mouseSensitivity == other.mouseSensitivity && invertLook == other.invertLook &&
            fieldOfView == other.fieldOfView && vsync == other.vsync && frameCap == other.frameCap &&
            fullscreen == other.fullscreen && graphicsQuality == other.graphicsQuality &&
            hud == other.hud && masterVolume == other.masterVolume && width == other.width &&
            height == other.height && keys == other.keys &&
-           gamepadLookSpeed == other.gamepadLookSpeed && gamepadDeadZone == other.gamepadDeadZone;
+           gamepadLookSpeed == other.gamepadLookSpeed && gamepadDeadZone == other.gamepadDeadZone &&
+           renderScale == other.renderScale;
 }
 
 bool frameCapAllowed(long long cap) {

@@ -12,7 +12,7 @@ namespace dusk {
 enum class GraphicsQuality {
     Exact,  // every pass every frame, 4096 x 4096 shadow map
     Fast,   // the same picture: the shadow map and mipmaps only when needed
-    Low,    // Fast with a 2048 x 2048 shadow map
+    Low,    // Fast with a 1024 x 1024 shadow map, drawn at half the window's size
 };
 
 // "Exact", "Fast", "Low".
@@ -30,6 +30,9 @@ struct UserSettings {
     static constexpr double minGamepadLookSpeed = 30.0;  // degrees a second at full tilt
     static constexpr double maxGamepadLookSpeed = 360.0;
     static constexpr double maxGamepadDeadZone = 0.9;  // of the stick's reach
+    static constexpr double minRenderScale = 0.5;      // of the window's width and height
+    static constexpr double maxRenderScale = 1.0;
+    static constexpr double lowRenderScale = 0.5;  // Low's, unless the player set one
 
     double mouseSensitivity = 0.002;
     bool invertLook = false;
@@ -46,12 +49,18 @@ struct UserSettings {
     KeyBindings keys;
     double gamepadLookSpeed = 120.0;
     double gamepadDeadZone = 0.2;  // 0..0.9: tilts up to this do nothing
+    // The fraction of the window's size the scene is drawn at (0.5..1); unset
+    // until the player sets one.
+    std::optional<double> renderScale;
 
     // The field of view in radians as the projection takes it: 60 degrees
     // gives 1.0471975803375244f.
     float fieldOfViewRadians() const;
     // The camera's turn per pixel of cursor offset.
     float mouseSpeed() const { return static_cast<float>(mouseSensitivity); }
+    // The scale the scene is drawn at: the player's, else 0.5 at Low and 1
+    // otherwise.
+    float renderScaleInUse() const;
 
     bool operator==(const UserSettings& other) const;
     bool operator!=(const UserSettings& other) const { return !(*this == other); }

@@ -3,6 +3,7 @@
 #include <GLFW/glfw3.h>
 #include <imgui.h>
 
+#include <cmath>
 #include <iterator>
 
 #include "records/RecordsStore.h"
@@ -49,6 +50,20 @@ bool sliderDouble(const char* label, double& value, double low, double high, con
         return false;
     }
     value = shown;
+    return true;
+}
+
+// The scale in whole percent; moving it makes it the player's (Low's own
+// half size gives way to it).
+bool renderScaleSlider(UserSettings& settings) {
+    float percent = settings.renderScaleInUse() * 100.0f;
+    if (!ImGui::SliderFloat("Resolution scale", &percent,
+                            static_cast<float>(UserSettings::minRenderScale * 100.0),
+                            static_cast<float>(UserSettings::maxRenderScale * 100.0), "%.0f%%",
+                            ImGuiSliderFlags_AlwaysClamp)) {
+        return false;
+    }
+    settings.renderScale = std::round(percent) / 100.0;
     return true;
 }
 
@@ -143,6 +158,7 @@ void SettingsMenu::buildGameTab(UserSettings& settings, MenuChange& change) {
     noteChoice(change, frameCapCombo(settings.frameCap));
     noteChoice(change, ImGui::Checkbox("Fullscreen (F11)", &settings.fullscreen));
     noteChoice(change, qualityCombo(settings.graphicsQuality));
+    noteSlider(change, renderScaleSlider(settings));
     noteChoice(change, ImGui::Checkbox("HUD (H)", &settings.hud));
     ImGui::Separator();
     float volume = static_cast<float>(settings.masterVolume * 100.0);

@@ -48,7 +48,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
 
     // The "HUD (H)" box of the centred menu, as DejaVu Sans lays it out.
-    Xdo::run("xdotool mousemove 446 461 click 1");
+    Xdo::run("xdotool mousemove 446 476 click 1");
     ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
     EXPECT_TRUE(session->isPaused()) << "a click in the menu does not resume";
     EXPECT_FALSE(session->hud().isVisible());
@@ -67,7 +67,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
 TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
     Xdo::run("xdotool key F10");
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
-    Xdo::run("xdotool mousemove 537 217 click 1");  // the "Controls" tab
+    Xdo::run("xdotool mousemove 537 202 click 1");  // the "Controls" tab
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }

@@ -1,7 +1,9 @@
 // Graphics quality in the real game: Fast draws the very picture of Exact
 // frame by frame, also across a wireframe toggle and mipmap changes made
-// with the real keys; Low halves the shadow map and changes little else.
+// with the real keys; Low draws with a quarter of the shadow map's side at
+// half the window's size, and a render scale fills the whole window.
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "GameFixture.h"
@@ -26,12 +28,17 @@ protected:
 
     // One frame from a fixed pose, without an update: nothing moves between
     // the runs that are compared.
-    std::vector<unsigned char> frameFrom(int pose) {
+    std::vector<unsigned char> frameFrom(int pose, bool paintWindowFirst = false) {
         const vec3 eyes[] = {{-7.0f, 2.5f, 1.0f}, {10.0f, 4.0f, -12.0f}, {-20.0f, 3.0f, 15.0f}};
         const float headings[] = {2.0f, -0.7f, 3.6f};
         const vec3 eye = eyes[pose];
         const vec3 ahead(std::sin(headings[pose]), -0.2f, std::cos(headings[pose]));
         world().camera.viewMatrix = lookAt(eye, eye + ahead, vec3(0.0f, 1.0f, 0.0f));
+        if (paintWindowFirst) {  // magenta wherever the frame leaves a pixel alone
+            glBindFramebuffer(GL_FRAMEBUFFER, 0);
+            glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
         renderFrame();
         freeDrawsSeen += session->renderer().lanternFreeDraws();
         litDrawsSeen += session->renderer().lanternLitDraws();
@@ -93,6 +100,42 @@ protected:
         return count;
     }
 
+    struct Band {
+        const char* name;
+        int x, y, width, height;
+    };
+    // Strips along the window's four edges, where a picture that does not
+    // fill the window would show the clear colour or nothing.
+    static std::vector<Band> edgeBands() {
+        return {{"left", 0, 0, 24, 720},
+                {"right", 1256, 0, 24, 720},
+                {"bottom", 0, 0, 1280, 24},
+                {"top", 0, 696, 1280, 24}};
+    }
+
+    static size_t magentaPixels(const std::vector<unsigned char>& frame) {
+        size_t count = 0;
+        for (size_t i = 0; i < frame.size(); i += 4) {
+            count += frame[i] == 255 && frame[i + 1] == 0 && frame[i + 2] == 255;
+        }
+        return count;
+    }
+
+    // The mean difference of the colour channels inside the band, 0..255.
+    static double meanDifference(const std::vector<unsigned char>& a,
+                                 const std::vector<unsigned char>& b, const Band& band) {
+        double sum = 0.0;
+        for (int y = band.y; y < band.y + band.height; ++y) {
+            for (int x = band.x; x < band.x + band.width; ++x) {
+                const size_t at = (static_cast<size_t>(y) * 1280 + static_cast<size_t>(x)) * 4;
+                for (size_t c = 0; c < 3; ++c) {
+                    sum += std::abs(int(a[at + c]) - int(b[at + c]));
+                }
+            }
+        }
+        return sum / (3.0 * band.width * band.height);
+    }
+
     GLint shadowMapWidth() {
         glActiveTexture(GL_TEXTURE1);
         glBindTexture(GL_TEXTURE_2D, session->renderer().shadowMap().depthTexture);
@@ -123,22 +166,48 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
     EXPECT_EQ(reportGlErrors(), 0);
 }
 
-TEST_F(GameQualityTest, LowHalvesTheShadowMapAndChangesOnlyAFewPixels) {
+TEST_F(GameQualityTest, LowDrawsHalfSizeWithASmallerMapOverTheWholeWindow) {
     frameFrom(0);
     const auto exact = frameFrom(0);
     EXPECT_EQ(shadowMapWidth(), 4096);
     settings::current().graphicsQuality = GraphicsQuality::Low;
     frameFrom(0);
     const auto low = frameFrom(0);
-    EXPECT_EQ(shadowMapWidth(), 2048);
-    const size_t changed = differingPixels(exact, low);
-    EXPECT_GT(changed, 0u) << "shadow edges come from the coarser map";
-    // Measured: about 4.6%, along the edges of the shadows only.
-    EXPECT_LT(changed, 1280u * 720u / 10u) << "the shadows are where they were";
+    EXPECT_EQ(shadowMapWidth(), 1024);
+    EXPECT_EQ(session->renderer().sceneTarget().size(), (RenderTarget::Size{640, 360}));
+    EXPECT_GT(differingPixels(exact, low), 0u) << "a coarser picture";
+    // Scaled up to every pixel of the window: none is left as it was, and
+    // each band along the edges looks as it does at full size (measured:
+    // under 1.6 on the 0..255 scale).
+    EXPECT_EQ(magentaPixels(frameFrom(0, true)), 0u);
+    for (const Band& band : edgeBands()) {
+        EXPECT_LT(meanDifference(exact, low, band), 4.0) << band.name;
+    }
+    settings::current().renderScale = 1.0;  // the player's scale holds at Low
+    frameFrom(0);
+    EXPECT_EQ(session->renderer().sceneTarget().size(), (RenderTarget::Size{1280, 720}));
+    EXPECT_EQ(reportGlErrors(), 0);
+}
 
+TEST_F(GameQualityTest, ScaleOneIsTheFullSizePictureAgainAfterASmallerOne) {
+    frameFrom(1);
+    const auto exact = frameFrom(1);
+    const int treesInView = session->renderer().treesInView();
+    settings::current().graphicsQuality = GraphicsQuality::Fast;
+    for (const double scale : {0.75, 0.5, 0.6}) {
+        settings::current().renderScale = scale;
+        const auto scaled = frameFrom(1, true);
+        EXPECT_EQ(session->renderer().treesInView(), treesInView)
+            << scale << ": the view is the window's, whatever the target's size";
+        EXPECT_EQ(magentaPixels(scaled), 0u) << scale;
+        for (const Band& band : edgeBands()) {
+            EXPECT_LT(meanDifference(exact, scaled, band), 4.0) << scale << " " << band.name;
+        }
+    }
+    settings::current().renderScale = 1.0;
+    EXPECT_EQ(differingPixels(exact, frameFrom(1)), 0u) << "Fast at scale 1 is Exact's picture";
     settings::current().graphicsQuality = GraphicsQuality::Exact;
-    EXPECT_EQ(differingPixels(exact, frameFrom(0)), 0u) << "back to the full map at once";
-    EXPECT_EQ(shadowMapWidth(), 4096);
+    EXPECT_EQ(differingPixels(exact, frameFrom(1)), 0u);
     EXPECT_EQ(reportGlErrors(), 0);
 }
 

@@ -63,7 +63,7 @@ TEST(PassScheduler, FastRegeneratesMipLevelsOnlyWhileTheFilterSamplesThem) {
     }
     EXPECT_EQ(PassScheduler::shadowMapSize(GraphicsQuality::Exact), 4096);
     EXPECT_EQ(PassScheduler::shadowMapSize(GraphicsQuality::Fast), 4096);
-    EXPECT_EQ(PassScheduler::shadowMapSize(GraphicsQuality::Low), 2048);
+    EXPECT_EQ(PassScheduler::shadowMapSize(GraphicsQuality::Low), 1024);
 }
 
 }  // namespace

@@ -93,6 +93,14 @@ TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
                "120",
           at + "2: \"gamepad_dead_zone\" must be a number from 0 to 0.9; using the default 0.2"},
          UserSettings()},
+        {"render_scale = 0.4\nhud = false\n",
+         {at + "1: \"render_scale\" must be a number from 0.5 to 1; using the default 1 (0.5 "
+               "at \"Low\")"},
+         [] {
+             UserSettings s;
+             s.hud = false;
+             return s;
+         }()},
         {"[graphics]\nquality = \"Fast\"\n",
          {at + "1: unknown key \"graphics\"; ignored"},
          UserSettings()},
@@ -137,6 +145,7 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     values.height = 900;
     values.gamepadLookSpeed = 200.0;
     values.gamepadDeadZone = 0.0;
+    values.renderScale = 0.75;
     values.keys.bind(Action::Scream, 0, GLFW_KEY_E);
     values.keys.bind(Action::Pause, 0, KeyBindings::noKey);
     const std::string text = settingsText(values);
@@ -153,6 +162,22 @@ TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
     EXPECT_EQ(defaults.fieldOfViewRadians(), 1.0471975803375244f);
     EXPECT_FALSE(defaults.width.has_value() || defaults.height.has_value());
     EXPECT_EQ(defaults.graphicsQuality, GraphicsQuality::Exact);
+    EXPECT_EQ(defaults.renderScaleInUse(), 1.0f);
+    EXPECT_EQ(settingsText(defaults).find("render_scale"), std::string::npos)
+        << "an unset scale stays out of the file";
+}
+
+TEST(SettingsText, LowDrawsAtHalfSizeUnlessThePlayerSetAScale) {
+    UserSettings low;
+    low.graphicsQuality = GraphicsQuality::Low;
+    EXPECT_EQ(low.renderScaleInUse(), 0.5f);
+    low.renderScale = 0.8;
+    EXPECT_EQ(low.renderScaleInUse(), 0.8f);
+    low.renderScale = 1.0;
+    EXPECT_EQ(low.renderScaleInUse(), 1.0f) << "a full scale the player chose holds at Low";
+    UserSettings fast;
+    fast.graphicsQuality = GraphicsQuality::Fast;
+    EXPECT_EQ(fast.renderScaleInUse(), 1.0f);
 }
 
 TEST(SettingsFile, PathFollowsXdgConfigHomeThenHome) {
@@ -342,6 +367,46 @@ TEST(SettingsStore, AWindowSideTheGameIgnoredIsNotWrittenBack) {
     EXPECT_TRUE(again.problems.empty()) << again.problems[0];
     EXPECT_EQ(readFile(path).find("width"), std::string::npos) << readFile(path);
     EXPECT_EQ(readFile(path).find("[keys]"), std::string::npos) << "default keys are not written";
+}
+
+// A software rasteriser's Fast is a default for this run only: it never
+// replaces the player's quality, and no save writes it.
+TEST(SettingsStore, TheMachinesQualityGivesWayToThePlayersAndIsNeverWritten) {
+    TempFolder folder;
+    const fs::path path = folder.path / "settings.toml";
+    SettingsStore store;
+    store.load(path);  // no file yet
+    EXPECT_TRUE(store.takeMachineQuality(GraphicsQuality::Fast));
+    EXPECT_EQ(store.current().graphicsQuality, GraphicsQuality::Fast);
+    ASSERT_TRUE(store.save());
+    EXPECT_FALSE(fs::exists(path)) << "taking the default changes nothing to write";
+    store.current().fieldOfView = 75.0;
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(readFile(path).find("graphics_quality"), std::string::npos) << readFile(path);
+    EXPECT_FALSE(SettingsFile(path).read().qualityGiven);
+
+    store.current().graphicsQuality = GraphicsQuality::Low;  // the player's choice
+    ASSERT_TRUE(store.save());
+    store.current().graphicsQuality = GraphicsQuality::Fast;  // and back: still theirs
+    ASSERT_TRUE(store.save());
+    EXPECT_TRUE(store.qualityChosen());
+    EXPECT_NE(readFile(path).find("graphics_quality = \"Fast\""), std::string::npos)
+        << readFile(path);
+
+    for (const char* text : {"graphics_quality = \"Exact\"\n", "graphics_quality = \"Ultra\"\n"}) {
+        SCOPED_TRACE(text);
+        writeFile(path, text);
+        SettingsStore again;
+        ::testing::internal::CaptureStdout();
+        again.load(path);
+        ::testing::internal::GetCapturedStdout();
+        EXPECT_FALSE(again.takeMachineQuality(GraphicsQuality::Fast));
+        EXPECT_EQ(again.current().graphicsQuality, GraphicsQuality::Exact);
+        again.current().hud = false;
+        ASSERT_TRUE(again.save());
+        EXPECT_NE(readFile(path).find("graphics_quality = \"Exact\""), std::string::npos)
+            << readFile(path);
+    }
 }
 
 // A dotfiles set-up: the settings file is a link into another folder.
