@@ -18,6 +18,10 @@ std::string seedProblem(const std::string& text) {
     return "";
 }
 
+std::string difficultyProblem(const std::string& text) {
+    return difficultyLevelNamed(text) ? "" : "NAME must be Relaxed, Standard or Hard, not " + text;
+}
+
 }  // namespace
 
 CommandLine::CommandLine(int argc, const char* const argv[]) {
@@ -40,6 +44,11 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     app.add_option("--seed", seed, "Place trees and kids from the random sequence N")
         ->type_name("N")
         ->check(CLI::Validator(seedProblem, ""));
+    std::string difficulty;
+    app.add_option("--difficulty", difficulty,
+                   "Play by the rules of NAME: Relaxed, Standard (the default) or Hard")
+        ->type_name("NAME")
+        ->check(CLI::Validator(difficultyProblem, ""));
     std::string dataDir;
     app.add_option("--data-dir", dataDir,
                    "Run in DIR, the folder that holds Release/config.txt, the shaders and art")
@@ -68,6 +77,9 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     }
     if (!seed.empty()) {
         options_.seed = static_cast<std::uint32_t>(std::stoull(seed));
+    }
+    if (!difficulty.empty()) {
+        options_.difficulty = difficultyLevelNamed(difficulty);
     }
     if (!dataDir.empty()) {
         options_.dataDir = dataDir;

@@ -1,13 +1,15 @@
 #pragma once
 // The game's command line:
 //   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--no-console]
-//              [--settings FILE] [--seed N] [--data-dir DIR]
+//              [--settings FILE] [--seed N] [--difficulty NAME] [--data-dir DIR]
 // No arguments start the game as always. Parsing prints nothing itself: the
 // texts for standard output and standard error wait in the result.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include "settings/UserSettings.h"
 
 namespace dusk {
 
@@ -21,6 +23,8 @@ struct StartOptions {
     // started in, whatever --data-dir says.
     std::optional<std::filesystem::path> settingsFile;
     std::optional<std::uint32_t> seed;
+    // The rounds of this run play by it, whatever the settings say.
+    std::optional<DifficultyLevel> difficulty;
     // The game changes into it before it reads anything.
     std::optional<std::filesystem::path> dataDir;
 };

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/ControlsHelp.h"
+#include "app/DifficultyChoice.h"
 #include "app/GameSound.h"
 #include "app/HelpText.h"
 #include "app/MainLoop.h"
@@ -27,7 +28,7 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       options(options),
       renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
       models(loadWorldModels(renderer_.boneCapacity())),
-      round_(std::make_unique<Round>(models, options.seed)),
+      round_(newRound(options.seed)),
       input(window, screenCentre()),
       hud_(window),
       previousFrame(glfwGetTime()),
@@ -110,6 +111,7 @@ void Session::advanceRound(const InputFrame& frame, float dt) {
     const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
     sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
     handleRoundEvents(events);
+    cues_.update(*round_, sound_, dt);
 }
 
 void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false, dt), dt); }
@@ -155,7 +157,18 @@ ui::HudState Session::hudState() const {
     state.health = round_->healthFraction();
     state.magic = round_->magicFraction();
     state.paused = paused;
+    fillStealthCues(state);
     return state;
+}
+
+void Session::fillStealthCues(ui::HudState& state) const {
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window_, &width, &height);
+    const mat4 viewProjection =
+        renderer_.viewProjection(round_->world().camera, settings::current().fieldOfViewRadians());
+    cues_.fill(state, *round_, viewProjection,
+               vec2(static_cast<float>(width), static_cast<float>(height)), settings::current());
 }
 
 // ---------------------------------------------------------------- rounds --
@@ -184,6 +197,11 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
     }
 }
 
+// The difficulty chosen now holds for the whole of the new round.
+std::unique_ptr<Round> Session::newRound(std::uint32_t seed) const {
+    return std::make_unique<Round>(models, seed, difficultyFor(settings::current().difficulty));
+}
+
 // The window keeps answering while the console waits: the end screen is
 // redrawn and its events handled about 30 times a second.
 void Session::endRound(ui::EndScreen screen) {
@@ -198,7 +216,7 @@ void Session::endScreenFrame() {
     const bool lost = *ended == ui::EndScreen::Lost;
     const bool picture =
         renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
-    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture);
+    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, round_->difficulty().name);
     glfwSwapBuffers(window_);
     if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
         glfwSetWindowShouldClose(window_, GLFW_TRUE);
@@ -224,8 +242,9 @@ void Session::endScreenFrame() {
 void Session::playAgain(bool sameForest) {
     const std::uint32_t seed = sameForest ? round_->seed() : round_->seed() + 1;
     round_.reset();  // the old forest's bodies go before the new ones come
-    round_ = std::make_unique<Round>(models, seed);
+    round_ = newRound(seed);
     sound_.newRound();
+    cues_.clear();
     ended.reset();
     input.forget();
     input.setPlaying(!paused);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StealthCues.h"
 #include "app/WindowInput.h"
 #include "audio/GameAudio.h"
 #include "game/Round.h"
@@ -86,6 +87,7 @@ public:
     ui::Hud& hud() { return hud_; }
     ui::SettingsMenu& settingsMenu() { return menu; }
     audio::GameAudio& sound() { return sound_; }
+    StealthCues& cues() { return cues_; }
     GLFWwindow* window() const { return window_; }
 
 private:
@@ -103,6 +105,8 @@ private:
     void endScreenFrame();
     void applySettings(const UserSettings& chosen);
     void finishFrame(double frameStart);
+    std::unique_ptr<Round> newRound(std::uint32_t seed) const;
+    void fillStealthCues(ui::HudState& state) const;
 
     GLFWwindow* window_;
     SessionOptions options;
@@ -113,13 +117,14 @@ private:
     WindowInput input;        // before the HUD: ImGui chains to its callbacks
     ui::Hud hud_;
     ui::SettingsMenu menu;
+    StealthCues cues_;
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
     int transparencyFlag = 1;  // the screen pass's dusk grade, until F9 says otherwise
     double previousFrame;
     double lastThrottled;
     bool paused = false;
-    bool menuPaused = false;  // the pause is the open menu's
+    bool menuPaused = false;       // the pause is the open menu's
     bool escapeSwallowed = false;  // an Esc that closed the menu is still held
     bool fullscreen = false;
     int frameCap = 0;

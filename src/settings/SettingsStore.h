@@ -8,6 +8,7 @@
 // Options given on the command line hold for this run only: while such a
 // value is unchanged, a save writes what the file had for it.
 #include <filesystem>
+#include <optional>
 
 #include "settings/SettingsFile.h"
 #include "settings/UserSettings.h"
@@ -18,6 +19,7 @@ namespace dusk {
 struct ForcedSettings {
     bool fullscreen = false;
     bool vsync = false;
+    std::optional<DifficultyLevel> difficulty;
 };
 
 class SettingsStore {

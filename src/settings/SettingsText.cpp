@@ -135,6 +135,20 @@ const Key keys[] = {
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, 0.0, UserSettings::maxGamepadDeadZone, s.gamepadDeadZone);
      }},
+    {"difficulty", "\"Relaxed\", \"Standard\" or \"Hard\"",
+     [] { return "\"" + std::string(difficultyLevelName(defaults.difficulty)) + "\""; },
+     [](const toml::node& n, UserSettings& s) {
+         const auto* value = n.as_string();
+         const auto level = value ? difficultyLevelNamed(value->get()) : std::nullopt;
+         if (level) {
+             s.difficulty = *level;
+         }
+         return level.has_value();
+     }},
+    {"detection_markers", "true or false", [] { return boolText(defaults.detectionMarkers); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.detectionMarkers); }},
+    {"captions", "true or false", [] { return boolText(defaults.captions); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.captions); }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
      [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
@@ -312,6 +326,9 @@ std::string settingsText(const UserSettings& values) {
     text += "master_volume = " + decimal(values.masterVolume) + "\n";
     text += "gamepad_look_speed = " + decimal(values.gamepadLookSpeed) + "\n";
     text += "gamepad_dead_zone = " + decimal(values.gamepadDeadZone) + "\n";
+    text += "difficulty = \"" + std::string(difficultyLevelName(values.difficulty)) + "\"\n";
+    text += "detection_markers = " + boolText(values.detectionMarkers) + "\n";
+    text += "captions = " + boolText(values.captions) + "\n";
     if (values.width) {
         text += "width = " + std::to_string(*values.width) + "\n";
     }

@@ -66,6 +66,35 @@ void bar(ImDrawList* list, ImFont* font, ImVec2 at, float fraction, ImU32 colour
                  label);
 }
 
+// A round badge with a sign ("!" or "?") in it.
+void markerBadge(ImDrawList* list, ImFont* font, ImVec2 centre, Watch watch, float alpha) {
+    const bool sees = watch == Watch::Sees;
+    const float radius = 13.0f;
+    list->AddCircleFilled(centre, radius, withAlpha(sees ? kHealthRed : kBarBack, alpha));
+    list->AddCircle(centre, radius, withAlpha(sees ? kGold : kText, alpha), 0, 2.0f);
+    const char* sign = sees ? "!" : "?";
+    const ImVec2 size = textSize(font, sign);
+    list->AddText(font, font->FontSize, ImVec2(centre.x - size.x * 0.5f, centre.y - size.y * 0.5f),
+                  withAlpha(sees ? kGold : kText, alpha), sign);
+}
+
+// An arrow whose tip is at `tip`, pointing along `pointing` (unit, y down),
+// with the badge behind it.
+void markerArrow(ImDrawList* list, ImFont* font, const MarkerPlace& place, Watch watch,
+                 float alpha) {
+    const ImVec2 tip(place.at.x, place.at.y);
+    const ImVec2 along(place.pointing.x, place.pointing.y);
+    const ImVec2 across(-along.y, along.x);
+    const float length = 16.0f;
+    const float width = 11.0f;
+    const ImVec2 base(tip.x - along.x * length, tip.y - along.y * length);
+    const ImU32 colour = withAlpha(watch == Watch::Sees ? kHealthRed : kText, alpha);
+    list->AddTriangleFilled(tip, ImVec2(base.x + across.x * width, base.y + across.y * width),
+                            ImVec2(base.x - across.x * width, base.y - across.y * width), colour);
+    const ImVec2 badge(base.x - along.x * 15.0f, base.y - along.y * 15.0f);
+    markerBadge(list, font, badge, watch, alpha);
+}
+
 }  // namespace
 
 std::string kidsLeftLabel(int left, int total) {
@@ -85,7 +114,9 @@ void Hud::draw(const HudState& state, double now, const std::function<void()>& m
         drawKidsLeft(list, state);
         drawBars(list, state);
         drawToasts(list, now);
+        drawMarkers(list, state.markers);
     }
+    drawCaptions(list, state.captions);
     if (now < helpUntil) {
         drawHelp(list);
     }
@@ -131,6 +162,36 @@ void Hud::drawToasts(ImDrawList* list, double now) {
     }
 }
 
+void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
+    for (const HudMarker& marker : markers) {
+        // A kid about to see the player is marked more faintly.
+        const float alpha = marker.alpha * (marker.watch == Watch::Sees ? 1.0f : 0.6f);
+        if (marker.place.onScreen) {
+            const ImVec2 centre(marker.place.at.x, marker.place.at.y - 14.0f);
+            markerBadge(list, imgui.textFont, centre, marker.watch, alpha);
+        } else {
+            markerArrow(list, imgui.textFont, marker.place, marker.watch, alpha);
+        }
+    }
+}
+
+// Bottom centre, newest lowest.
+void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions) {
+    ImFont* font = imgui.textFont;
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    float y = display.y - kMargin - font->FontSize - 60.0f;
+    for (auto line = captions.rbegin(); line != captions.rend(); ++line) {
+        const float textWidth = textSize(font, line->text.c_str()).x;
+        const float left = (display.x - textWidth) * 0.5f;
+        list->AddRectFilled(ImVec2(left - 10.0f, y - 4.0f),
+                            ImVec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f),
+                            withAlpha(IM_COL32(0, 0, 0, 190), line->alpha), 4.0f);
+        list->AddText(font, font->FontSize, ImVec2(left, y), withAlpha(kText, line->alpha),
+                      line->text.c_str());
+        y -= font->FontSize + 12.0f;
+    }
+}
+
 void Hud::drawHelp(ImDrawList* list) {
     ImFont* font = imgui.textFont;
     float width = 0.0f;
@@ -160,7 +221,7 @@ void Hud::drawPauseBanner(ImDrawList* list) {
     centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
 }
 
-EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle) {
+EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle, const std::string& difficulty) {
     imgui.beginFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
@@ -189,6 +250,11 @@ EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle) {
     y += imgui.textFont->FontSize * 2.0f + 30.0f;
     centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
                 "R plays again (Shift+R: the same forest), Enter or Esc quits");
+    if (!difficulty.empty()) {
+        y += imgui.textFont->FontSize + 10.0f;
+        centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
+                    ("Difficulty: " + difficulty).c_str());
+    }
     imgui.endFrame();
     return choice;
 }

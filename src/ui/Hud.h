@@ -4,13 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "ui/DetectionMarkers.h"
 #include "ui/ImGuiLayer.h"
+#include "ui/MarkerPlacement.h"
 #include "ui/Toasts.h"
 
 struct GLFWwindow;
 struct ImDrawList;
 
 namespace dusk::ui {
+
+// A watching kid's mark, placed on the view.
+struct HudMarker {
+    Watch watch = Watch::Sees;
+    float alpha = 1.0f;  // 0..1
+    MarkerPlace place;
+};
 
 // What the HUD shows of the game in one frame.
 struct HudState {
@@ -19,6 +28,9 @@ struct HudState {
     float health = 1.0f;  // 0..1
     float magic = 1.0f;   // 0..1
     bool paused = false;
+    std::vector<HudMarker> markers;  // hidden with the HUD
+    // What the player hears, oldest first; shown even with the HUD hidden.
+    std::vector<Toasts::Visible> captions;
 };
 
 // A line of the help panel; a heading starts a group.
@@ -54,8 +66,10 @@ public:
     // The end screen's words and its two buttons, "Play again" and "Quit",
     // over whatever picture is already drawn; the title and its line are left
     // out when the picture says them already. Returns the button clicked in
-    // this frame (ImGui sees a click the frame after it happened).
-    EndChoice drawEndScreen(EndScreen screen, bool withTitle = true);
+    // this frame (ImGui sees a click the frame after it happened). A
+    // difficulty name, when given, is shown under the buttons.
+    EndChoice drawEndScreen(EndScreen screen, bool withTitle = true,
+                            const std::string& difficulty = "");
 
     // The help panel's lines, set by the game (and again when the keys change).
     std::vector<HelpLine> helpLines;
@@ -65,6 +79,8 @@ private:
     void drawKidsLeft(ImDrawList* list, const HudState& state);
     void drawBars(ImDrawList* list, const HudState& state);
     void drawToasts(ImDrawList* list, double now);
+    void drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers);
+    void drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
     // The two buttons of the end screens, from height y down.

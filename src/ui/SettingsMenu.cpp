@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "settings/KeyBindings.h"
+#include "ui/PlayOptions.h"
 
 namespace dusk::ui {
 
@@ -146,6 +147,8 @@ void SettingsMenu::buildGameTab(UserSettings& settings, MenuChange& change) {
         settings.masterVolume = volume / 100.0f;
     }
     noteSlider(change, moved);
+    ImGui::Separator();
+    buildPlayOptions(settings, change);
     ImGui::PopItemWidth();
 }
 

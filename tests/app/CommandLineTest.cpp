@@ -43,6 +43,9 @@ TEST(CommandLine, EveryOptionIsTaken) {
     EXPECT_EQ(o.seed, 4294967295u);
     EXPECT_EQ(o.dataDir, tmp);
     EXPECT_EQ(parse({"--seed=0"}).options().seed, 0u);
+    EXPECT_FALSE(o.difficulty) << "the settings' difficulty unless asked";
+    EXPECT_EQ(parse({"--difficulty", "hard"}).options().difficulty, DifficultyLevel::Hard);
+    EXPECT_EQ(parse({"--difficulty=Relaxed"}).options().difficulty, DifficultyLevel::Relaxed);
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
@@ -54,8 +57,9 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     EXPECT_FALSE(help.shouldRun());
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_EQ(help.errors(), "");
-    for (const char* option : {"--fullscreen", "--vsync", "--no-console", "--settings FILE",
-                               "--seed N", "--data-dir DIR", "--version", "--help"}) {
+    for (const char* option :
+         {"--fullscreen", "--vsync", "--no-console", "--settings FILE", "--seed N",
+          "--difficulty NAME", "--data-dir DIR", "--version", "--help"}) {
         EXPECT_NE(help.output().find(option), std::string::npos) << option;
     }
 }
@@ -75,6 +79,10 @@ TEST(CommandLine, UnknownOptionsAndBadValuesEndWithStatusTwoAndTheUsage) {
         {{"--data-dir", "/no/such/dir"}, "Directory does not exist: /no/such/dir"},
         {{"--settings", ""}, "FILE must not be empty"},
         {{"--vsync=maybe"}, "--vsync"},
+        {{"--difficulty", "Nightmare"},
+         "--difficulty: NAME must be Relaxed, Standard or Hard, not Nightmare"},
+        {{"--difficulty", ""}, "not "},
+        {{"--difficulty"}, "--difficulty"},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse(c.args);
