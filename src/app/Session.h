@@ -124,7 +124,7 @@ private:
     double previousFrame;
     double lastThrottled;
     bool paused = false;
-    bool menuPaused = false;       // the pause is the open menu's
+    bool menuPaused = false;  // the pause is the open menu's
     bool escapeSwallowed = false;  // an Esc that closed the menu is still held
     bool fullscreen = false;
     int frameCap = 0;
