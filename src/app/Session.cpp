@@ -161,14 +161,16 @@ ui::HudState Session::hudState() const {
     return state;
 }
 
+// The view's size as the HUD last saw it: asking the window would cost a
+// round trip to the display every frame.
 void Session::fillStealthCues(ui::HudState& state) const {
-    int width = 0;
-    int height = 0;
-    glfwGetWindowSize(window_, &width, &height);
+    vec2 view = hud_.viewSize();
+    if (view.x <= 0.0f) {
+        view = vec2(static_cast<float>(renderer_.width()), static_cast<float>(renderer_.height()));
+    }
     const mat4 viewProjection =
         renderer_.viewProjection(round_->world().camera, settings::current().fieldOfViewRadians());
-    cues_.fill(state, *round_, viewProjection,
-               vec2(static_cast<float>(width), static_cast<float>(height)), settings::current());
+    cues_.fill(state, *round_, viewProjection, view, settings::current());
 }
 
 // ---------------------------------------------------------------- rounds --

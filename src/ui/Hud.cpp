@@ -69,13 +69,13 @@ void bar(ImDrawList* list, ImFont* font, ImVec2 at, float fraction, ImU32 colour
 // A round badge with a sign ("!" or "?") in it.
 void markerBadge(ImDrawList* list, ImFont* font, ImVec2 centre, Watch watch, float alpha) {
     const bool sees = watch == Watch::Sees;
-    const float radius = 13.0f;
-    list->AddCircleFilled(centre, radius, withAlpha(sees ? kHealthRed : kBarBack, alpha));
-    list->AddCircle(centre, radius, withAlpha(sees ? kGold : kText, alpha), 0, 2.0f);
+    // One small disc of few sides: ten of these can be on screen at once, and
+    // a software rasteriser pays for every triangle and every pixel.
+    list->AddCircleFilled(centre, 11.0f, withAlpha(sees ? kHealthRed : kText, alpha), 12);
     const char* sign = sees ? "!" : "?";
     const ImVec2 size = textSize(font, sign);
     list->AddText(font, font->FontSize, ImVec2(centre.x - size.x * 0.5f, centre.y - size.y * 0.5f),
-                  withAlpha(sees ? kGold : kText, alpha), sign);
+                  withAlpha(sees ? kGold : IM_COL32(20, 16, 28, 255), alpha), sign);
 }
 
 // An arrow whose tip is at `tip`, pointing along `pointing` (unit, y down),
@@ -102,6 +102,11 @@ std::string kidsLeftLabel(int left, int total) {
 }
 
 Hud::Hud(GLFWwindow* window) : imgui(window) {}
+
+vec2 Hud::viewSize() const {
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    return size.x > 0.0f && size.y > 0.0f ? vec2(size.x, size.y) : vec2(0.0f);
+}
 
 void Hud::toast(const std::string& text, double now) { toasts.add(text, now); }
 
@@ -163,6 +168,10 @@ void Hud::drawToasts(ImDrawList* list, double now) {
 }
 
 void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
+    // Without anti-aliased edges a mark is a handful of triangles; with them
+    // each edge gains a fringe, and a software rasteriser pays per triangle.
+    const ImDrawListFlags flags = list->Flags;
+    list->Flags &= ~(ImDrawListFlags_AntiAliasedFill | ImDrawListFlags_AntiAliasedLines);
     for (const HudMarker& marker : markers) {
         // A kid about to see the player is marked more faintly.
         const float alpha = marker.alpha * (marker.watch == Watch::Sees ? 1.0f : 0.6f);
@@ -173,23 +182,28 @@ void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
             markerArrow(list, imgui.textFont, marker.place, marker.watch, alpha);
         }
     }
+    list->Flags = flags;
 }
 
 // Bottom centre, newest lowest.
 void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions) {
+    // Square boxes need no anti-aliased fringe.
+    const ImDrawListFlags flags = list->Flags;
+    list->Flags &= ~ImDrawListFlags_AntiAliasedFill;
     ImFont* font = imgui.textFont;
     const ImVec2 display = ImGui::GetIO().DisplaySize;
-    float y = display.y - kMargin - font->FontSize - 60.0f;
+    float y = display.y - kMargin - font->FontSize - 84.0f;  // clear of an arrow below
     for (auto line = captions.rbegin(); line != captions.rend(); ++line) {
         const float textWidth = textSize(font, line->text.c_str()).x;
         const float left = (display.x - textWidth) * 0.5f;
-        list->AddRectFilled(ImVec2(left - 10.0f, y - 4.0f),
-                            ImVec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f),
-                            withAlpha(IM_COL32(0, 0, 0, 190), line->alpha), 4.0f);
+        list->AddRectFilled(ImVec2(left - 6.0f, y - 2.0f),
+                            ImVec2(left + textWidth + 6.0f, y + font->FontSize + 2.0f),
+                            withAlpha(IM_COL32(0, 0, 0, 190), line->alpha));
         list->AddText(font, font->FontSize, ImVec2(left, y), withAlpha(kText, line->alpha),
                       line->text.c_str());
-        y -= font->FontSize + 12.0f;
+        y -= font->FontSize + 8.0f;
     }
+    list->Flags = flags;
 }
 
 void Hud::drawHelp(ImDrawList* list) {

@@ -59,6 +59,9 @@ public:
     void toggleVisible() { visible = !visible; }
     bool isVisible() const { return visible; }
     void setVisible(bool shown) { visible = shown; }
+    // The size in pixels of the view the HUD drew its last frame on (zero
+    // before the first).
+    vec2 viewSize() const;
 
     // One HUD frame into the bound framebuffer. `more` may add ImGui
     // windows of its own (a menu) to the same frame.

@@ -78,6 +78,10 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
         EXPECT_FALSE(round().sightings()[0]);
         EXPECT_EQ(watchesOf(round())[0], ui::Watch::AboutToSee);
         EXPECT_NEAR(round().health, l.regenerated, 1e-5f);
+        // Beyond a quarter more than its sight, not even about to.
+        placeKid(0, kidSpot.x, kidSpot.z);
+        stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight * 1.25f + 0.6f), 0.5f);
+        EXPECT_EQ(watchesOf(round())[0], ui::Watch::None);
         EXPECT_GE(round().magicFraction(), 1.0f);
     }
 }
