@@ -24,7 +24,9 @@ bool difficultyCombo(DifficultyLevel& level) {
 }  // namespace
 
 void buildPlayOptions(UserSettings& settings, MenuChange& change) {
+    ImGui::PushItemWidth(160.0f);
     const bool chosen = difficultyCombo(settings.difficulty);
+    ImGui::PopItemWidth();
     ImGui::SameLine();
     ImGui::TextDisabled("from the next round");
     const bool markers = ImGui::Checkbox("Detection markers", &settings.detectionMarkers);

@@ -1,5 +1,5 @@
 #pragma once
-// The settings menu's part for how the game plays: the difficulty (from the
+// The settings menu's "Play" tab: the difficulty (from the
 // next round), the detection markers and the captions.
 #include "settings/UserSettings.h"
 #include "ui/SettingsMenu.h"

@@ -114,6 +114,10 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
             buildControlsTab(settings, change);
             ImGui::EndTabItem();
         }
+        if (ImGui::BeginTabItem("Play")) {
+            buildPlayOptions(settings, change);
+            ImGui::EndTabItem();
+        }
         ImGui::EndTabBar();
     }
     ImGui::Spacing();
@@ -147,8 +151,6 @@ void SettingsMenu::buildGameTab(UserSettings& settings, MenuChange& change) {
         settings.masterVolume = volume / 100.0f;
     }
     noteSlider(change, moved);
-    ImGui::Separator();
-    buildPlayOptions(settings, change);
     ImGui::PopItemWidth();
 }
 

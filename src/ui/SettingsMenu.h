@@ -14,8 +14,9 @@ struct MenuChange {
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size.
-// Its tabs: "Game" (look, window, sound) and "Controls" (a key of the
-// player's choice for every action, the pad's settings).
+// Its tabs: "Game" (look, window, sound), "Controls" (a key of the
+// player's choice for every action, the pad's settings) and "Play" (the
+// difficulty, detection marks, captions).
 class SettingsMenu {
 public:
     bool isOpen() const { return open; }
