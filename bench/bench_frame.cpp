@@ -13,6 +13,9 @@
 // BM_HudCost: what the HUD adds to a whole Fast frame, taken over pairs of
 // frames (one with the HUD, one without, in turns) as the median of the
 // pairs' differences; the frames' own figures beside it.
+// BM_StealthCuesCost: what the stealth cues add at their busiest (ten kids
+// seeing the player all around, three captions) to a Fast frame with the HUD,
+// measured the same way; BM_StealthCuesUpdate: their per-frame update alone.
 //
 // The sound plays on OpenAL Soft's wave driver into /dev/null (wave-null.conf)
 // unless ALSOFT_CONF says otherwise.
@@ -21,6 +24,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
+#include <btBulletDynamicsCommon.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,6 +32,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -334,6 +339,138 @@ void BM_PlayAgain(benchmark::State& state) {
     }
 }
 
+// Ten kids in a ring eight units around the player, each looking at it: a
+// few in view, the rest behind arrows.
+void surroundPlayer() {
+    dusk::scene::World& world = session->round().world();
+    const btVector3 player = world.camera.body->getWorldTransform().getOrigin();
+    const auto& kids = world.kids;
+    for (size_t i = 0; i < kids.size(); ++i) {
+        const float a = 6.2831853f * static_cast<float>(i) / static_cast<float>(kids.size());
+        btTransform transform;
+        transform.setIdentity();
+        // Facing the player: its local +z turned to point back at the centre.
+        transform.setRotation(btQuaternion(btVector3(0, 1, 0), a + 3.14159265f));
+        transform.setOrigin(player + btVector3(8.0f * std::sin(a), 0.0f, 8.0f * std::cos(a)) +
+                            btVector3(0.3f, 1.2f - player.y(), 0.0f));
+        kids[i]->body->setWorldTransform(transform);
+        kids[i]->body->setLinearVelocity(btVector3(0, 0, 0));
+    }
+}
+
+size_t marksDrawn = 0;
+
+// A whole Fast frame with the HUD, the stealth cues drawn or not.
+double cuesPairFrame(bool withCues, float dt) {
+    dusk::ui::Hud& hud = sharedHud();
+    dusk::UserSettings& chosen = dusk::settings::current();
+    chosen.detectionMarkers = withCues;
+    chosen.captions = withCues;
+    dusk::audio::Captions& captions = session->cues().captions;
+    for (const char* line :
+         {"[your heartbeat]", "[footsteps, left]", "[a kid shrieks, behind you]"}) {
+        captions.add(line);
+    }
+    surroundPlayer();
+    const auto start = Clock::now();
+    updateUnseen(dt);
+    render();
+    const dusk::ui::HudState shown = session->hudState();
+    hud.draw(shown, glfwGetTime());
+    glfwSwapBuffers(window);
+    glFinish();
+    const double taken = seconds(start);
+    glfwPollEvents();
+    if (withCues) {
+        marksDrawn = shown.markers.size();
+    }
+    return taken;
+}
+
+void BM_StealthCuesCost(benchmark::State& state) {
+    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    static int turn = 0;
+    for (auto _ : state) {
+        const bool cuesFirst = (turn++ % 2) == 0;
+        const double first = cuesPairFrame(cuesFirst, 1.0f / 30.0f);
+        const double second = cuesPairFrame(!cuesFirst, 1.0f / 30.0f);
+        const double with = cuesFirst ? first : second;
+        const double without = cuesFirst ? second : first;
+        state.SetIterationTime(std::max(with - without, 0.0));
+        state.counters["with_ms"] = with * 1e3;
+        state.counters["without_ms"] = without * 1e3;
+        state.counters["marks"] = static_cast<double>(marksDrawn);
+    }
+    dusk::settings::current() = dusk::UserSettings();
+}
+
+// The CPU time of every thread of the process (the rasteriser's too): what a
+// pass costs without the time it waited for a core on a busy machine.
+double processCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+struct PassTime {
+    double wall;
+    double cpu;
+};
+
+// The same pairs with only the HUD pass timed (the state, ImGui's frame and
+// its draw, up to the finish): the shared update and three passes, whose
+// spread swamps a fraction of a millisecond on a loaded machine, are left out.
+PassTime cuesHudPass(bool withCues) {
+    dusk::UserSettings& chosen = dusk::settings::current();
+    chosen.detectionMarkers = withCues;
+    chosen.captions = withCues;
+    surroundPlayer();
+    updateUnseen(1.0f / 30.0f);
+    render();
+    glFinish();
+    const auto start = Clock::now();
+    const double cpuStart = processCpuSeconds();
+    sharedHud().draw(session->hudState(), glfwGetTime());
+    glFinish();
+    const PassTime taken{seconds(start), processCpuSeconds() - cpuStart};
+    glfwSwapBuffers(window);
+    glfwPollEvents();
+    return taken;
+}
+
+void BM_StealthCuesHudPass(benchmark::State& state) {
+    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    static int turn = 0;
+    for (auto _ : state) {
+        for (const char* line :
+             {"[your heartbeat]", "[footsteps, left]", "[a kid shrieks, behind you]"}) {
+            session->cues().captions.add(line);
+        }
+        const bool cuesFirst = (turn++ % 2) == 0;
+        const PassTime first = cuesHudPass(cuesFirst);
+        const PassTime second = cuesHudPass(!cuesFirst);
+        const PassTime with = cuesFirst ? first : second;
+        const PassTime without = cuesFirst ? second : first;
+        state.SetIterationTime(std::max(with.wall - without.wall, 0.0));
+        state.counters["with_ms"] = with.wall * 1e3;
+        state.counters["without_ms"] = without.wall * 1e3;
+        state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
+    }
+    dusk::settings::current() = dusk::UserSettings();
+}
+
+// The cues' own update with ten kids seeing the player (done in every
+// played frame, drawn or not).
+void BM_StealthCuesUpdate(benchmark::State& state) {
+    surroundPlayer();
+    updateUnseen(1.0f / 60.0f);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        session->cues().update(session->round(), session->sound(), 1.0f / 60.0f);
+        state.SetIterationTime(seconds(start));
+    }
+}
+
 void BM_HudCost(benchmark::State& state) { hudCost(state, false); }
 void BM_HudCostBusy(benchmark::State& state) { hudCost(state, true); }
 
@@ -392,6 +529,11 @@ void registerFrameBenchmarks() {
     }
     stat(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
     stat(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
+    stat(benchmark::RegisterBenchmark("BM_StealthCuesCost", BM_StealthCuesCost));
+    stat(benchmark::RegisterBenchmark("BM_StealthCuesHudPass", BM_StealthCuesHudPass));
+    auto* cuesUpdate = benchmark::RegisterBenchmark("BM_StealthCuesUpdate", BM_StealthCuesUpdate);
+    stat(cuesUpdate);
+    cuesUpdate->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_PlayAgain", BM_PlayAgain)
         ->UseManualTime()
         ->Iterations(1)

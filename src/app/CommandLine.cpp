@@ -20,6 +20,10 @@ std::string seedProblem(const std::string& text) {
     return "";
 }
 
+std::string difficultyProblem(const std::string& text) {
+    return difficultyLevelNamed(text) ? "" : "NAME must be Relaxed, Standard or Hard, not " + text;
+}
+
 }  // namespace
 
 CommandLine::CommandLine(int argc, const char* const argv[]) {
@@ -44,6 +48,11 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
         ->check(CLI::Validator(seedProblem, ""));
     app.add_flag("--daily", options_.daily,
                  "Play today's forest, the same for every player on this UTC day");
+    std::string difficulty;
+    app.add_option("--difficulty", difficulty,
+                   "Play by the rules of NAME: Relaxed, Standard (the default) or Hard")
+        ->type_name("NAME")
+        ->check(CLI::Validator(difficultyProblem, ""));
     std::string dataDir;
     app.add_option("--data-dir", dataDir,
                    "Run in DIR, the folder that holds Release/config.txt, the shaders and art")
@@ -83,6 +92,9 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
     }
     if (options_.daily) {
         options_.seed = dailySeed(CalendarDate::todayUtc());
+    }
+    if (!difficulty.empty()) {
+        options_.difficulty = difficultyLevelNamed(difficulty);
     }
     if (!dataDir.empty()) {
         options_.dataDir = dataDir;

@@ -1,13 +1,16 @@
 #pragma once
 // The game's command line:
 //   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--no-console]
-//              [--settings FILE] [--seed N | --daily] [--data-dir DIR] [--records]
+//              [--settings FILE] [--seed N | --daily] [--difficulty NAME] [--data-dir DIR]
+//              [--records]
 // No arguments start the game as always. Parsing prints nothing itself: the
 // texts for standard output and standard error wait in the result.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include "settings/UserSettings.h"
 
 namespace dusk {
 
@@ -25,6 +28,8 @@ struct StartOptions {
     bool daily = false;
     // --records: print the records and end, without a window.
     bool listRecords = false;
+    // The rounds of this run play by it, whatever the settings say.
+    std::optional<DifficultyLevel> difficulty;
     // The game changes into it before it reads anything.
     std::optional<std::filesystem::path> dataDir;
 };

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/ControlsHelp.h"
+#include "app/DifficultyChoice.h"
 #include "app/GameSound.h"
 #include "app/HelpText.h"
 #include "app/MainLoop.h"
@@ -44,7 +45,7 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       options(options),
       renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
       models(loadWorldModels(renderer_.boneCapacity())),
-      round_(std::make_unique<Round>(models, options.seed)),
+      round_(newRound(options.seed)),
       input(window, screenCentre()),
       hud_(window),
       previousFrame(glfwGetTime()),
@@ -131,6 +132,7 @@ void Session::advanceRound(const InputFrame& frame, float dt) {
     const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
     sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
     handleRoundEvents(events);
+    cues_.update(*round_, sound_, dt);
 }
 
 void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false, dt), dt); }
@@ -178,7 +180,20 @@ ui::HudState Session::hudState() const {
     state.magic = round_->magicFraction();
     state.paused = paused;
     state.roundSeconds = round_->seconds();
+    fillStealthCues(state);
     return state;
+}
+
+// The view's size as the HUD last saw it: asking the window would cost a
+// round trip to the display every frame.
+void Session::fillStealthCues(ui::HudState& state) const {
+    vec2 view = hud_.viewSize();
+    if (view.x <= 0.0f) {
+        view = vec2(static_cast<float>(renderer_.width()), static_cast<float>(renderer_.height()));
+    }
+    const mat4 viewProjection =
+        renderer_.viewProjection(round_->world().camera, settings::current().fieldOfViewRadians());
+    cues_.fill(state, *round_, viewProjection, view, settings::current());
 }
 
 // ---------------------------------------------------------------- rounds --
@@ -207,6 +222,11 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
     }
 }
 
+// The difficulty chosen now holds for the whole of the new round.
+std::unique_ptr<Round> Session::newRound(std::uint32_t seed) const {
+    return std::make_unique<Round>(models, seed, difficultyFor(settings::current().difficulty));
+}
+
 // The window keeps answering while the console waits: the end screen is
 // redrawn and its events handled about 30 times a second.
 void Session::endRound(ui::EndScreen screen) {
@@ -232,6 +252,7 @@ void Session::recordRound(bool won) {
     summary.hasBest = outcome.bestAfter.has_value();
     summary.best = outcome.bestAfter.value_or(0.0);
     summary.newBest = outcome.newBest;
+    summary.difficulty = round_->difficulty().name;
 }
 
 void Session::endScreenFrame() {
@@ -263,8 +284,9 @@ void Session::endScreenFrame() {
 void Session::playAgain(bool sameForest) {
     const std::uint32_t seed = sameForest ? round_->seed() : round_->seed() + 1;
     round_.reset();  // the old forest's bodies go before the new ones come
-    round_ = std::make_unique<Round>(models, seed);
+    round_ = newRound(seed);
     sound_.newRound();
+    cues_.clear();
     ended.reset();
     input.forget();
     input.setPlaying(!paused);

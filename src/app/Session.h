@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StealthCues.h"
 #include "app/WindowInput.h"
 #include "audio/GameAudio.h"
 #include "game/Round.h"
@@ -90,6 +91,7 @@ public:
     ui::Hud& hud() { return hud_; }
     ui::SettingsMenu& settingsMenu() { return menu; }
     audio::GameAudio& sound() { return sound_; }
+    StealthCues& cues() { return cues_; }
     GLFWwindow* window() const { return window_; }
 
 private:
@@ -108,6 +110,8 @@ private:
     void endScreenFrame();
     void applySettings(const UserSettings& chosen);
     void finishFrame(double frameStart);
+    std::unique_ptr<Round> newRound(std::uint32_t seed) const;
+    void fillStealthCues(ui::HudState& state) const;
 
     GLFWwindow* window_;
     SessionOptions options;
@@ -118,6 +122,7 @@ private:
     WindowInput input;        // before the HUD: ImGui chains to its callbacks
     ui::Hud hud_;
     ui::SettingsMenu menu;
+    StealthCues cues_;
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
     ui::EndSummary summary;    // what the end screen says of the round

@@ -59,7 +59,7 @@ void applyStartOptions(const StartOptions& options) {
                     false);
     }
     settings::store().load(options.settingsFile.value_or(SettingsFile::defaultPath()));
-    settings::store().force({options.fullscreen, options.vsync});
+    settings::store().force({options.fullscreen, options.vsync, options.difficulty});
     records::store().load(RecordsFile::defaultPath());
 }
 

@@ -16,10 +16,10 @@ enum Sound { kFootstep, kHeartbeat, kScream, kShriek, kAmbience, kWin, kLoss, kS
 const std::array<const char*, kSoundCount> fileNames = {
     "footstep.wav", "heartbeat.wav", "scream.wav", "shriek.wav", "dusk.wav", "win.wav", "loss.wav"};
 
-// Steps are heard clearly within a few units and fade over the clearing.
-constexpr float kStepReference = 2.0f;
-// A shriek carries further than a step.
-constexpr float kShriekReference = 5.0f;
+// Steps are heard clearly within a few units and fade over the clearing; a
+// shriek carries further.
+constexpr float kStepReference = stepReferenceDistance;
+constexpr float kShriekReference = shriekReferenceDistance;
 // The shriek comes from a kid's head, not its feet.
 const vec3 kHeadHeight(0.0f, 1.4f, 0.0f);
 
@@ -82,14 +82,15 @@ GameAudio::~GameAudio() = default;
 void GameAudio::update(const SoundFrame& frame) {
     const bool screamPressed = frame.screamKeyDown && !screamKeyWasDown;
     screamKeyWasDown = frame.screamKeyDown;
-    if (mix == nullptr) {
-        return;
+    heard_.clear();
+    listener_ = frame.listener;
+    if (mix != nullptr) {
+        mix->device->placeListener(frame.listener);
     }
-    mix->device->placeListener(frame.listener);
     if (paused || ended) {
         return;
     }
-    if (!ambienceStarted) {
+    if (mix != nullptr && !ambienceStarted) {
         mix->ambience.play(mix->sound(kAmbience));
         ambienceStarted = true;
     }
@@ -98,27 +99,43 @@ void GameAudio::update(const SoundFrame& frame) {
     }
     updateKids(frame.kids);
     if (heart.advance(frame.seen, frame.health, frame.dt)) {
-        mix->heartbeat.play(mix->sound(kHeartbeat));
+        heard_.push_back({HeardSound::Kind::Heartbeat, listener_.position});
+        if (mix != nullptr) {
+            mix->heartbeat.play(mix->sound(kHeartbeat));
+        }
     }
 }
 
-void GameAudio::updateKids(const std::vector<KidSound>& kids) {
-    while (mix->kids.size() < kids.size()) {
-        const size_t i = mix->kids.size();
+// One source a kid, each with its own pitch; steps and walking state are kept
+// without a device too.
+void GameAudio::addKidSources(size_t count) {
+    while (strides.size() < count) {
+        const size_t i = strides.size();
+        strides.emplace_back();
+        walking.push_back(false);
+        if (mix == nullptr) {
+            continue;
+        }
         auto source = std::make_unique<SoundSource>(kStepReference);
         // Each kid's steps sound a little different.
         source->setPitch(0.9f + 0.03f * static_cast<float>(i % 7));
         source->setGain(0.9f);
         mix->kids.push_back(std::move(source));
-        strides.emplace_back();
-        walking.push_back(false);
     }
+}
+
+void GameAudio::updateKids(const std::vector<KidSound>& kids) {
+    addKidSources(kids.size());
     for (size_t i = 0; i < kids.size(); ++i) {
-        SoundSource& source = *mix->kids[i];
-        source.place(kids[i].position);
+        SoundSource* source = mix != nullptr ? mix->kids[i].get() : nullptr;
+        if (source != nullptr) {
+            source->place(kids[i].position);
+        }
         if (!kids[i].walking) {
             if (walking[i]) {
-                source.stop();
+                if (source != nullptr) {
+                    source->stop();
+                }
                 strides[i].reset();
                 walking[i] = false;
             }
@@ -126,19 +143,30 @@ void GameAudio::updateKids(const std::vector<KidSound>& kids) {
         }
         walking[i] = true;
         if (strides[i].advance(kids[i].stridePhase)) {
-            source.play(mix->sound(kFootstep));
+            heard_.push_back({HeardSound::Kind::Footsteps, kids[i].position});
+            if (source != nullptr) {
+                source->play(mix->sound(kFootstep));
+            }
         }
     }
 }
 
 void GameAudio::scream() {
-    if (mix != nullptr && !paused && !ended) {
+    if (paused || ended) {
+        return;
+    }
+    heard_.push_back({HeardSound::Kind::Scream, listener_.position});
+    if (mix != nullptr) {
         mix->voice.play(mix->sound(kScream));
     }
 }
 
 void GameAudio::kidTerrified(const vec3& position) {
-    if (mix == nullptr || paused || ended) {
+    if (paused || ended) {
+        return;
+    }
+    heard_.push_back({HeardSound::Kind::Shriek, position + kHeadHeight});
+    if (mix == nullptr) {
         return;
     }
     SoundSource& shriek = mix->shrieks[mix->nextShriek];

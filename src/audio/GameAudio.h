@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "audio/FootstepClock.h"
+#include "audio/HeardSound.h"
 #include "audio/HeartbeatPace.h"
 #include "audio/SoundFrame.h"
 
@@ -49,15 +50,25 @@ public:
     // Master volume 0..1 (0 is silence).
     void setVolume(float volume);
 
+    // The sounds started since the last update began (that update's steps,
+    // heartbeat and scream, and shrieks after it), in order. Kept with or
+    // without a device, at any volume: captions read them.
+    const std::vector<HeardSound>& heard() const { return heard_; }
+    // Where the last update placed the listener.
+    const ListenerPose& listener() const { return listener_; }
+
 private:
     struct Mix;
     void updateKids(const std::vector<KidSound>& kids);
+    void addKidSources(size_t count);
     void endWith(int stinger);
 
     std::unique_ptr<Mix> mix;
     std::vector<FootstepClock> strides;
     std::vector<bool> walking;
     HeartbeatPace heart;
+    std::vector<HeardSound> heard_;
+    ListenerPose listener_;
     bool screamKeyWasDown = false;
     bool paused = false;
     bool ended = false;

@@ -14,8 +14,12 @@ std::unique_ptr<scene::World> seededWorld(const scene::WorldModels& models, std:
 
 }  // namespace
 
-Round::Round(const scene::WorldModels& models, std::uint32_t seed)
-    : seed_(seed), world_(seededWorld(models, seed)), seers(world_->kids.size(), false) {}
+Round::Round(const scene::WorldModels& models, std::uint32_t seed, const Difficulty& difficulty)
+    : magic(difficulty.startMagic),
+      seed_(seed),
+      difficulty_(difficulty),
+      world_(seededWorld(models, seed)),
+      seers(world_->kids.size(), false) {}
 
 std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, float dt,
                                       double seconds) {
@@ -24,8 +28,8 @@ std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, flo
         return events;
     }
     elapsed += dt;
-    health = regenerateHealth(health, maxHealth, dt);
-    magic = static_cast<float>(magic + dt * 0.05);
+    health = regenerateHealth(health, maxHealth, dt, difficulty_.regenerationPerSecond);
+    magic = static_cast<float>(magic + dt * difficulty_.magicPerSecond);
     world_->moveCamera(controls);
     if (controls.fly && magic >= dt) {
         world_->camera.fly();
@@ -41,14 +45,14 @@ void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events)
     const vec3 player(world_->camera.modelMatrix[3]);
     auto& kids = world_->kids;
     for (size_t i = 0; i < kids.size(); ++i) {
-        seers[i] = kidSeesPlayer(player, kids[i]->modelMatrix);
+        seers[i] = kidSeesPlayer(player, kids[i]->modelMatrix, difficulty_.sight);
     }
     const int total = static_cast<int>(kids.size());
     for (size_t i = 0; i < kids.size() && !finished; ++i) {
         scene::AnimatedObject& kid = *kids[i];
         if (seers[i]) {
             if (kid.isActive()) {
-                health -= dt;
+                health -= dt * difficulty_.drainPerSecond;
                 if (health <= 0.0f) {
                     finished = true;
                     events.push_back(
@@ -57,7 +61,8 @@ void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events)
             }
             continue;
         }
-        if (!screaming || !kid.isActive() || !screamReaches(player, kid.modelMatrix)) {
+        if (!screaming || !kid.isActive() ||
+            !screamReaches(player, kid.modelMatrix, difficulty_.screamReach)) {
             continue;
         }
         kid.setActive(false);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/Difficulty.h"
 #include "game/RoundEvent.h"
 #include "scene/PlayerControls.h"
 #include "scene/World.h"
@@ -14,12 +15,13 @@ namespace dusk {
 // controls come in, what happened goes out as events.
 class Round {
 public:
-    static constexpr float startMagic = 20000.0f;
     static constexpr float startHealth = 2.0f;
 
     // Starts the game's generator at seed, then builds the forest (so one seed
-    // always gives one forest).
-    Round(const scene::WorldModels& models, std::uint32_t seed);
+    // always gives one forest). The round plays by the difficulty's numbers
+    // from its first frame to its last.
+    Round(const scene::WorldModels& models, std::uint32_t seed,
+          const Difficulty& difficulty = Difficulty::standard());
 
     // One frame of play, in this order: health comes back, magic grows, the
     // player turns and walks, flies while magic lasts, the world moves, every
@@ -37,10 +39,12 @@ public:
     int kidsFrightened() const;
     bool won() const { return finished && world_->activeKidCount() == 0; }
     std::uint32_t seed() const { return seed_; }
+    // The numbers this round plays by (its name for the end screen and records).
+    const Difficulty& difficulty() const { return difficulty_; }
 
     // 0..1 of the full health and of the starting magic.
     float healthFraction() const { return maxHealth > 0.0f ? health / maxHealth : 0.0f; }
-    float magicFraction() const { return magic / startMagic; }
+    float magicFraction() const { return magic / difficulty_.startMagic; }
     // Whether a kid still walking saw the player in the last update.
     bool seen() const;
     // Which kids saw the player in the last update, by the rules' own test
@@ -52,12 +56,13 @@ public:
 
     float health = startHealth;
     float maxHealth = startHealth;
-    float magic = startMagic;
+    float magic;
 
 private:
     void judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events);
 
     std::uint32_t seed_;
+    Difficulty difficulty_;
     std::unique_ptr<scene::World> world_;
     std::vector<bool> seers;
     double elapsed = 0.0;

@@ -6,8 +6,19 @@
 
 namespace dusk {
 
-float regenerateHealth(float health, float maxHealth, float dt) {
-    const float next = static_cast<float>(health + dt * 0.1 * maxHealth);
+namespace {
+
+// How far beyond its sight a kid is about to see.
+constexpr float kNearlyFactor = 1.25f;
+
+bool withinSight(const vec3& player, const vec3& kid, float distance, float height) {
+    return horizontalDistance(player, kid) < distance && std::fabs(player.y - kid.y) < height;
+}
+
+}  // namespace
+
+float regenerateHealth(float health, float maxHealth, float dt, double perSecond) {
+    const float next = static_cast<float>(health + dt * perSecond * maxHealth);
     if (next > maxHealth) {
         return maxHealth;
     }
@@ -20,7 +31,7 @@ float horizontalDistance(const vec3& player, const vec3& kid) {
     return std::sqrt(dx * dx + dz * dz);
 }
 
-bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix) {
+bool kidFacesPlayer(const vec3& player, const mat4& kidMatrix) {
     const vec3 kid(kidMatrix[3]);
     const double toPlayer = scene::directionToPlayerDegrees(player.x - kid.x, player.z - kid.z);
     const double facing = scene::facingAngleDegrees(kidMatrix);
@@ -28,12 +39,21 @@ bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix) {
     if (d < 0.0) {
         d += 360.0;
     }
-    const bool inFront = d > 0.0 && d < 180.0;
-    return inFront && horizontalDistance(player, kid) < 15.0f && std::fabs(player.y - kid.y) < 5.0f;
+    return d > 0.0 && d < 180.0;
 }
 
-bool screamReaches(const vec3& player, const mat4& kidMatrix) {
-    return horizontalDistance(player, vec3(kidMatrix[3])) < 5.0f;
+bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix, const Sight& sight) {
+    return kidFacesPlayer(player, kidMatrix) &&
+           withinSight(player, vec3(kidMatrix[3]), sight.distance, sight.height);
+}
+
+bool kidNearlySeesPlayer(const vec3& player, const mat4& kidMatrix, const Sight& sight) {
+    return kidFacesPlayer(player, kidMatrix) &&
+           withinSight(player, vec3(kidMatrix[3]), sight.distance * kNearlyFactor, sight.height);
+}
+
+bool screamReaches(const vec3& player, const mat4& kidMatrix, float reach) {
+    return horizontalDistance(player, vec3(kidMatrix[3])) < reach;
 }
 
 }  // namespace dusk

@@ -34,6 +34,7 @@ void SettingsStore::force(const ForcedSettings& forced) {
     forced_ = forced;
     current_.fullscreen = current_.fullscreen || forced.fullscreen;
     current_.vsync = current_.vsync || forced.vsync;
+    current_.difficulty = forced.difficulty.value_or(current_.difficulty);
 }
 
 UserSettings SettingsStore::valuesToSave() const {
@@ -43,6 +44,9 @@ UserSettings SettingsStore::valuesToSave() const {
     }
     if (forced_.vsync && values.vsync) {
         values.vsync = inFile_.vsync;
+    }
+    if (forced_.difficulty == values.difficulty) {
+        values.difficulty = inFile_.difficulty;
     }
     return values;
 }

@@ -24,6 +24,7 @@ namespace dusk {
 struct ForcedSettings {
     bool fullscreen = false;
     bool vsync = false;
+    std::optional<DifficultyLevel> difficulty;
 };
 
 class SettingsStore {

@@ -146,6 +146,20 @@ const Key keys[] = {
      }},
     {"render_scale", "a number from 0.5 to 1", [] { return std::string("1 (0.5 at \"Low\")"); },
      [](const toml::node& n, UserSettings& s) { return scaleIn(n, s.renderScale); }},
+    {"difficulty", "\"Relaxed\", \"Standard\" or \"Hard\"",
+     [] { return "\"" + std::string(difficultyLevelName(defaults.difficulty)) + "\""; },
+     [](const toml::node& n, UserSettings& s) {
+         const auto* value = n.as_string();
+         const auto level = value ? difficultyLevelNamed(value->get()) : std::nullopt;
+         if (level) {
+             s.difficulty = *level;
+         }
+         return level.has_value();
+     }},
+    {"detection_markers", "true or false", [] { return boolText(defaults.detectionMarkers); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.detectionMarkers); }},
+    {"captions", "true or false", [] { return boolText(defaults.captions); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.captions); }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
      [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
@@ -329,6 +343,9 @@ std::string settingsText(const UserSettings& values, bool withQuality) {
     if (values.renderScale) {
         text += "render_scale = " + decimal(*values.renderScale) + "\n";
     }
+    text += "difficulty = \"" + std::string(difficultyLevelName(values.difficulty)) + "\"\n";
+    text += "detection_markers = " + boolText(values.detectionMarkers) + "\n";
+    text += "captions = " + boolText(values.captions) + "\n";
     if (values.width) {
         text += "width = " + std::to_string(*values.width) + "\n";
     }

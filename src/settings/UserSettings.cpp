@@ -5,6 +5,16 @@
 
 namespace dusk {
 
+namespace {
+
+bool sameWord(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+}  // namespace
+
 const char* graphicsQualityName(GraphicsQuality quality) {
     switch (quality) {
         case GraphicsQuality::Fast:
@@ -32,6 +42,27 @@ std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name) {
     return std::nullopt;
 }
 
+const char* difficultyLevelName(DifficultyLevel level) {
+    switch (level) {
+        case DifficultyLevel::Relaxed:
+            return "Relaxed";
+        case DifficultyLevel::Hard:
+            return "Hard";
+        default:
+            return "Standard";
+    }
+}
+
+std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name) {
+    for (DifficultyLevel level :
+         {DifficultyLevel::Relaxed, DifficultyLevel::Standard, DifficultyLevel::Hard}) {
+        if (sameWord(name, difficultyLevelName(level))) {
+            return level;
+        }
+    }
+    return std::nullopt;
+}
+
 float UserSettings::fieldOfViewRadians() const {
     return static_cast<float>(fieldOfView * 3.14159265358979323846 / 180.0);
 }
@@ -48,7 +79,8 @@ bool UserSettings::operator==(const UserSettings& other) const {
            hud == other.hud && masterVolume == other.masterVolume && width == other.width &&
            height == other.height && keys == other.keys &&
            gamepadLookSpeed == other.gamepadLookSpeed && gamepadDeadZone == other.gamepadDeadZone &&
-           renderScale == other.renderScale;
+           renderScale == other.renderScale && difficulty == other.difficulty &&
+           detectionMarkers == other.detectionMarkers && captions == other.captions;
 }
 
 bool frameCapAllowed(long long cap) {

@@ -20,6 +20,14 @@ const char* graphicsQualityName(GraphicsQuality quality);
 // The quality named, ignoring letter case; nothing for another word.
 std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name);
 
+// The difficulty the rounds play by; Standard is the game's own rules.
+enum class DifficultyLevel { Relaxed, Standard, Hard };
+
+// "Relaxed", "Standard", "Hard".
+const char* difficultyLevelName(DifficultyLevel level);
+// The level named, ignoring letter case; nothing for another word.
+std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name);
+
 struct UserSettings {
     static constexpr double minMouseSensitivity = 0.0005;  // radians per pixel
     static constexpr double maxMouseSensitivity = 0.008;
@@ -52,6 +60,12 @@ struct UserSettings {
     // The fraction of the window's size the scene is drawn at (0.5..1); unset
     // until the player sets one.
     std::optional<double> renderScale;
+    // Rounds play by it from the next one on.
+    DifficultyLevel difficulty = DifficultyLevel::Standard;
+    // Who sees the player, drawn over the picture.
+    bool detectionMarkers = true;
+    // What the player hears, written at the bottom of the view.
+    bool captions = false;
 
     // The field of view in radians as the projection takes it: 60 degrees
     // gives 1.0471975803375244f.

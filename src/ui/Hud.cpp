@@ -67,6 +67,35 @@ void bar(ImDrawList* list, ImFont* font, ImVec2 at, float fraction, ImU32 colour
                  label);
 }
 
+// A round badge with a sign ("!" or "?") in it.
+void markerBadge(ImDrawList* list, ImFont* font, ImVec2 centre, Watch watch, float alpha) {
+    const bool sees = watch == Watch::Sees;
+    // One small disc of few sides: ten of these can be on screen at once, and
+    // a software rasteriser pays for every triangle and every pixel.
+    list->AddCircleFilled(centre, 11.0f, withAlpha(sees ? kHealthRed : kText, alpha), 12);
+    const char* sign = sees ? "!" : "?";
+    const ImVec2 size = textSize(font, sign);
+    list->AddText(font, font->FontSize, ImVec2(centre.x - size.x * 0.5f, centre.y - size.y * 0.5f),
+                  withAlpha(sees ? kGold : IM_COL32(20, 16, 28, 255), alpha), sign);
+}
+
+// An arrow whose tip is at `tip`, pointing along `pointing` (unit, y down),
+// with the badge behind it.
+void markerArrow(ImDrawList* list, ImFont* font, const MarkerPlace& place, Watch watch,
+                 float alpha) {
+    const ImVec2 tip(place.at.x, place.at.y);
+    const ImVec2 along(place.pointing.x, place.pointing.y);
+    const ImVec2 across(-along.y, along.x);
+    const float length = 16.0f;
+    const float width = 11.0f;
+    const ImVec2 base(tip.x - along.x * length, tip.y - along.y * length);
+    const ImU32 colour = withAlpha(watch == Watch::Sees ? kHealthRed : kText, alpha);
+    list->AddTriangleFilled(tip, ImVec2(base.x + across.x * width, base.y + across.y * width),
+                            ImVec2(base.x - across.x * width, base.y - across.y * width), colour);
+    const ImVec2 badge(base.x - along.x * 15.0f, base.y - along.y * 15.0f);
+    markerBadge(list, font, badge, watch, alpha);
+}
+
 }  // namespace
 
 std::string kidsLeftLabel(int left, int total) {
@@ -85,6 +114,11 @@ std::string roundTimerLabel(double seconds) {
 
 Hud::Hud(GLFWwindow* window) : imgui(window) {}
 
+vec2 Hud::viewSize() const {
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    return size.x > 0.0f && size.y > 0.0f ? vec2(size.x, size.y) : vec2(0.0f);
+}
+
 void Hud::toast(const std::string& text, double now) { toasts.add(text, now); }
 
 void Hud::showHelp(double now) { helpUntil = now + helpTime; }
@@ -97,7 +131,9 @@ void Hud::draw(const HudState& state, double now, const std::function<void()>& m
         drawBars(list, state);
         drawTimer(list, state);
         drawToasts(list, now);
+        drawMarkers(list, state.markers);
     }
+    drawCaptions(list, state.captions);
     if (now < helpUntil) {
         drawHelp(list);
     }
@@ -141,6 +177,45 @@ void Hud::drawToasts(ImDrawList* list, double now) {
                      shown.text.c_str());
         y += font->FontSize + 16.0f;
     }
+}
+
+void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
+    // Without anti-aliased edges a mark is a handful of triangles; with them
+    // each edge gains a fringe, and a software rasteriser pays per triangle.
+    const ImDrawListFlags flags = list->Flags;
+    list->Flags &= ~(ImDrawListFlags_AntiAliasedFill | ImDrawListFlags_AntiAliasedLines);
+    for (const HudMarker& marker : markers) {
+        // A kid about to see the player is marked more faintly.
+        const float alpha = marker.alpha * (marker.watch == Watch::Sees ? 1.0f : 0.6f);
+        if (marker.place.onScreen) {
+            const ImVec2 centre(marker.place.at.x, marker.place.at.y - 14.0f);
+            markerBadge(list, imgui.textFont, centre, marker.watch, alpha);
+        } else {
+            markerArrow(list, imgui.textFont, marker.place, marker.watch, alpha);
+        }
+    }
+    list->Flags = flags;
+}
+
+// Bottom centre, newest lowest.
+void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions) {
+    // Square boxes need no anti-aliased fringe.
+    const ImDrawListFlags flags = list->Flags;
+    list->Flags &= ~ImDrawListFlags_AntiAliasedFill;
+    ImFont* font = imgui.textFont;
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    float y = display.y - kMargin - font->FontSize - 84.0f;  // clear of an arrow below
+    for (auto line = captions.rbegin(); line != captions.rend(); ++line) {
+        const float textWidth = textSize(font, line->text.c_str()).x;
+        const float left = (display.x - textWidth) * 0.5f;
+        list->AddRectFilled(ImVec2(left - 6.0f, y - 2.0f),
+                            ImVec2(left + textWidth + 6.0f, y + font->FontSize + 2.0f),
+                            withAlpha(IM_COL32(0, 0, 0, 190), line->alpha));
+        list->AddText(font, font->FontSize, ImVec2(left, y), withAlpha(kText, line->alpha),
+                      line->text.c_str());
+        y -= font->FontSize + 8.0f;
+    }
+    list->Flags = flags;
 }
 
 void Hud::drawHelp(ImDrawList* list) {
@@ -236,6 +311,11 @@ EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle, const EndSummary&
     y += imgui.textFont->FontSize * 2.0f + 30.0f;
     centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
                 "R plays again (Shift+R: the same forest), Enter or Esc quits");
+    if (!summary.difficulty.empty()) {
+        y += imgui.textFont->FontSize + 10.0f;
+        centredText(list, imgui.textFont, y, IM_COL32(200, 190, 180, 220),
+                    ("Difficulty: " + summary.difficulty).c_str());
+    }
     imgui.endFrame();
     return choice;
 }

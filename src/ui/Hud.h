@@ -4,13 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "ui/DetectionMarkers.h"
 #include "ui/ImGuiLayer.h"
+#include "ui/MarkerPlacement.h"
 #include "ui/Toasts.h"
 
 struct GLFWwindow;
 struct ImDrawList;
 
 namespace dusk::ui {
+
+// A watching kid's mark, placed on the view.
+struct HudMarker {
+    Watch watch = Watch::Sees;
+    float alpha = 1.0f;  // 0..1
+    MarkerPlace place;
+};
 
 // What the HUD shows of the game in one frame.
 struct HudState {
@@ -19,6 +28,9 @@ struct HudState {
     float health = 1.0f;  // 0..1
     float magic = 1.0f;   // 0..1
     bool paused = false;
+    std::vector<HudMarker> markers;  // hidden with the HUD
+    // What the player hears, oldest first; shown even with the HUD hidden.
+    std::vector<Toasts::Visible> captions;
     double roundSeconds = 0.0;  // the round timer
 };
 
@@ -31,6 +43,7 @@ struct EndSummary {
     bool hasBest = false;  // the forest has a best time
     double best = 0.0;     // ... this one
     bool newBest = false;  // this round set it
+    std::string difficulty;  // the rules it was played by
 };
 
 // A line of the help panel; a heading starts a group.
@@ -59,6 +72,9 @@ public:
     void toggleVisible() { visible = !visible; }
     bool isVisible() const { return visible; }
     void setVisible(bool shown) { visible = shown; }
+    // The size in pixels of the view the HUD drew its last frame on (zero
+    // before the first).
+    vec2 viewSize() const;
 
     // One HUD frame into the bound framebuffer. `more` may add ImGui
     // windows of its own (a menu) to the same frame.
@@ -81,6 +97,8 @@ private:
     // The summary's lines from height y down; returns the height below them.
     float drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& summary, float y);
     void drawToasts(ImDrawList* list, double now);
+    void drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers);
+    void drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
     // The two buttons of the end screens, from height y down.

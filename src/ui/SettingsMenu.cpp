@@ -9,6 +9,7 @@
 #include "records/RecordsStore.h"
 #include "records/RecordsTable.h"
 #include "settings/KeyBindings.h"
+#include "ui/PlayOptions.h"
 
 namespace dusk::ui {
 
@@ -128,6 +129,10 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
         }
         if (ImGui::BeginTabItem("Controls")) {
             buildControlsTab(settings, change);
+            ImGui::EndTabItem();
+        }
+        if (ImGui::BeginTabItem("Play")) {
+            buildPlayOptions(settings, change);
             ImGui::EndTabItem();
         }
         if (ImGui::BeginTabItem("Records")) {

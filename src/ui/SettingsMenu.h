@@ -15,8 +15,9 @@ struct MenuChange {
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size.
 // Its tabs: "Game" (look, window, sound), "Controls" (a key of the player's
-// choice for every action, the pad's settings) and "Records" (the best
-// forests and the totals, as --records prints them).
+// choice for every action, the pad's settings), "Play" (the difficulty,
+// detection marks, captions) and "Records" (the best forests and the
+// totals, as --records prints them).
 class SettingsMenu {
 public:
     bool isOpen() const { return open; }

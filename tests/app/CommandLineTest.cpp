@@ -56,6 +56,9 @@ TEST(CommandLine, EveryOptionIsTaken) {
     EXPECT_EQ(o.seed, 4294967295u);
     EXPECT_EQ(o.dataDir, tmp);
     EXPECT_EQ(parse({"--seed=0"}).options().seed, 0u);
+    EXPECT_FALSE(o.difficulty) << "the settings' difficulty unless asked";
+    EXPECT_EQ(parse({"--difficulty", "hard"}).options().difficulty, DifficultyLevel::Hard);
+    EXPECT_EQ(parse({"--difficulty=Relaxed"}).options().difficulty, DifficultyLevel::Relaxed);
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
@@ -69,7 +72,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     EXPECT_EQ(help.errors(), "");
     for (const char* option :
          {"--fullscreen", "--vsync", "--no-console", "--settings FILE", "--seed N",
-          "--data-dir DIR", "--daily", "--records", "--version", "--help"}) {
+          "--difficulty NAME", "--data-dir DIR", "--daily", "--records", "--version", "--help"}) {
         EXPECT_NE(help.output().find(option), std::string::npos) << option;
     }
 }
@@ -91,6 +94,10 @@ TEST(CommandLine, UnknownOptionsAndBadValuesEndWithStatusTwoAndTheUsage) {
         {{"--vsync=maybe"}, "--vsync"},
         {{"--daily", "--seed", "5"}, "--daily: today's forest has its own seed"},
         {{"--seed=5", "--daily"}, "give --seed or --daily, not both"},
+        {{"--difficulty", "Nightmare"},
+         "--difficulty: NAME must be Relaxed, Standard or Hard, not Nightmare"},
+        {{"--difficulty", ""}, "not "},
+        {{"--difficulty"}, "--difficulty"},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse(c.args);

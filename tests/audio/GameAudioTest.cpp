@@ -118,6 +118,23 @@ TEST_F(GameAudioTest, AKidIsHeardFromWhereItWalksAndFadesWithDistance) {
     EXPECT_LT(farLeft.both(), nearLeft.both() / 2.5);
 }
 
+// Captions leave out steps beyond their hearing distance: that is where the
+// mix has them at a tenth of their level at the reference distance.
+TEST_F(GameAudioTest, StepsFallToATenthOfTheirLevelAtTheCaptionsHearingDistance) {
+    ::testing::internal::CaptureStdout();
+    audio::GameAudio audio(soundsOnly({"footstep.wav"}).string() + "/");
+    ::testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(audio.enabled());
+    const vec3 left(0.0f, 1.5f, -1.0f);  // the listener's ear level, to its left
+    kid = audio::KidSound{left * vec3(1, 1, audio::stepReferenceDistance), true, 0.0f};
+    // Both windows then hold four steps each, a quarter stride from their edges.
+    play(audio, 0.25);
+    const double full = levelsOver(audio, 2.0).both();
+    kid->position = left * vec3(1, 1, audio::hearingDistance(audio::stepReferenceDistance));
+    const double far = levelsOver(audio, 2.0).both();
+    EXPECT_NEAR(far / full, 0.1, 0.01) << full << " " << far;
+}
+
 TEST_F(GameAudioTest, TheScreamIsHeardAndATerrifiedKidStopsWalking) {
     ::testing::internal::CaptureStdout();
     audio::GameAudio audio(soundsOnly({"footstep.wav", "scream.wav", "shriek.wav"}).string() + "/");

@@ -36,6 +36,8 @@ TEST(Options, FaultsEndWithStatusTwoBeforeAnyWindowAndHelpAndVersionWithZero) {
     } cases[] = {
         {{"--bogus"}, 2, ""},
         {{"--seed", "abc"}, 2, ""},
+        {{"--difficulty", "Nightmare"}, 2, ""},
+        {{"--difficulty", "hard"}, 1, "ERROR: Could not init glfw.\n"},
         {{"--version"}, 0, "Duskhollow 1.0.0\n"},
         {{"--help"}, 0, nullptr},
     };

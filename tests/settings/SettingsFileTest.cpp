@@ -101,6 +101,15 @@ TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
              s.hud = false;
              return s;
          }()},
+        {"difficulty = \"Nightmare\"\ncaptions = \"on\"\ndetection_markers = false\n",
+         {at + "1: \"difficulty\" must be \"Relaxed\", \"Standard\" or \"Hard\"; using the "
+               "default \"Standard\"",
+          at + "2: \"captions\" must be true or false; using the default false"},
+         [] {
+             UserSettings s;
+             s.detectionMarkers = false;
+             return s;
+         }()},
         {"[graphics]\nquality = \"Fast\"\n",
          {at + "1: unknown key \"graphics\"; ignored"},
          UserSettings()},
@@ -146,6 +155,9 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     values.gamepadLookSpeed = 200.0;
     values.gamepadDeadZone = 0.0;
     values.renderScale = 0.75;
+    values.difficulty = DifficultyLevel::Hard;
+    values.detectionMarkers = false;
+    values.captions = true;
     values.keys.bind(Action::Scream, 0, GLFW_KEY_E);
     values.keys.bind(Action::Pause, 0, KeyBindings::noKey);
     const std::string text = settingsText(values);
@@ -154,6 +166,8 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     EXPECT_TRUE(reading.values == values) << text;
     EXPECT_TRUE(readSettingsText(settingsText(UserSettings()), name).values == UserSettings());
     EXPECT_EQ(graphicsQualityNamed("fast"), GraphicsQuality::Fast) << "any letter case";
+    EXPECT_EQ(difficultyLevelNamed("rELAXED"), DifficultyLevel::Relaxed) << "any letter case";
+    EXPECT_EQ(difficultyLevelNamed("Relaxe"), std::nullopt);
 }
 
 TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
@@ -165,6 +179,9 @@ TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
     EXPECT_EQ(defaults.renderScaleInUse(), 1.0f);
     EXPECT_EQ(settingsText(defaults).find("render_scale"), std::string::npos)
         << "an unset scale stays out of the file";
+    EXPECT_EQ(defaults.difficulty, DifficultyLevel::Standard);
+    EXPECT_TRUE(defaults.detectionMarkers);
+    EXPECT_FALSE(defaults.captions);
 }
 
 TEST(SettingsText, LowDrawsAtHalfSizeUnlessThePlayerSetAScale) {
@@ -336,21 +353,25 @@ TEST(SettingsStore, AFaultyFileStaysUntilASettingChangesThenIsKeptAsBad) {
 TEST(SettingsStore, OptionsForcedByTheCommandLineAreNotWrittenUnlessChanged) {
     TempFolder folder;
     const fs::path path = folder.path / "settings.toml";
-    writeFile(path, "fullscreen = true\n");
+    writeFile(path, "fullscreen = true\ndifficulty = \"Relaxed\"\n");
     SettingsStore store;
     store.load(path);
-    store.force({true, true});
+    store.force({true, true, DifficultyLevel::Hard});
     EXPECT_TRUE(store.current().fullscreen && store.current().vsync);
+    EXPECT_EQ(store.current().difficulty, DifficultyLevel::Hard);
     store.current().fieldOfView = 90.0;
     ASSERT_TRUE(store.save()) << store.file().error();
     UserSettings expected;
     expected.fieldOfView = 90.0;
     expected.fullscreen = true;
+    expected.difficulty = DifficultyLevel::Relaxed;
     EXPECT_TRUE(SettingsFile(path).read().values == expected) << readFile(path);
 
     store.current().fullscreen = false;  // the player turns it off in the menu
+    store.current().difficulty = DifficultyLevel::Standard;
     ASSERT_TRUE(store.save());
     EXPECT_FALSE(SettingsFile(path).read().values.fullscreen) << readFile(path);
+    EXPECT_EQ(SettingsFile(path).read().values.difficulty, DifficultyLevel::Standard);
 }
 
 TEST(SettingsStore, AWindowSideTheGameIgnoredIsNotWrittenBack) {

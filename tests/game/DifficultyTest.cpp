@@ -1,0 +1,90 @@
+// The three difficulties: Standard is the game's own numbers; each level's
+// sight, drain and regeneration hold at their boundaries in a real round.
+#include "GameFixture.h"
+#include "app/DifficultyChoice.h"
+#include "app/StealthCues.h"
+#include "game/Rules.h"
+#include "settings/SettingsStore.h"
+
+namespace dusk::test {
+namespace {
+
+TEST(Difficulty, StandardIsTheGamesOwnNumbers) {
+    const Difficulty standard = difficultyFor(DifficultyLevel::Standard);
+    EXPECT_EQ(standard.name, "Standard");
+    EXPECT_EQ(standard.sight.distance, 15.0f);
+    EXPECT_EQ(standard.sight.height, 5.0f);
+    EXPECT_EQ(standard.drainPerSecond, 1.0f);
+    EXPECT_EQ(standard.regenerationPerSecond, 0.1);
+    EXPECT_EQ(standard.screamReach, 5.0f);
+    EXPECT_EQ(standard.startMagic, 20000.0f);
+    EXPECT_EQ(standard.magicPerSecond, 0.05);
+    for (const auto level : {DifficultyLevel::Relaxed, DifficultyLevel::Hard}) {
+        EXPECT_EQ(difficultyFor(level).name, difficultyLevelName(level));
+    }
+}
+
+struct Level {
+    DifficultyLevel level;
+    float sight;
+    float height;
+    float drain;
+    float regenerated;  // health after half a second unseen from 1 of 2
+    float reach;
+};
+
+const Level levels[] = {
+    {DifficultyLevel::Relaxed, 12.0f, 4.0f, 0.5f, 1.15f, 6.0f},
+    {DifficultyLevel::Standard, 15.0f, 5.0f, 1.0f, 1.1f, 5.0f},
+    {DifficultyLevel::Hard, 18.0f, 6.0f, 1.5f, 1.05f, 4.0f},
+};
+
+using DifficultyRoundTest = GameFixture;
+
+TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
+    const vec3 kidSpot(20.0f, 0.0f, 20.0f);  // the kid faces +z
+    const mat4 kidMatrix = translate(mat4(1.0f), kidSpot);
+    for (const Level& l : levels) {
+        SCOPED_TRACE(difficultyLevelName(l.level));
+        settings::current().difficulty = l.level;
+        ::testing::internal::CaptureStdout();
+        session->playAgain(true);
+        ::testing::internal::GetCapturedStdout();
+        const Difficulty& rules = round().difficulty();
+        ASSERT_EQ(rules.name, difficultyLevelName(l.level));
+
+        const vec3 side(0.01f, 0.0f, 0.0f);  // off the kid's own line
+        EXPECT_TRUE(
+            kidSeesPlayer(kidSpot + side + vec3(0, 0, l.sight - 0.01f), kidMatrix, rules.sight));
+        EXPECT_FALSE(kidSeesPlayer(kidSpot + side + vec3(0, 0, l.sight), kidMatrix, rules.sight));
+        EXPECT_TRUE(
+            kidSeesPlayer(kidSpot + side + vec3(0, l.height - 0.01f, 3), kidMatrix, rules.sight));
+        EXPECT_FALSE(kidSeesPlayer(kidSpot + side + vec3(0, l.height, 3), kidMatrix, rules.sight));
+        EXPECT_TRUE(
+            screamReaches(kidSpot + vec3(0, 0, -(l.reach - 0.01f)), kidMatrix, rules.screamReach));
+        EXPECT_FALSE(screamReaches(kidSpot + vec3(0, 0, -l.reach), kidMatrix, rules.screamReach));
+
+        // In the round: a kid just inside the level's sight drains its rate.
+        parkOtherKids(0);
+        placeKid(0, kidSpot.x, kidSpot.z);
+        stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight - 0.6f), 0.5f);
+        EXPECT_TRUE(round().sightings()[0]);
+        EXPECT_EQ(watchesOf(round())[0], ui::Watch::Sees);
+        EXPECT_NEAR(round().health, 2.0f - 0.5f * l.drain, 1e-5f);
+        // Just beyond it: unseen, about to see, and health comes back.
+        round().health = 1.0f;
+        placeKid(0, kidSpot.x, kidSpot.z);
+        stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight + 0.6f), 0.5f);
+        EXPECT_FALSE(round().sightings()[0]);
+        EXPECT_EQ(watchesOf(round())[0], ui::Watch::AboutToSee);
+        EXPECT_NEAR(round().health, l.regenerated, 1e-5f);
+        // Beyond a quarter more than its sight, not even about to.
+        placeKid(0, kidSpot.x, kidSpot.z);
+        stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight * 1.25f + 0.6f), 0.5f);
+        EXPECT_EQ(watchesOf(round())[0], ui::Watch::None);
+        EXPECT_GE(round().magicFraction(), 1.0f);
+    }
+}
+
+}  // namespace
+}  // namespace dusk::test
