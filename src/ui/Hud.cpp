@@ -326,6 +326,7 @@ EndChoice Hud::endButtons(float y) {
     const float gap = 24.0f;
     ImGui::SetNextWindowPos(ImVec2((display.x - 2.0f * button.x - gap) * 0.5f - 8.0f, y - 8.0f));
     ImGui::SetNextWindowBgAlpha(0.0f);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);  // the buttons alone
     ImGui::Begin("##end", nullptr,
                  ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings |
@@ -341,6 +342,7 @@ EndChoice Hud::endButtons(float y) {
     }
     ImGui::PopFont();
     ImGui::End();
+    ImGui::PopStyleVar();
     return choice;
 }
 
