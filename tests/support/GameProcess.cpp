@@ -84,6 +84,23 @@ GameProcess::GameProcess(std::filesystem::path workDir, std::filesystem::path bi
     envChanges_["XDG_CONFIG_HOME"] = configHome_.string();
     dataHome_ = makeTempFolder("duskhollow-data-XXXXXX");
     envChanges_["XDG_DATA_HOME"] = dataHome_.string();
+    keepDriverLoaded();
+}
+
+// In the sanitizer build, libGL closes Mesa's software driver at the game's
+// end, before LeakSanitizer reports: the modules of the stacks it reports can
+// then no longer be named and its suppressions cannot match. Loaded first, the
+// driver stays.
+void GameProcess::keepDriverLoaded() {
+#ifdef __SANITIZE_ADDRESS__
+    const char* const driver = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so";
+    if (std::filesystem::exists(driver)) {
+        envChanges_["LD_PRELOAD"] = driver;
+        const char* options = std::getenv("ASAN_OPTIONS");
+        envChanges_["ASAN_OPTIONS"] =
+            std::string(options != nullptr ? options : "") + ":verify_asan_link_order=0";
+    }
+#endif
 }
 
 GameProcess::~GameProcess() {

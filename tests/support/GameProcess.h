@@ -92,6 +92,7 @@ public:
     std::string describe() const;
 
 private:
+    void keepDriverLoaded();
     // One round of poll over the pipes for at most timeoutMs; reaps the
     // child when it has ended.
     void pump(int timeoutMs);
