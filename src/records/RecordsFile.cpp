@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "settings/AtomicFile.h"
+#include "settings/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 
@@ -15,32 +16,16 @@ namespace dusk {
 RecordsFile::RecordsFile(fs::path path) : path_(std::move(path)) {}
 
 fs::path RecordsFile::defaultPath(const char* xdgDataHome, const char* home) {
-    fs::path base;
-    if (xdgDataHome != nullptr && fs::path(xdgDataHome).is_absolute()) {
-        base = xdgDataHome;
-    } else if (home != nullptr && *home != '\0') {
-        base = fs::path(home) / ".local" / "share";
-    } else {
-        return {};
-    }
-    return base / "duskhollow" / "records.toml";
+    return playerFilePath(xdgDataHome, home, fs::path(".local") / "share", "records.toml");
 }
 
 fs::path RecordsFile::defaultPath() {
     return defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-fs::path RecordsFile::badCopyPath() const {
-    fs::path bad = path_;
-    bad += ".bad";
-    return bad;
-}
+fs::path RecordsFile::badCopyPath() const { return besidePath(path_, ".bad"); }
 
-fs::path RecordsFile::lockPath() const {
-    fs::path lock = path_;
-    lock += ".lock";
-    return lock;
-}
+fs::path RecordsFile::lockPath() const { return besidePath(path_, ".lock"); }
 
 RecordsReading RecordsFile::read() const {
     RecordsReading reading;

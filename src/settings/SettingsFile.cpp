@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "settings/AtomicFile.h"
+#include "settings/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 
@@ -15,26 +16,14 @@ namespace dusk {
 SettingsFile::SettingsFile(fs::path path) : path_(std::move(path)) {}
 
 fs::path SettingsFile::defaultPath(const char* xdgConfigHome, const char* home) {
-    fs::path base;
-    if (xdgConfigHome != nullptr && fs::path(xdgConfigHome).is_absolute()) {
-        base = xdgConfigHome;
-    } else if (home != nullptr && *home != '\0') {
-        base = fs::path(home) / ".config";
-    } else {
-        return {};
-    }
-    return base / "duskhollow" / "settings.toml";
+    return playerFilePath(xdgConfigHome, home, ".config", "settings.toml");
 }
 
 fs::path SettingsFile::defaultPath() {
     return defaultPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-fs::path SettingsFile::badCopyPath() const {
-    fs::path bad = path_;
-    bad += ".bad";
-    return bad;
-}
+fs::path SettingsFile::badCopyPath() const { return besidePath(path_, ".bad"); }
 
 SettingsReading SettingsFile::read() {
     SettingsReading reading;
