@@ -2,6 +2,8 @@
 
 #include <assimp/postprocess.h>
 
+#include <algorithm>
+
 #include "assets/Animation.h"
 #include "assets/MeshArrays.h"
 #include "assets/ModelImport.h"
@@ -52,6 +54,8 @@ bool SkinnedModel::load(const std::string& modelPath) {
     subMeshes.clear();
     boneIndexByName.clear();
     bones.clear();
+    bindPositions.clear();
+    vertexWeights.clear();
     boneCount = 0;
     glGenVertexArrays(1, &vertexArray);
     glBindVertexArray(vertexArray);
@@ -89,6 +93,32 @@ void SkinnedModel::buildScene() {
     uploadFloatAttribute(buffers[2], 2, arrays.normals, 3);
     uploadWeights(buffers[4], weights);
     uploadIndices(buffers[0], arrays.indices);
+    bindPositions.resize(arrays.positions.size() / 3);
+    for (size_t v = 0; v < bindPositions.size(); ++v) {
+        bindPositions[v] =
+            vec3(arrays.positions[3 * v], arrays.positions[3 * v + 1], arrays.positions[3 * v + 2]);
+    }
+    vertexWeights = std::move(weights);
+}
+
+// The skinning program's own steps: bone ids clamped to its 64 matrices, the
+// weighted sum, and the bind pose where that sum has no w.
+Sphere SkinnedModel::posedBounds(const std::vector<mat4>& pose) const {
+    const auto bone = [&pose](uint32_t id) {
+        const size_t clamped = std::min<size_t>(id, 63);
+        return clamped < pose.size() ? pose[clamped] : mat4(0.0f);
+    };
+    std::vector<vec3> placed(bindPositions.size());
+    for (size_t v = 0; v < placed.size(); ++v) {
+        const VertexWeights& w = v < vertexWeights.size() ? vertexWeights[v] : VertexWeights{};
+        mat4 skin = bone(w.boneIds[0]) * w.weights[0] + bone(w.boneIds[1]) * w.weights[1] +
+                    bone(w.boneIds[2]) * w.weights[2] + bone(w.boneIds[3]) * w.weights[3];
+        if (skin[3][3] < 0.5f) {
+            skin = mat4(1.0f);
+        }
+        placed[v] = vec3(skin * vec4(bindPositions[v], 1.0f));
+    }
+    return Sphere::around(placed);
 }
 
 void SkinnedModel::collectBones(const aiMesh& mesh, uint32_t baseVertex,

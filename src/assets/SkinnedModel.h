@@ -11,6 +11,7 @@
 #include "assets/SubMesh.h"
 #include "assets/VertexWeights.h"
 #include "math/Math.h"
+#include "math/Sphere.h"
 
 namespace dusk {
 
@@ -46,6 +47,11 @@ public:
     // dropped without a word.
     void collectBones(const aiMesh& mesh, uint32_t baseVertex, std::vector<VertexWeights>& weights);
 
+    // A ball around every vertex as the skinning program places it with
+    // these bone matrices (a bone beyond them counts as an all-zero matrix,
+    // as the program's unset ones are), in the model's own space.
+    Sphere posedBounds(const std::vector<mat4>& pose) const;
+
     GLuint vertexArray = 0;
     GLuint buffers[5] = {0, 0, 0, 0, 0};  // 0 index, 1 position, 2 normal, 3 uv, 4 weights
     std::vector<SubMesh> subMeshes;
@@ -53,6 +59,9 @@ public:
     std::map<std::string, uint32_t> boneIndexByName;
     uint32_t boneCount = 0;
     std::vector<BoneRecord> bones;
+    // What the vertex buffers hold, kept for posedBounds.
+    std::vector<vec3> bindPositions;
+    std::vector<VertexWeights> vertexWeights;
     mat4 globalInverseTransform{1.0f};
     const aiScene* scene = nullptr;
     Assimp::Importer importer;

@@ -6,8 +6,8 @@
 // map is redrawn only when something it depends on differs from when it was
 // last drawn (its size, the polygon mode, the light's matrix, the casters'
 // matrices), and the mip levels only while the scene texture's filter
-// samples them; the window is not cleared at the start of a frame, as the
-// screen pass clears it again before it draws; the lit pass draws what no
+// samples them; the window is never cleared, as the screen pass covers every
+// pixel of it; the lit pass draws what no
 // lantern reaches without the lantern loop; and at full health the screen
 // pass reads the scene texture texel for texel and leaves out the hurt step.
 // Low is Fast with a map of a quarter of the side (1024 x 1024); its smaller
@@ -43,8 +43,8 @@ public:
     // Something else drew into the map or replaced it: draw it again.
     void forgetShadowMap() { mapValid_ = false; }
 
-    // Whether the frame starts by clearing the window (the screen pass clears
-    // it again before it draws, so only Exact does).
+    // Whether the frame clears the window, at its start and again before the
+    // screen pass (whose quad covers it all, so only Exact does).
     static bool windowClearedFirst(GraphicsQuality quality) {
         return quality == GraphicsQuality::Exact;
     }

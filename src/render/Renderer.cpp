@@ -78,6 +78,7 @@ void Renderer::createPrograms() {
     programs["depth"] = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
     sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
     programs["lensFlare"] = makeProgram("lensFlare.vert", "lensFlare.frag");
+    programs["upscale"] = makeProgram("upscale.vert", "upscale.frag");
     overlay_ = std::make_unique<ScreenOverlay>(
         programs["lensFlare"].get(), sceneTarget_->colorTexture, sceneTarget_->depthTexture);
     overlay_->takeFullHealthProgram(
@@ -218,13 +219,7 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setUniform(basic.program, "biasVP", biasVP);
 
-    const ShaderProgram& skinning = *programs.at("skinning");
-    for (const auto& kid : world.kids) {
-        glUseProgram(skinning.program);
-        setUniform(skinning.program, "model", kid->modelMatrix);
-        setUniform(skinning.program, "color_texture", 0);
-        kid->model->draw();
-    }
+    drawKids(world, quality);
     countTreesInView(world);
     if (quality != GraphicsQuality::Exact) {
         drawLitFast(world, biasVP);
@@ -235,6 +230,36 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     }
     drawModel(*programs.at("sky"), *world.sky.model, world.sky.modelMatrix);
     drawModel(basic, *world.ground.model, world.ground.modelMatrix);
+}
+
+// Exact draws every kid; Fast and Low leave out a kid whose posed body is
+// wholly outside the view, which gives no fragment anyway. The ball is taken
+// from the pose the skinning program was sent, so a kid is only left out
+// once a pose has been sent this round.
+void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
+    const ShaderProgram& skinning = *programs.at("skinning");
+    const bool cull = quality != GraphicsQuality::Exact && !world.kidPose.empty() &&
+                      static_cast<int>(world.kidPose.size()) <= boneCapacity_;
+    const SkinnedModel* posedModel = nullptr;
+    Sphere posed;
+    kidsDrawn_ = 0;
+    for (const auto& kid : world.kids) {
+        if (cull) {
+            if (kid->model.get() != posedModel) {
+                posedModel = kid->model.get();
+                posed = posedModel->posedBounds(world.kidPose);
+            }
+            const Sphere placed = posed.placedBy(kid->modelMatrix);
+            if (frustum.sphereInFrustum(placed.centre, placed.radius) == 0) {
+                continue;
+            }
+        }
+        ++kidsDrawn_;
+        glUseProgram(skinning.program);
+        setUniform(skinning.program, "model", kid->modelMatrix);
+        setUniform(skinning.program, "color_texture", 0);
+        kid->model->draw();
+    }
 }
 
 // The picture of the draws above for less work: what a fragment shows is
@@ -322,12 +347,14 @@ void Renderer::countTreesInView(const scene::World& world) {
 }
 
 // The scene texture's filters follow F4 and F5; its mip levels are made from
-// this frame's picture when the filter samples them.
+// this frame's picture when the filter samples them. The last quad covers the
+// whole window, so only Exact clears it first; the quads are drawn without
+// the depth test, which a window left uncleared could fail.
 void Renderer::renderScreenPass(float healthFraction, const FrameOptions& options) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    if (!gradedTarget_) {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glViewport(0, 0, width_, height_);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width_, height_);
+    if (PassScheduler::windowClearedFirst(options.quality)) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     glActiveTexture(GL_TEXTURE0);
@@ -342,30 +369,31 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
         glGenerateMipmap(GL_TEXTURE_2D);
     }
     overlay_->setTransparencyFlag(options.transparencyFlag);
-    const bool shortcut = PassScheduler::screenPassShortcut(options.quality);
+    // Flat quads over whole targets: no depth test, culling or offset (the
+    // read-only upscale quad then runs as llvmpipe's fast copy).
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_POLYGON_OFFSET_FILL);
     if (gradedTarget_) {
-        drawScaledUp(healthFraction, shortcut);
+        drawScaledUp(healthFraction, PassScheduler::screenPassShortcut(options.quality));
     } else {
-        overlay_->draw(healthFraction, shortcut);
+        overlay_->draw(healthFraction, PassScheduler::screenPassShortcut(options.quality));
     }
+    glEnable(GL_DEPTH_TEST);
 }
 
 // A scene smaller than the window is graded and dimmed at its own size, where
-// the cheaper program's texel for texel holds; the window gets that picture
-// scaled up bilinearly, every pixel of it.
+// the cheaper program's texel for texel holds, and that picture is scaled up
+// to the window by a quad that only reads it.
 void Renderer::drawScaledUp(float healthFraction, bool shortcut) {
     const RenderTarget::Size scene = sceneTarget_->size();
     glBindFramebuffer(GL_FRAMEBUFFER, gradedTarget_->framebuffer);
     glViewport(0, 0, scene.width, scene.height);
-    glDisable(GL_DEPTH_TEST);
     overlay_->draw(healthFraction, shortcut);
-    glEnable(GL_DEPTH_TEST);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, gradedTarget_->framebuffer);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glBlitFramebuffer(0, 0, scene.width, scene.height, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT,
-                      GL_LINEAR);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, width_, height_);
+    overlay_->drawTexture(*programs.at("upscale"), gradedTarget_->colorTexture);
+    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
 }
 
 bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {

@@ -42,8 +42,8 @@ struct FrameOptions {
 
 // Draws a world: the shadow pass into the shadow map, the lit pass into the
 // scene target, the screen pass into the window. Owns every GL object it uses
-// (programs, by name: "basic", "skinning", "sky", "depth", "lensFlare" and
-// "lanternFree"; targets; buffers) and sets at each frame the state the frame
+// (programs, by name: "basic", "skinning", "sky", "depth", "lensFlare",
+// "lanternFree" and "upscale"; targets; buffers) and sets at each frame the state the frame
 // needs, so nothing depends on what a former frame or another drawer left.
 class Renderer {
 public:
@@ -80,8 +80,10 @@ public:
     ScreenOverlay& overlay() { return *overlay_; }
 
     // What the last frame drew: the trees whose bounding sphere was in view,
-    // and (Fast and Low) the lit draws with and without the lantern loop.
+    // the kids drawn (Fast and Low leave out those out of view), and (Fast and Low) the lit draws
+    // with and without the lantern loop.
     int treesInView() const { return treesInView_; }
+    int kidsDrawn() const { return kidsDrawn_; }
     int lanternLitDraws() const { return lanternLitDraws_; }
     int lanternFreeDraws() const { return lanternFreeDraws_; }
 
@@ -97,6 +99,7 @@ private:
     void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
     void drawScaledUp(float healthFraction, bool shortcut);
+    void drawKids(const scene::World& world, GraphicsQuality quality);
     void drawLitFast(const scene::World& world, const mat4& biasVP);
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
@@ -120,6 +123,7 @@ private:
     PassScheduler passes;
     ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
     int treesInView_ = 0;
+    int kidsDrawn_ = 0;
     int lanternLitDraws_ = 0;
     int lanternFreeDraws_ = 0;
 };

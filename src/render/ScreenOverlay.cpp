@@ -118,6 +118,12 @@ bool ScreenOverlay::drawGameOver() {
     return true;
 }
 
+void ScreenOverlay::drawTexture(const ShaderProgram& textureProgram, GLuint texture) {
+    glUseProgram(textureProgram.program);
+    setUniform(textureProgram.program, "sceneTexture", 0);
+    drawQuad(vertexArray, texture);
+}
+
 void ScreenOverlay::drawQuad(GLuint quadArray, GLuint texture) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);

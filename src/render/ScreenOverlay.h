@@ -37,6 +37,9 @@ public:
     // untouched by health or transparency. Draws nothing and returns false when the picture failed
     // to load. Leaves unit 0 active with colorTexture bound, as draw does.
     bool drawGameOver();
+    // Shows texture over the whole bound framebuffer with program (which
+    // reads it as "sceneTexture" at the quad's "uv"), nothing else set.
+    void drawTexture(const ShaderProgram& program, GLuint texture);
 
     ShaderProgram* program;  // not owned
     std::unique_ptr<ShaderProgram> fullHealthProgram;

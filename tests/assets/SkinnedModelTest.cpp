@@ -1,6 +1,7 @@
 // Skinned models imported from a COLLADA file: bone slots in the influence
 // buffer, a bone shared by two meshes, the fixed texture, the skinning
 // layout, the pose of the imported animation, and files that fail.
+#include <cmath>
 #include <limits>
 
 #include "AssetTestSupport.h"
@@ -187,6 +188,29 @@ TEST_F(SkinnedModelTest, ATimeThatIsNoNumberPosesLikeTimeZero) {
         model.boneTransforms(t, pose);
         EXPECT_EQ(pose, atZero) << "at " << t;
     }
+}
+
+// The ball that decides whether a kid is drawn must hold the vertices where
+// the skinning program puts them, or a kid at the view's edge would vanish.
+TEST_F(SkinnedModelTest, PosedBoundsHoldTheVerticesWhereTheSkinningPutsThem) {
+    SkinnedModel model;
+    printedLines([&] { model.load("kid.dae"); });
+    // No pose sent yet: the program keeps every vertex in the bind pose.
+    const Sphere bind = model.posedBounds({});
+    EXPECT_NEAR(glm::distance(bind.centre, vec3(0.5f)), 0.0f, 1e-6f);
+    EXPECT_NEAR(bind.radius, std::sqrt(0.75f), 1e-6f);
+    // Every bone ten to the right: the vertex no bone holds stays at (0, 1, 0).
+    const Sphere moved = model.posedBounds(std::vector<mat4>(3, translate(mat4(1.0f), {10, 0, 0})));
+    EXPECT_NEAR(glm::distance(moved.centre, vec3(5.5f, 0.5f, 0.5f)), 0.0f, 1e-5f);
+    EXPECT_NEAR(moved.radius, std::sqrt(5.5f * 5.5f + 0.5f), 1e-5f);
+    // Halfway through the animation Hip and Arm move 5 along z, Spine 7: the
+    // second mesh's Spine vertex reaches (1, 0, 8), the vertex without a bone
+    // stays at (0, 1, 0).
+    std::vector<mat4> pose;
+    model.boneTransforms(0.5f, pose);
+    const Sphere walking = model.posedBounds(pose);
+    EXPECT_NEAR(glm::distance(walking.centre, vec3(0.5f, 0.5f, 4.0f)), 0.0f, 1e-4f);
+    EXPECT_NEAR(walking.radius, std::sqrt(0.5f + 16.0f), 1e-4f);
 }
 
 TEST_F(SkinnedModelTest, FailedImportOrMissingAnimationLeavesBonesAsTheyWere) {

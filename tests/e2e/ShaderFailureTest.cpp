@@ -26,6 +26,7 @@ const char* const shaderFiles[] = {
     "DepthRTT.fragmentshader",
     "lensFlare.vert",
     "lensFlare.frag",
+    "upscale.frag",
 };
 
 GLenum stageOf(const std::string& file) {

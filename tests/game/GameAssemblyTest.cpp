@@ -9,7 +9,8 @@ using AssemblyTest = GameFixture;
 
 TEST_F(AssemblyTest, ProgramsByNameAndTheOverlayDrawsWithTheLensFlareOne) {
     Renderer& renderer = session->renderer();
-    for (const char* name : {"basic", "skinning", "sky", "depth", "lensFlare", "lanternFree"}) {
+    for (const char* name :
+         {"basic", "skinning", "sky", "depth", "lensFlare", "lanternFree", "upscale"}) {
         EXPECT_NE(renderer.program(name).program, 0u) << name;
     }
     EXPECT_EQ(renderer.overlay().program, &renderer.program("lensFlare"));

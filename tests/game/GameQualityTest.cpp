@@ -2,6 +2,7 @@
 // frame by frame, also across a wireframe toggle and mipmap changes made
 // with the real keys; Low draws with a quarter of the shadow map's side at
 // half the window's size, and a render scale fills the whole window.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -20,6 +21,7 @@ class GameQualityTest : public GameFixture {
 protected:
     int freeDrawsSeen = 0;
     int litDrawsSeen = 0;
+    int fewestKidsDrawn = scene::World::kidCount;
 
     void TearDown() override {
         settings::reset();
@@ -42,6 +44,7 @@ protected:
         renderFrame();
         freeDrawsSeen += session->renderer().lanternFreeDraws();
         litDrawsSeen += session->renderer().lanternLitDraws();
+        fewestKidsDrawn = std::min(fewestKidsDrawn, session->renderer().kidsDrawn());
         std::vector<unsigned char> pixels(1280 * 720 * 4);
         glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -152,7 +155,9 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
     const auto exact = playScript(GraphicsQuality::Exact);
     ASSERT_EQ(mipmapMode, -1);
     ASSERT_FALSE(wireframeMode);
+    EXPECT_EQ(fewestKidsDrawn, scene::World::kidCount) << "Exact draws every kid";
     const auto fast = playScript(GraphicsQuality::Fast);
+    EXPECT_LT(fewestKidsDrawn, scene::World::kidCount) << "Fast leaves out kids out of view";
     for (size_t i = 0; i < exact.size(); ++i) {
         ASSERT_EQ(exact[i].size(), fast[i].size());
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
