@@ -1,7 +1,7 @@
 // The settings menu and the window options inside the frame loop, with real
 // key and mouse events: F10 opens the menu over a paused game, a click in it
-// changes a setting and writes the file, H and F11 do too, and a frame cap
-// holds the frames back.
+// changes a setting and writes the file, the Play tab's difficulty holds from
+// the next round, H and F11 do too, and a frame cap holds the frames back.
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -89,6 +89,34 @@ TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
         session->runFrame();
     }
     EXPECT_FALSE(closeRequested());
+}
+
+// A difficulty chosen in the Play tab is saved at once and holds from the
+// next round on; the round being played keeps its own.
+TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
+    Xdo::run("xdotool key F10");
+    ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
+    Xdo::run("xdotool mousemove 596 202 click 1");  // the "Play" tab; the menu shrinks
+    for (int i = 0; i < 5; ++i) {
+        session->runFrame();
+    }
+    Xdo::run("xdotool mousemove 500 341 click 1");  // the difficulty's list
+    for (int i = 0; i < 5; ++i) {
+        session->runFrame();
+    }
+    Xdo::run("xdotool mousemove 450 420 click 1");  // "Hard"
+    ASSERT_TRUE(
+        framesUntil([&] { return settings::current().difficulty == DifficultyLevel::Hard; }));
+    EXPECT_NE(settingsFile().find("difficulty = \"Hard\""), std::string::npos) << settingsFile();
+    EXPECT_EQ(session->round().difficulty().name, "Standard");
+    Xdo::run("xdotool mousemove 640 360 key F10");
+    ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isOpen(); }));
+    ::testing::internal::CaptureStdout();
+    session->playAgain(false);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(session->round().difficulty().name, "Hard");
+    EXPECT_EQ(session->round().difficulty().sight.distance, Difficulty::hard().sight.distance)
+        << "the new round plays by Hard's numbers";
 }
 
 TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {
