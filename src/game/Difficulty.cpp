@@ -2,28 +2,32 @@
 
 namespace dusk {
 
-Difficulty Difficulty::relaxed() {
+namespace {
+
+// One row of the difficulty table, in the order of the README's columns.
+Difficulty level(const char* name, Sight sight, float drain, double regeneration, float reach,
+                 float startMagic, double magicPerSecond) {
     Difficulty d;
-    d.name = "Relaxed";
-    d.sight = {12.0f, 4.0f};
-    d.drainPerSecond = 0.5f;
-    d.regenerationPerSecond = 0.15;
-    d.screamReach = 6.0f;
-    d.magicPerSecond = 0.1;
+    d.name = name;
+    d.sight = sight;
+    d.drainPerSecond = drain;
+    d.regenerationPerSecond = regeneration;
+    d.screamReach = reach;
+    d.startMagic = startMagic;
+    d.magicPerSecond = magicPerSecond;
     return d;
+}
+
+}  // namespace
+
+Difficulty Difficulty::relaxed() {
+    return level("Relaxed", {12.0f, 4.0f}, 0.5f, 0.15, 6.0f, 20000.0f, 0.1);
 }
 
 Difficulty Difficulty::standard() { return Difficulty(); }
 
 Difficulty Difficulty::hard() {
-    Difficulty d;
-    d.name = "Hard";
-    d.sight = {18.0f, 6.0f};
-    d.drainPerSecond = 1.5f;
-    d.regenerationPerSecond = 0.05;
-    d.screamReach = 4.0f;
-    d.startMagic = 30.0f;
-    return d;
+    return level("Hard", {18.0f, 6.0f}, 1.5f, 0.05, 4.0f, 30.0f, 0.05);
 }
 
 }  // namespace dusk
