@@ -225,6 +225,7 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
         drawLitFast(world, biasVP);
         return;
     }
+    treesDrawn_ = static_cast<int>(world.trees.size());
     for (const auto& tree : world.trees) {
         drawModel(basic, *tree->model, tree->modelMatrix);
     }
@@ -269,6 +270,8 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
 // nearest first would spare more, but where two trees cross, a few pixels
 // of equal depth would change.) Surfaces no lantern reaches are drawn with
 // the lantern-free program, which is sent what the basic program is sent.
+// A tree is tested with a ball around its own model, far tighter than the
+// 50-unit one the trees-in-view count uses.
 void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
     for (const char* name : {"basic", "lanternFree"}) {
         const GLuint lit = programs.at(name)->program;
@@ -280,8 +283,11 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
     lanternLitDraws_ = 0;
     lanternFreeDraws_ = 0;
     const LanternReach reach(world.lanterns);
+    treesDrawn_ = 0;
     for (const auto& tree : world.trees) {
-        if (frustum.sphereInFrustum(tree->boundingCenter, tree->boundingRadius) != 0) {
+        const Sphere placed = tree->model->bounds.placedBy(tree->modelMatrix);
+        if (frustum.sphereInFrustum(placed.centre, placed.radius) != 0) {
+            ++treesDrawn_;
             drawTreeLit(*tree, reach);
         }
     }

@@ -79,11 +79,12 @@ public:
     const ScreenOverlay& overlay() const { return *overlay_; }
     ScreenOverlay& overlay() { return *overlay_; }
 
-    // What the last frame drew: the trees whose bounding sphere was in view,
-    // the kids drawn (Fast and Low leave out those out of view), and (Fast and Low) the lit draws
-    // with and without the lantern loop.
+    // What the last frame drew: the trees whose 50-unit culling sphere was in
+    // view; the kids and (Fast and Low) trees drawn, those out of view left
+    // out; and (Fast and Low) the lit draws with and without the lantern loop.
     int treesInView() const { return treesInView_; }
     int kidsDrawn() const { return kidsDrawn_; }
+    int treesDrawn() const { return treesDrawn_; }
     int lanternLitDraws() const { return lanternLitDraws_; }
     int lanternFreeDraws() const { return lanternFreeDraws_; }
 
@@ -124,6 +125,7 @@ private:
     ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
     int treesInView_ = 0;
     int kidsDrawn_ = 0;
+    int treesDrawn_ = 0;
     int lanternLitDraws_ = 0;
     int lanternFreeDraws_ = 0;
 };

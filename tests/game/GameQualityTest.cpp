@@ -22,6 +22,7 @@ protected:
     int freeDrawsSeen = 0;
     int litDrawsSeen = 0;
     int fewestKidsDrawn = scene::World::kidCount;
+    int treesLeftOut = 0;  // of those in the 50-unit culling spheres' view
 
     void TearDown() override {
         settings::reset();
@@ -45,6 +46,7 @@ protected:
         freeDrawsSeen += session->renderer().lanternFreeDraws();
         litDrawsSeen += session->renderer().lanternLitDraws();
         fewestKidsDrawn = std::min(fewestKidsDrawn, session->renderer().kidsDrawn());
+        treesLeftOut += session->renderer().treesInView() - session->renderer().treesDrawn();
         std::vector<unsigned char> pixels(1280 * 720 * 4);
         glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
         glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -156,8 +158,11 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
     ASSERT_EQ(mipmapMode, -1);
     ASSERT_FALSE(wireframeMode);
     EXPECT_EQ(fewestKidsDrawn, scene::World::kidCount) << "Exact draws every kid";
+    EXPECT_LT(treesLeftOut, 0) << "and every tree, also those out of view";
+    treesLeftOut = 0;
     const auto fast = playScript(GraphicsQuality::Fast);
     EXPECT_LT(fewestKidsDrawn, scene::World::kidCount) << "Fast leaves out kids out of view";
+    EXPECT_GT(treesLeftOut, 0) << "and trees their own ball puts out of view";
     for (size_t i = 0; i < exact.size(); ++i) {
         ASSERT_EQ(exact[i].size(), fast[i].size());
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
