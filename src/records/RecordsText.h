@@ -8,7 +8,9 @@
 //   kids_frightened = 83
 //
 //   [[forest]]
-//   seed = 20261208              # 0 .. 4294967295, each seed once
+//   seed = 20261208              # 0 .. 4294967295
+//   difficulty = "Hard"          # "Relaxed", "Standard" or "Hard"; left out:
+//                                # Standard. Each seed once at each difficulty
 //   rounds = 3                   # wins + losses, at most the total rounds
 //   wins = 1
 //   losses = 2
@@ -40,7 +42,8 @@ struct RecordsReading {
 RecordsReading readRecordsText(const std::string& text, const std::string& fileName);
 
 // The text that reads back as these records (which hold what the file may
-// hold), forests in the order of their seeds.
+// hold), forests in the order of listedBefore; a Standard forest is written
+// without its difficulty.
 std::string recordsText(const Records& records);
 
 // "Records file "<fileName>"<where>: <what>" on one line: control characters
