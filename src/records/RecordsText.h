@@ -38,7 +38,9 @@ struct RecordsReading {
 // Reads the text of the file named fileName (the name only goes into the
 // fault). Text that is not TOML, no text at all, an unknown key, a value of
 // the wrong type or out of its range, or values that cannot be together
-// (more wins than rounds, a best time without a win) are faults.
+// (more wins than rounds, a best time without a win, a seed twice at one
+// difficulty) are faults. A difficulty is one of the three names as
+// difficultyLevelName writes them.
 RecordsReading readRecordsText(const std::string& text, const std::string& fileName);
 
 // The text that reads back as these records (which hold what the file may
