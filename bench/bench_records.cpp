@@ -134,15 +134,18 @@ void BM_RecordRound(benchmark::State& state) {
     pairedWithFloor(state, [] {
         ++turn;
         const std::uint32_t seed = 20260000 + (turn * 37 % 1000) * 7919;
-        return bench().store().recordRound(seed, turn % 2, 70.0 + turn % 50, 10, day);
+        return bench().store().recordRound(seed, dusk::DifficultyLevel::Standard, turn % 2,
+                                           70.0 + turn % 50, 10, day);
     });
 }
 
 // A round on a new forest: the forest played least recently is dropped.
 void BM_RecordRoundNewForest(benchmark::State& state) {
     static std::uint32_t turn = 0;
-    pairedWithFloor(state,
-                    [] { return bench().store().recordRound(100 + turn++, true, 90.0, 10, day); });
+    pairedWithFloor(state, [] {
+        return bench().store().recordRound(100 + turn++, dusk::DifficultyLevel::Standard, true,
+                                           90.0, 10, day);
+    });
     state.counters["forests"] = static_cast<double>(bench().store().records().forests.size());
 }
 
@@ -158,9 +161,11 @@ void BM_RecordRoundAfterAnotherGame(benchmark::State& state) {
     }
     static std::uint32_t turn = 0;
     const std::uint32_t seed = 20260000 + (turn++ * 53 % 1000) * 7919;
-    other.recordRound(seed, false, 1.0, 3, day);
-    pairedWithFloor(state,
-                    [seed] { return bench().store().recordRound(seed, true, 95.0, 10, day); });
+    other.recordRound(seed, dusk::DifficultyLevel::Standard, false, 1.0, 3, day);
+    pairedWithFloor(state, [seed] {
+        return bench().store().recordRound(seed, dusk::DifficultyLevel::Standard, true, 95.0, 10,
+                                           day);
+    });
 }
 
 // Reading and checking the file's text alone (no disk).

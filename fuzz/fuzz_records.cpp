@@ -1,9 +1,9 @@
 // The records file: any bytes as "records.toml". A file the reader takes
 // must hold only what a records file may (every count in range, wins and
 // losses adding up to rounds, a best time only with a win and its date, each
-// seed once), must read back the same from its written text, and must stay
-// so with rounds added and forests dropped. A file it refuses gives one
-// printable line naming the file and nothing else.
+// seed once at each difficulty), must read back the same from its written
+// text, and must stay so with rounds added and forests dropped. A file it
+// refuses gives one printable line naming the file and nothing else.
 #include <cmath>
 
 #include "FuzzSupport.h"
@@ -26,7 +26,8 @@ void requireSound(const dusk::Records& records, const std::string& what) {
             what + ": totals out of range or not adding up");
     for (size_t i = 0; i < records.forests.size(); ++i) {
         const dusk::ForestRecord& f = records.forests[i];
-        require(i == 0 || records.forests[i - 1].seed < f.seed, what + ": seeds not in order");
+        require(i == 0 || dusk::listedBefore(records.forests[i - 1], f),
+                what + ": forests not in order (or one listed twice)");
         require(count(f.rounds) && count(f.wins) && count(f.losses) &&
                     count(f.mostKidsFrightened) && count(f.lastRound) &&
                     f.wins + f.losses == f.rounds && f.rounds <= t.rounds &&
@@ -50,15 +51,20 @@ void requireRoundTrip(const dusk::Records& records, const std::string& what) {
     require(dusk::recordsText(again.records) == text, what + ": text changes on a rewrite");
 }
 
-// A few rounds made from the input's bytes, on its own forests and new ones.
+// A few rounds made from the input's bytes, on its own forests (at their
+// difficulty or another) and new ones.
 std::vector<dusk::RoundResult> roundsFrom(const uint8_t* data, size_t size,
                                           const dusk::Records& records) {
     std::vector<dusk::RoundResult> rounds;
     for (size_t i = 0; i + 4 <= size && rounds.size() < 4; i += 4) {
         dusk::RoundResult round;
         const bool known = !records.forests.empty() && (data[i] & 1);
-        round.seed = known ? records.forests[data[i + 1] % records.forests.size()].seed
-                           : data[i + 1] * 65599u + data[i + 2];
+        const dusk::ForestRecord* forest =
+            known ? &records.forests[data[i + 1] % records.forests.size()] : nullptr;
+        round.seed = forest ? forest->seed : data[i + 1] * 65599u + data[i + 2];
+        round.difficulty = forest && (data[i] & 4)
+                               ? forest->difficulty
+                               : static_cast<dusk::DifficultyLevel>(data[i] % 3);
         round.won = data[i] & 2;
         round.seconds = (data[i + 3] - 16) * 7.3;
         round.kidsFrightened = static_cast<int>(data[i + 2] % 12) - 1;

@@ -45,6 +45,7 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       options(options),
       renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
       models(loadWorldModels(renderer_.boneCapacity())),
+      roundLevel(settings::current().difficulty),
       round_(newRound(options.seed)),
       input(window, screenCentre()),
       hud_(window),
@@ -222,9 +223,8 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
     }
 }
 
-// The difficulty chosen now holds for the whole of the new round.
 std::unique_ptr<Round> Session::newRound(std::uint32_t seed) const {
-    return std::make_unique<Round>(models, seed, difficultyFor(settings::current().difficulty));
+    return std::make_unique<Round>(models, seed, difficultyFor(roundLevel));
 }
 
 // The window keeps answering while the console waits: the end screen is
@@ -242,7 +242,7 @@ void Session::endRound(ui::EndScreen screen) {
 // it is written) and the end screen gets what to say of it.
 void Session::recordRound(bool won) {
     const RoundOutcome outcome =
-        records::store().recordRound(round_->seed(), won, round_->seconds(),
+        records::store().recordRound(round_->seed(), roundLevel, won, round_->seconds(),
                                      round_->kidsFrightened(), CalendarDate::todayLocal());
     summary = ui::EndSummary{};
     summary.seed = round_->seed();
@@ -284,6 +284,7 @@ void Session::endScreenFrame() {
 void Session::playAgain(bool sameForest) {
     const std::uint32_t seed = sameForest ? round_->seed() : round_->seed() + 1;
     round_.reset();  // the old forest's bodies go before the new ones come
+    roundLevel = settings::current().difficulty;  // the choice made now holds for the whole round
     round_ = newRound(seed);
     sound_.newRound();
     cues_.clear();

@@ -110,6 +110,7 @@ private:
     void endScreenFrame();
     void applySettings(const UserSettings& chosen);
     void finishFrame(double frameStart);
+    // A round of the forest at roundLevel.
     std::unique_ptr<Round> newRound(std::uint32_t seed) const;
     void fillStealthCues(ui::HudState& state) const;
 
@@ -117,6 +118,9 @@ private:
     SessionOptions options;
     Renderer renderer_;
     scene::WorldModels models;
+    // The difficulty the current round was made with (the setting may have
+    // changed since); before round_, which is made with it.
+    DifficultyLevel roundLevel;
     std::unique_ptr<Round> round_;
     audio::GameAudio sound_;  // silent without an audio device
     WindowInput input;        // before the HUD: ImGui chains to its callbacks

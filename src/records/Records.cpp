@@ -6,28 +6,41 @@ namespace dusk {
 
 namespace {
 
-bool bySeed(const ForestRecord& forest, std::uint32_t seed) { return forest.seed < seed; }
+ForestRecord keyOf(std::uint32_t seed, DifficultyLevel difficulty) {
+    ForestRecord key;
+    key.seed = seed;
+    key.difficulty = difficulty;
+    return key;
+}
+
+bool sameKey(const ForestRecord& a, const ForestRecord& b) {
+    return a.seed == b.seed && a.difficulty == b.difficulty;
+}
 
 }  // namespace
 
+bool listedBefore(const ForestRecord& a, const ForestRecord& b) {
+    return a.seed != b.seed ? a.seed < b.seed : a.difficulty < b.difficulty;
+}
+
 bool ForestRecord::operator==(const ForestRecord& other) const {
-    return seed == other.seed && rounds == other.rounds && wins == other.wins &&
-           losses == other.losses && bestSeconds == other.bestSeconds &&
+    return seed == other.seed && difficulty == other.difficulty && rounds == other.rounds &&
+           wins == other.wins && losses == other.losses && bestSeconds == other.bestSeconds &&
            bestDate == other.bestDate && mostKidsFrightened == other.mostKidsFrightened &&
            lastRound == other.lastRound;
 }
 
-const ForestRecord* Records::find(std::uint32_t seed) const {
-    const auto at = std::lower_bound(forests.begin(), forests.end(), seed, bySeed);
-    return at != forests.end() && at->seed == seed ? &*at : nullptr;
+const ForestRecord* Records::find(std::uint32_t seed, DifficultyLevel difficulty) const {
+    const ForestRecord key = keyOf(seed, difficulty);
+    const auto at = std::lower_bound(forests.begin(), forests.end(), key, listedBefore);
+    return at != forests.end() && sameKey(*at, key) ? &*at : nullptr;
 }
 
-ForestRecord& Records::entry(std::uint32_t seed) {
-    auto at = std::lower_bound(forests.begin(), forests.end(), seed, bySeed);
-    if (at == forests.end() || at->seed != seed) {
-        ForestRecord added;
-        added.seed = seed;
-        at = forests.insert(at, added);
+ForestRecord& Records::entry(std::uint32_t seed, DifficultyLevel difficulty) {
+    const ForestRecord key = keyOf(seed, difficulty);
+    auto at = std::lower_bound(forests.begin(), forests.end(), key, listedBefore);
+    if (at == forests.end() || !sameKey(*at, key)) {
+        at = forests.insert(at, key);
     }
     return *at;
 }

@@ -1,18 +1,23 @@
 #pragma once
 // The player's records: for each forest (the seed that places its trees and
-// kids) the best winning time and how the rounds there went, and the totals
-// of every round ever recorded (forests dropped from the list included).
+// kids) at each difficulty it was played at, the best winning time and how
+// the rounds there went, and the totals of every round ever recorded (at any
+// difficulty, forests dropped from the list included).
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "records/CalendarDate.h"
+#include "settings/UserSettings.h"
 
 namespace dusk {
 
 struct ForestRecord {
     std::uint32_t seed = 0;
+    // The rules the rounds of this entry were played by: each difficulty
+    // keeps its own entry (and best time) for the same seed.
+    DifficultyLevel difficulty = DifficultyLevel::Standard;
     // Whole rounds, always wins + losses.
     std::int64_t rounds = 0;
     std::int64_t wins = 0;
@@ -30,6 +35,10 @@ struct ForestRecord {
     bool operator!=(const ForestRecord& other) const { return !(*this == other); }
 };
 
+// Whether a comes before b in Records::forests: the smaller seed first, then
+// Relaxed, Standard, Hard.
+bool listedBefore(const ForestRecord& a, const ForestRecord& b);
+
 struct RecordTotals {
     std::int64_t rounds = 0;  // wins + losses
     std::int64_t wins = 0;
@@ -43,20 +52,21 @@ struct RecordTotals {
 };
 
 struct Records {
-    // The most forests a records file keeps.
+    // The most entries (a forest at one difficulty) a records file keeps.
     static constexpr std::size_t maxForests = 1000;
     // The largest count or number of seconds a file may hold: far beyond
     // any real play, and small enough that no sum of them overflows.
     static constexpr std::int64_t maxCount = 1000000000;
 
     RecordTotals totals;
-    // One entry per seed, in the order of their seeds.
+    // One entry per seed and difficulty, in the order of listedBefore.
     std::vector<ForestRecord> forests;
 
-    // The forest's entry, nullptr when it was never played (or dropped).
-    const ForestRecord* find(std::uint32_t seed) const;
-    // The forest's entry, added in its place when missing.
-    ForestRecord& entry(std::uint32_t seed);
+    // The forest's entry at that difficulty, nullptr when it was never
+    // played there (or dropped).
+    const ForestRecord* find(std::uint32_t seed, DifficultyLevel difficulty) const;
+    // The forest's entry at that difficulty, added in its place when missing.
+    ForestRecord& entry(std::uint32_t seed, DifficultyLevel difficulty);
     bool empty() const { return totals.rounds == 0 && forests.empty(); }
 
     bool operator==(const Records& other) const {

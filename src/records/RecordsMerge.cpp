@@ -20,7 +20,7 @@ std::optional<double> bestCandidate(double seconds) {
 
 void addRound(Records& records, const RoundResult& round) {
     RecordTotals& totals = records.totals;
-    const ForestRecord* known = records.find(round.seed);
+    const ForestRecord* known = records.find(round.seed, round.difficulty);
     if (totals.rounds >= Records::maxCount || (known && known->rounds >= Records::maxCount)) {
         return;
     }
@@ -29,7 +29,7 @@ void addRound(Records& records, const RoundResult& round) {
     ++(round.won ? totals.wins : totals.losses);
     totals.kidsFrightened = std::min(Records::maxCount, totals.kidsFrightened + kids);
 
-    ForestRecord& forest = records.entry(round.seed);
+    ForestRecord& forest = records.entry(round.seed, round.difficulty);
     ++forest.rounds;
     ++(round.won ? forest.wins : forest.losses);
     forest.mostKidsFrightened =
@@ -48,12 +48,11 @@ void dropLeastRecentlyPlayed(Records& records, std::size_t limit) {
         return;
     }
     const auto moreRecent = [](const ForestRecord& a, const ForestRecord& b) {
-        return a.lastRound != b.lastRound ? a.lastRound > b.lastRound : a.seed < b.seed;
+        return a.lastRound != b.lastRound ? a.lastRound > b.lastRound : listedBefore(a, b);
     };
     std::nth_element(forests.begin(), forests.begin() + limit, forests.end(), moreRecent);
     forests.resize(limit);
-    std::sort(forests.begin(), forests.end(),
-              [](const ForestRecord& a, const ForestRecord& b) { return a.seed < b.seed; });
+    std::sort(forests.begin(), forests.end(), listedBefore);
 }
 
 Records mergeRounds(Records onDisk, const std::vector<RoundResult>& rounds) {

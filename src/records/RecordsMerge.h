@@ -13,6 +13,9 @@ namespace dusk {
 
 struct RoundResult {
     std::uint32_t seed = 0;
+    // The rules it was played by: it counts towards the forest's entry at
+    // this difficulty only.
+    DifficultyLevel difficulty = DifficultyLevel::Standard;
     bool won = false;
     // How long the round took; a win's time counts towards the best when it
     // is above 0 (kept to the millisecond).
@@ -22,18 +25,18 @@ struct RoundResult {
     CalendarDate date;
 };
 
-// Counts the round in the totals and in its forest's entry (added when
-// missing): a win, a loss, the most kids frightened, a better time and its
+// Counts the round in the totals and in its forest's entry at its
+// difficulty (added when missing): a win, a loss, the most kids frightened, a better time and its
 // date, and the forest becomes the most recently played. A round that would
 // take a count beyond Records::maxCount is not counted.
 void addRound(Records& records, const RoundResult& round);
 
-// Keeps the `limit` forests played most recently, dropping the others; the
+// Keeps the `limit` entries played most recently, dropping the others; the
 // totals stay as they are.
 void dropLeastRecentlyPlayed(Records& records, std::size_t limit);
 
 // The records on disk with the rounds added in order, at most
-// Records::maxForests forests kept.
+// Records::maxForests entries kept.
 Records mergeRounds(Records onDisk, const std::vector<RoundResult>& rounds);
 
 }  // namespace dusk

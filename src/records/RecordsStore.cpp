@@ -40,16 +40,16 @@ void RecordsStore::load(const std::filesystem::path& file) {
     view_ = onDisk_;
 }
 
-Records RecordsStore::withPending(Records base, std::uint32_t seed,
-                                  std::optional<double>& bestBefore) const {
+Records RecordsStore::withPending(Records base, std::optional<double>& bestBefore) const {
+    const RoundResult& last = pending_.back();
     base = mergeRounds(std::move(base), {pending_.begin(), pending_.end() - 1});
-    const ForestRecord* before = base.find(seed);
+    const ForestRecord* before = base.find(last.seed, last.difficulty);
     bestBefore = before ? before->bestSeconds : std::nullopt;
     return mergeRounds(std::move(base), {pending_.back()});
 }
 
-bool RecordsStore::writePending(std::uint32_t seed, std::optional<double>& bestBefore) {
-    view_ = withPending(onDisk_, seed, bestBefore);
+bool RecordsStore::writePending(std::optional<double>& bestBefore) {
+    view_ = withPending(onDisk_, bestBefore);
     if (!file_.makeFolder()) {
         reportWriteFault(file_.error());
         return false;
@@ -73,7 +73,7 @@ bool RecordsStore::writePending(std::uint32_t seed, std::optional<double>& bestB
             return false;
         }
     }
-    view_ = withPending(reading.fault.empty() ? reading.records : onDisk_, seed, bestBefore);
+    view_ = withPending(reading.fault.empty() ? reading.records : onDisk_, bestBefore);
     return writeView();
 }
 
@@ -89,10 +89,12 @@ bool RecordsStore::writeView() {
     return true;
 }
 
-RoundOutcome RecordsStore::recordRound(std::uint32_t seed, bool won, double seconds,
-                                       int kidsFrightened, const CalendarDate& date) {
+RoundOutcome RecordsStore::recordRound(std::uint32_t seed, DifficultyLevel difficulty, bool won,
+                                       double seconds, int kidsFrightened,
+                                       const CalendarDate& date) {
     RoundResult round;
     round.seed = seed;
+    round.difficulty = difficulty;
     round.won = won;
     round.seconds = seconds;
     round.kidsFrightened = kidsFrightened;
@@ -100,8 +102,8 @@ RoundOutcome RecordsStore::recordRound(std::uint32_t seed, bool won, double seco
     pending_.push_back(round);
 
     RoundOutcome outcome;
-    outcome.saved = writePending(seed, outcome.bestBefore);
-    if (const ForestRecord* after = view_.find(seed)) {
+    outcome.saved = writePending(outcome.bestBefore);
+    if (const ForestRecord* after = view_.find(seed, difficulty)) {
         outcome.forest = *after;
         outcome.bestAfter = after->bestSeconds;
     }

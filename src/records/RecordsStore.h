@@ -3,7 +3,7 @@
 //
 //   records::store().load(RecordsFile::defaultPath());     // at start
 //   const RoundOutcome o = records::store().recordRound(    // at a round's end
-//       seed, won, seconds, kidsFrightened, CalendarDate::todayLocal());
+//       seed, difficulty, won, seconds, kidsFrightened, CalendarDate::todayLocal());
 //   if (o.newBest) ...
 //
 // The file is written at the end of a round only. Each write locks the file
@@ -29,14 +29,14 @@ namespace dusk {
 
 // What the end screen needs to know about the round just recorded.
 struct RoundOutcome {
-    // The forest's best time before this round and after it (none: no win
-    // with a time there yet).
+    // The forest's best time at the round's difficulty before this round
+    // and after it (none: no win with a time there yet).
     std::optional<double> bestBefore;
     std::optional<double> bestAfter;
-    // Won in less time than any win before on this forest (the first
-    // timed win included).
+    // Won in less time than any win before on this forest at this
+    // difficulty (the first timed win there included).
     bool newBest = false;
-    // The forest's entry after this round.
+    // The forest's entry at the round's difficulty after this round.
     ForestRecord forest;
     // False when the file could not be written (its line has been printed
     // once for the run).
@@ -54,10 +54,11 @@ public:
     // writes nothing.
     void load(const std::filesystem::path& file);
 
-    // Counts a finished round (see above). seconds: the round's time, its
-    // best candidate when won; date: the day it ended.
-    RoundOutcome recordRound(std::uint32_t seed, bool won, double seconds, int kidsFrightened,
-                             const CalendarDate& date);
+    // Counts a finished round (see above). difficulty: the rules it was
+    // played by, whose entry of the forest it counts in; seconds: the
+    // round's time, its best candidate when won; date: the day it ended.
+    RoundOutcome recordRound(std::uint32_t seed, DifficultyLevel difficulty, bool won,
+                             double seconds, int kidsFrightened, const CalendarDate& date);
 
     // The records as last read or written, with this run's rounds that could
     // not be written added.
@@ -68,11 +69,11 @@ public:
 
 private:
     // Locks, re-reads, merges the pending rounds, writes. False (and the
-    // line printed once) on failure.
-    bool writePending(std::uint32_t seed, std::optional<double>& bestBefore);
-    // The base with the pending rounds added; bestBefore is the forest's
-    // best before the last of them.
-    Records withPending(Records base, std::uint32_t seed, std::optional<double>& bestBefore) const;
+    // line printed once) on failure. bestBefore: as withPending's.
+    bool writePending(std::optional<double>& bestBefore);
+    // The base with the pending rounds (at least one) added; bestBefore is
+    // the best of the last one's forest, at its difficulty, before it.
+    Records withPending(Records base, std::optional<double>& bestBefore) const;
     // Writes view_ under the lock already taken and keeps the written file.
     bool writeView();
     // Prints a fault line unless it is the one printed last.

@@ -25,19 +25,35 @@ bool better(const ForestRecord& a, const ForestRecord& b) {
     if (a.rounds != b.rounds) {
         return a.rounds > b.rounds;
     }
-    return a.seed < b.seed;
+    return listedBefore(a, b);
 }
 
 RecordsRow rowOf(const ForestRecord& forest) {
     const bool timed = forest.bestSeconds && forest.bestDate;
-    return {
-        std::to_string(forest.seed),           timed ? formatRoundTime(*forest.bestSeconds) : "-",
-        timed ? forest.bestDate->text() : "-", std::to_string(forest.wins),
-        std::to_string(forest.losses),         std::to_string(forest.mostKidsFrightened)};
+    RecordsRow row;
+    row.seed = std::to_string(forest.seed);
+    row.difficulty = difficultyLevelName(forest.difficulty);
+    row.bestTime = timed ? formatRoundTime(*forest.bestSeconds) : "-";
+    row.date = timed ? forest.bestDate->text() : "-";
+    row.wins = std::to_string(forest.wins);
+    row.losses = std::to_string(forest.losses);
+    row.mostKids = std::to_string(forest.mostKidsFrightened);
+    return row;
 }
 
 std::vector<std::string> cells(const RecordsRow& row) {
-    return {row.seed, row.bestTime, row.date, row.wins, row.losses, row.mostKids};
+    return {row.seed, row.difficulty, row.bestTime, row.date, row.wins, row.losses, row.mostKids};
+}
+
+// The seeds among the entries (listed by seed, a seed's entries together).
+std::int64_t seedsPlayed(const std::vector<ForestRecord>& forests) {
+    std::int64_t seeds = 0;
+    for (std::size_t i = 0; i < forests.size(); ++i) {
+        if (i == 0 || forests[i - 1].seed != forests[i].seed) {
+            ++seeds;
+        }
+    }
+    return seeds;
 }
 
 std::string plural(std::int64_t count, const char* one, const char* many) {
@@ -46,7 +62,9 @@ std::string plural(std::int64_t count, const char* one, const char* many) {
 
 }  // namespace
 
-RecordsRow recordsHeader() { return {"Seed", "Best time", "Date", "Wins", "Losses", "Most kids"}; }
+RecordsRow recordsHeader() {
+    return {"Seed", "Difficulty", "Best time", "Date", "Wins", "Losses", "Most kids"};
+}
 
 std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit) {
     std::vector<const ForestRecord*> order;
@@ -69,7 +87,7 @@ std::string recordsTotalsLine(const Records& records) {
     return "Totals: " + plural(t.rounds, "round", "rounds") + ", " + plural(t.wins, "win", "wins") +
            ", " + plural(t.losses, "loss", "losses") + ", " + std::to_string(t.kidsFrightened) +
            (t.kidsFrightened == 1 ? " kid" : " kids") + " frightened, " +
-           plural(static_cast<std::int64_t>(records.forests.size()), "forest", "forests");
+           plural(seedsPlayed(records.forests), "forest", "forests");
 }
 
 std::vector<std::string> recordsTable(const Records& records, std::size_t limit) {
@@ -86,8 +104,8 @@ std::vector<std::string> recordsTable(const Records& records, std::size_t limit)
             widths[c] = std::max(widths[c], row[c].size());
         }
     }
-    // Seed and date to the left, times and counts to the right.
-    const bool left[] = {true, false, true, false, false, false};
+    // Seed, difficulty and date to the left, times and counts to the right.
+    const bool left[] = {true, true, false, true, false, false, false};
     std::vector<std::string> lines;
     for (const auto& row : table) {
         std::string line;

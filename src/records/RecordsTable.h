@@ -2,9 +2,10 @@
 // The records as a table for people: `duskhollow --records` prints it and
 // the menu shows the same rows.
 //
-//   Seed      Best time  Date        Wins  Losses  Most kids
-//   20261208   1:23.417  2026-12-08     3       1         10
-//   1                 -  -              0       2          7
+//   Seed      Difficulty  Best time  Date        Wins  Losses  Most kids
+//   20261208  Hard         1:23.417  2026-12-08     3       1         10
+//   20261208  Standard     1:31.002  2026-12-07     1       0         10
+//   1         Standard            -  -              0       2          7
 //   Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests
 #include <cstddef>
 #include <string>
@@ -14,11 +15,12 @@
 
 namespace dusk {
 
-// One forest's cells, ready to show.
+// One forest's cells at one difficulty, ready to show.
 struct RecordsRow {
     std::string seed;
-    std::string bestTime;  // formatRoundTime, "-" without a timed win
-    std::string date;      // "YYYY-MM-DD", "-" without a timed win
+    std::string difficulty;  // difficultyLevelName
+    std::string bestTime;    // formatRoundTime, "-" without a timed win
+    std::string date;        // "YYYY-MM-DD", "-" without a timed win
     std::string wins;
     std::string losses;
     std::string mostKids;
@@ -27,12 +29,13 @@ struct RecordsRow {
 // The column titles as a row.
 RecordsRow recordsHeader();
 
-// The best `limit` forests: those with a best time first, fastest first;
-// then those without, by wins, then the most kids frightened, then rounds
-// (the smaller seed first among equals).
+// The best `limit` entries (a forest at one difficulty): those with a best
+// time first, fastest first; then those without, by wins, then the most kids
+// frightened, then rounds (in the order of listedBefore among equals).
 std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit = 20);
 
-// "Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests".
+// "Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests": the
+// forests are the seeds played, whatever the difficulty.
 std::string recordsTotalsLine(const Records& records);
 
 // The header, the rows and the totals line as aligned lines (numbers to the

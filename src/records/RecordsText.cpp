@@ -8,6 +8,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace dusk {
 
@@ -155,6 +156,22 @@ void readTotals(const toml::node& node, RecordTotals& totals, FirstFault& fault)
     }
 }
 
+// One of the level names as they are written, letter case included.
+bool difficulty(const toml::node& node, DifficultyLevel& into) {
+    const auto* text = node.as_string();
+    if (text == nullptr) {
+        return false;
+    }
+    for (const DifficultyLevel level :
+         {DifficultyLevel::Relaxed, DifficultyLevel::Standard, DifficultyLevel::Hard}) {
+        if (text->get() == difficultyLevelName(level)) {
+            into = level;
+            return true;
+        }
+    }
+    return false;
+}
+
 void checkBest(const toml::table& table, const ForestRecord& forest, FirstFault& fault) {
     if (forest.bestSeconds.has_value() != forest.bestDate.has_value()) {
         const char* given = forest.bestSeconds ? "best_seconds" : "best_date";
@@ -168,7 +185,7 @@ void checkBest(const toml::table& table, const ForestRecord& forest, FirstFault&
 std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fault) {
     ForestRecord forest;
     unknownKeys(table,
-                {"seed", "rounds", "wins", "losses", "best_seconds", "best_date",
+                {"seed", "difficulty", "rounds", "wins", "losses", "best_seconds", "best_date",
                  "most_kids_frightened", "last_round"},
                 fault);
     std::int64_t seed = 0;
@@ -179,6 +196,10 @@ std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fau
         fault.add(*seedNode, "\"seed\" must be a whole number from 0 to 4294967295");
     }
     forest.seed = static_cast<std::uint32_t>(seed);
+    if (const toml::node* node = table.get("difficulty");
+        node && !difficulty(*node, forest.difficulty)) {
+        fault.add(*node, "\"difficulty\" must be \"Relaxed\", \"Standard\" or \"Hard\"");
+    }
     readCounts(table,
                {{"rounds", &forest.rounds},
                 {"wins", &forest.wins},
@@ -202,13 +223,19 @@ std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fau
     return fault.found() ? std::nullopt : std::optional<ForestRecord>(forest);
 }
 
+// " at Hard" for a level other than Standard, nothing for Standard.
+std::string atLevel(DifficultyLevel level) {
+    return level == DifficultyLevel::Standard ? ""
+                                              : " at " + std::string(difficultyLevelName(level));
+}
+
 void readForests(const toml::node& node, Records& records, FirstFault& fault) {
     const toml::array* list = node.as_array();
     if (list == nullptr) {
         fault.add(node, "\"forest\" must be a list of tables ([[forest]])");
         return;
     }
-    std::map<std::uint32_t, Line> seen;
+    std::map<std::pair<std::uint32_t, DifficultyLevel>, Line> seen;
     for (const toml::node& element : *list) {
         const toml::table* table = element.as_table();
         if (table == nullptr) {
@@ -220,8 +247,9 @@ void readForests(const toml::node& node, Records& records, FirstFault& fault) {
             continue;
         }
         const Line line = table->get("seed")->source().begin.line;
-        if (!seen.emplace(forest->seed, line).second) {
-            fault.add(line, "seed " + std::to_string(forest->seed) + " is listed twice");
+        if (!seen.emplace(std::make_pair(forest->seed, forest->difficulty), line).second) {
+            fault.add(line, "seed " + std::to_string(forest->seed) + atLevel(forest->difficulty) +
+                                " is listed twice");
             continue;
         }
         records.forests.push_back(*forest);
@@ -306,8 +334,7 @@ RecordsReading readRecordsText(const std::string& text, const std::string& fileN
                                        fault.what() + recordsFaultConsequence);
         return reading;
     }
-    std::sort(reading.records.forests.begin(), reading.records.forests.end(),
-              [](const ForestRecord& a, const ForestRecord& b) { return a.seed < b.seed; });
+    std::sort(reading.records.forests.begin(), reading.records.forests.end(), listedBefore);
     return reading;
 }
 
@@ -324,6 +351,10 @@ std::string recordsText(const Records& records) {
     for (const ForestRecord& forest : records.forests) {
         text += "\n[[forest]]\n";
         appendKey(text, "seed", std::to_string(forest.seed));
+        if (forest.difficulty != DifficultyLevel::Standard) {
+            appendKey(text, "difficulty",
+                      "\"" + std::string(difficultyLevelName(forest.difficulty)) + "\"");
+        }
         appendKey(text, "rounds", std::to_string(forest.rounds));
         appendKey(text, "wins", std::to_string(forest.wins));
         appendKey(text, "losses", std::to_string(forest.losses));

@@ -8,7 +8,9 @@
 //   kids_frightened = 83
 //
 //   [[forest]]
-//   seed = 20261208              # 0 .. 4294967295, each seed once
+//   seed = 20261208              # 0 .. 4294967295
+//   difficulty = "Hard"          # "Relaxed", "Standard" or "Hard"; left out:
+//                                # Standard. Each seed once at each difficulty
 //   rounds = 3                   # wins + losses, at most the total rounds
 //   wins = 1
 //   losses = 2
@@ -36,11 +38,14 @@ struct RecordsReading {
 // Reads the text of the file named fileName (the name only goes into the
 // fault). Text that is not TOML, no text at all, an unknown key, a value of
 // the wrong type or out of its range, or values that cannot be together
-// (more wins than rounds, a best time without a win) are faults.
+// (more wins than rounds, a best time without a win, a seed twice at one
+// difficulty) are faults. A difficulty is one of the three names as
+// difficultyLevelName writes them.
 RecordsReading readRecordsText(const std::string& text, const std::string& fileName);
 
 // The text that reads back as these records (which hold what the file may
-// hold), forests in the order of their seeds.
+// hold), forests in the order of listedBefore; a Standard forest is written
+// without its difficulty.
 std::string recordsText(const Records& records);
 
 // "Records file "<fileName>"<where>: <what>" on one line: control characters

@@ -127,8 +127,8 @@ TEST(Options, RecordsPrintsTheTableWithoutADisplayAndAFaultyFileIsToldAtTheStart
     game.setArguments({"--records"});
     ASSERT_TRUE(game.run(quickTimeout)) << game.describe();
     EXPECT_EQ(game.out(),
-              "Seed      Best time  Date        Wins  Losses  Most kids\n"
-              "20261208   1:35.500  2026-12-08     2       1         10\n"
+              "Seed      Difficulty  Best time  Date        Wins  Losses  Most kids\n"
+              "20261208  Standard     1:35.500  2026-12-08     2       1         10\n"
               "Totals: 3 rounds, 2 wins, 1 loss, 26 kids frightened, 1 forest\n");
     EXPECT_EQ(game.err(), "");
     EXPECT_EQ(game.exitCode(), 0);

@@ -66,12 +66,15 @@ TEST(PlayAgain, TheEndScreenWaitsAndRAndShiftRPlayTheNextOrTheSameForest) {
     ASSERT_TRUE(firstFrame(first)) << game.describe();
     ASSERT_TRUE(game.waitForOutput(lost, 60.0)) << game.describe();
     EXPECT_TRUE(game.stillRunningAfter(3.0)) << "the end screen waits for the window";
-    // The lost round is in the records file: one loss for forest 157.
+    // The lost round is in the records file: one loss for forest 157, at
+    // Standard.
     std::ifstream recordsFile(game.dataHome() / "duskhollow" / "records.toml");
     std::stringstream records;
     records << recordsFile.rdbuf();
     EXPECT_NE(records.str().find("seed = 157"), std::string::npos) << records.str();
     EXPECT_NE(records.str().find("losses = 1"), std::string::npos) << records.str();
+    EXPECT_EQ(records.str().find("difficulty"), std::string::npos)
+        << "a Standard round is written as before difficulties: " << records.str();
 
     size_t from = game.out().size();
     press("Shift_L r");

@@ -1,9 +1,11 @@
 // The three difficulties: Standard is the game's own numbers; each level's
-// sight, drain and regeneration hold at their boundaries in a real round.
+// sight, drain and regeneration hold at their boundaries in a real round,
+// and the round is recorded at the level it was made with.
 #include "GameFixture.h"
 #include "app/DifficultyChoice.h"
 #include "app/StealthCues.h"
 #include "game/Rules.h"
+#include "records/RecordsStore.h"
 #include "settings/SettingsStore.h"
 
 namespace dusk::test {
@@ -83,6 +85,18 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
         stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight * 1.25f + 0.6f), 0.5f);
         EXPECT_EQ(watchesOf(round())[0], ui::Watch::None);
         EXPECT_GE(round().magicFraction(), 1.0f);
+
+        // Lost after the menu changed the level: recorded at the round's.
+        settings::current().difficulty =
+            l.level == DifficultyLevel::Hard ? DifficultyLevel::Relaxed : DifficultyLevel::Hard;
+        round().health = 0.01f;
+        placeKid(0, kidSpot.x, kidSpot.z);
+        ::testing::internal::CaptureStdout();
+        stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight - 0.6f), 0.5f);
+        ::testing::internal::GetCapturedStdout();
+        const ForestRecord* entry = records::store().records().find(round().seed(), l.level);
+        ASSERT_TRUE(roundEnded() && entry);
+        EXPECT_EQ(entry->losses, 1);
     }
 }
 

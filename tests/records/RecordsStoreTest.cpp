@@ -1,7 +1,9 @@
 // The records file as games use it: rounds of another game in between are
-// kept, two games ending rounds at once lose nothing, a faulty file gives its
-// one line and is kept as "records.toml.bad", a folder that cannot be
-// written gives one line, and only the 1,000 forests played last are kept.
+// kept, each difficulty keeps its own best of a forest, a file from before
+// difficulties reads and writes as it always did, two games ending rounds at
+// once lose nothing, a faulty file gives its one line and is kept as
+// "records.toml.bad", a folder that cannot be written gives one line, and
+// only the 1,000 forests played last are kept.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +19,9 @@ namespace {
 
 const CalendarDate monday{2026, 12, 7};
 const CalendarDate tuesday{2026, 12, 8};
+const DifficultyLevel relaxed = DifficultyLevel::Relaxed;
+const DifficultyLevel standard = DifficultyLevel::Standard;
+const DifficultyLevel hard = DifficultyLevel::Hard;
 
 Records readBack(const fs::path& path) {
     const RecordsReading reading = readRecordsText(readFile(path), path.string());
@@ -32,19 +37,19 @@ TEST(RecordsStore, RoundsOfAnotherGameInBetweenAreKeptAndTheTextReadsBack) {
     first.load(path);
     second.load(path);
 
-    const RoundOutcome a = first.recordRound(5, true, 90.00049, 10, monday);
+    const RoundOutcome a = first.recordRound(5, standard, true, 90.00049, 10, monday);
     EXPECT_FALSE(a.bestBefore.has_value());
     EXPECT_EQ(a.bestAfter, 90.0) << "kept to the millisecond";
     EXPECT_TRUE(a.newBest && a.saved);
 
     // The second game read the file before the first wrote it.
-    const RoundOutcome b = second.recordRound(5, true, 80.25, 10, tuesday);
+    const RoundOutcome b = second.recordRound(5, standard, true, 80.25, 10, tuesday);
     EXPECT_EQ(b.bestBefore, 90.0);
     EXPECT_TRUE(b.newBest);
-    const RoundOutcome c = first.recordRound(5, true, 85.0, 10, tuesday);
+    const RoundOutcome c = first.recordRound(5, standard, true, 85.0, 10, tuesday);
     EXPECT_EQ(c.bestBefore, 80.25);
     EXPECT_FALSE(c.newBest) << "slower than the other game's best";
-    first.recordRound(9, false, 40.0, 3, tuesday);
+    first.recordRound(9, standard, false, 40.0, 3, tuesday);
 
     const Records onDisk = readBack(path);
     EXPECT_EQ(onDisk, first.records());
@@ -59,6 +64,53 @@ TEST(RecordsStore, RoundsOfAnotherGameInBetweenAreKeptAndTheTextReadsBack) {
     EXPECT_EQ(five.lastRound, 3);
     EXPECT_EQ(onDisk.forests[1].lastRound, 4);
     EXPECT_EQ(readRecordsText(recordsText(onDisk), "x").records, onDisk);
+}
+
+TEST(RecordsStore, EachDifficultyKeepsItsOwnBestOfAForest) {
+    TempFolder folder;
+    const fs::path path = folder.path / "records.toml";
+    RecordsStore store;
+    store.load(path);
+    store.recordRound(5, standard, true, 80.0, 10, monday);
+    const RoundOutcome hardWin = store.recordRound(5, hard, true, 70.0, 10, tuesday);
+    EXPECT_FALSE(hardWin.bestBefore.has_value()) << "the Standard best is not Hard's";
+    EXPECT_TRUE(hardWin.newBest);
+    const RoundOutcome standardWin = store.recordRound(5, standard, true, 75.0, 10, tuesday);
+    EXPECT_EQ(standardWin.bestBefore, 80.0) << "the faster Hard win does not count here";
+    EXPECT_TRUE(standardWin.newBest);
+
+    const Records onDisk = readBack(path);
+    EXPECT_EQ(onDisk.totals.rounds, 3) << "one set of totals";
+    ASSERT_EQ(onDisk.forests.size(), 2u);
+    EXPECT_EQ(onDisk.forests[0].bestSeconds, 75.0);
+    EXPECT_EQ(onDisk.forests[1].difficulty, hard);
+    EXPECT_EQ(onDisk.forests[1].bestSeconds, 70.0);
+}
+
+// A file from before difficulties holds Standard forests, and Standard
+// rounds write it as such a game would.
+TEST(RecordsStore, AFileWithoutDifficultiesReadsAsStandardAndStandardRoundsWriteNoDifficulty) {
+    TempFolder folder;
+    const fs::path path = folder.path / "records.toml";
+    const std::string header =
+        "# Duskhollow records. The game rewrites this file at the end of every round.\n";
+    writeFile(path, header +
+                        "[totals]\nrounds = 1\nwins = 1\nlosses = 0\nkids_frightened = 10\n\n"
+                        "[[forest]]\nseed = 9\nrounds = 1\nwins = 1\nlosses = 0\n"
+                        "best_seconds = 90.5\nbest_date = 2026-12-07\n"
+                        "most_kids_frightened = 10\nlast_round = 1\n");
+    RecordsStore store;
+    store.load(path);
+    EXPECT_EQ(store.recordRound(9, standard, false, 20.0, 2, tuesday).bestBefore, 90.5);
+    EXPECT_EQ(readFile(path),
+              header +
+                  "[totals]\nrounds = 2\nwins = 1\nlosses = 1\nkids_frightened = 12\n\n"
+                  "[[forest]]\nseed = 9\nrounds = 2\nwins = 1\nlosses = 1\n"
+                  "best_seconds = 90.5\nbest_date = 2026-12-07\n"
+                  "most_kids_frightened = 10\nlast_round = 2\n");
+    store.recordRound(9, hard, false, 20.0, 2, tuesday);
+    EXPECT_NE(readFile(path).find("[[forest]]\nseed = 9\ndifficulty = \"Hard\"\nrounds = 1\n"),
+              std::string::npos);
 }
 
 TEST(RecordsStore, TwoGamesEndingRoundsAtOnceLoseNothing) {
@@ -76,7 +128,8 @@ TEST(RecordsStore, TwoGamesEndingRoundsAtOnceLoseNothing) {
                 // Half on a forest both play, half on one of its own.
                 const std::uint32_t seed = i % 2 ? 7 : 100 + game;
                 saved =
-                    store.recordRound(seed, i % 4 < 2, 60.0 + i, i % 11, tuesday).saved && saved;
+                    store.recordRound(seed, standard, i % 4 < 2, 60.0 + i, i % 11, tuesday).saved &&
+                    saved;
             }
             _exit(saved ? 0 : 1);
         }
@@ -123,6 +176,13 @@ TEST(RecordsStore, AFaultyFileGivesOneLineAndIsKeptAsBadAtTheFirstWrite) {
          "last_round = 2\n",
          "8: \"last_round\" (2) must not be more than the total \"rounds\" (1)"},
         {"[[forest]]\nseed = 3\n[[forest]]\nseed = 3\n", "4: seed 3 is listed twice"},
+        {"[[forest]]\nseed = 3\n[[forest]]\nseed = 3\ndifficulty = \"Standard\"\n",
+         "4: seed 3 is listed twice"},
+        {"[[forest]]\nseed = 3\ndifficulty = \"Hard\"\n[[forest]]\nseed = 3\n"
+         "[[forest]]\nseed = 3\ndifficulty = \"Hard\"\n",
+         "7: seed 3 at Hard is listed twice"},
+        {"[[forest]]\nseed = 3\n\ndifficulty = \"Nightmare\"\n",
+         "4: \"difficulty\" must be \"Relaxed\", \"Standard\" or \"Hard\""},
         {"[totals]\nrounds = 1\nwins = 1\n[[forest]]\nseed = 3\nrounds = 2\nwins = 2\n",
          "6: \"rounds\" (2) must not be more than the total \"rounds\" (1)"},
         {"[totals]\nrounds = 1\nwins = 1\nlosses = 0\nkids = 10\n", "5: unknown key \"kids\""},
@@ -149,7 +209,7 @@ TEST(RecordsStore, AFaultyFileGivesOneLineAndIsKeptAsBadAtTheFirstWrite) {
         EXPECT_FALSE(fs::exists(path.string() + ".bad"));
 
         ::testing::internal::CaptureStdout();
-        EXPECT_TRUE(store.recordRound(3, true, 70.0, 10, tuesday).saved);
+        EXPECT_TRUE(store.recordRound(3, standard, true, 70.0, 10, tuesday).saved);
         EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "the fault is told once";
         EXPECT_EQ(readFile(path.string() + ".bad"), c.text);
         EXPECT_EQ(readBack(path).totals, (RecordTotals{1, 1, 0, 10})) << "this run's round only";
@@ -168,7 +228,7 @@ TEST(RecordsStore, AFaultySymlinkedFileIsKeptWithItsContents) {
     RecordsStore store;
     ::testing::internal::CaptureStdout();
     store.load(path);
-    EXPECT_TRUE(store.recordRound(4, false, 9.0, 1, tuesday).saved);
+    EXPECT_TRUE(store.recordRound(4, standard, false, 9.0, 1, tuesday).saved);
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
     EXPECT_EQ(readBack(path).totals.rounds, 1);
@@ -182,8 +242,8 @@ TEST(RecordsStore, AFolderInTheWayGivesOneLineAtTheFirstWriteAndTheRoundsWaitFor
     RecordsStore store;
     ::testing::internal::CaptureStdout();
     store.load(path);
-    store.recordRound(1, false, 10.0, 2, tuesday);
-    store.recordRound(1, false, 10.0, 2, tuesday);
+    store.recordRound(1, standard, false, 10.0, 2, tuesday);
+    store.recordRound(1, standard, false, 10.0, 2, tuesday);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "Records file \"" + path.string() +
                   "\": is a folder, not a file; starting with empty records (the file is kept "
@@ -198,8 +258,8 @@ TEST(RecordsStore, AFolderInTheWayGivesOneLineAtTheFirstWriteAndTheRoundsWaitFor
     RecordsStore other;
     ::testing::internal::CaptureStdout();
     other.load(blocked);
-    EXPECT_FALSE(other.recordRound(2, true, 50.0, 10, monday).saved);
-    EXPECT_FALSE(other.recordRound(2, true, 40.0, 10, monday).saved);
+    EXPECT_FALSE(other.recordRound(2, standard, true, 50.0, 10, monday).saved);
+    EXPECT_FALSE(other.recordRound(2, standard, true, 40.0, 10, monday).saved);
     const std::string lines = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(lines.rfind("Records file \"" + blocked.string() + "\": could not save (", 0), 0u)
         << lines;
@@ -207,7 +267,7 @@ TEST(RecordsStore, AFolderInTheWayGivesOneLineAtTheFirstWriteAndTheRoundsWaitFor
     EXPECT_EQ(other.records().totals.rounds, 2) << "the run still knows its rounds";
 
     fs::remove(folder.path / "data" / "duskhollow");
-    const RoundOutcome third = other.recordRound(2, false, 5.0, 4, monday);
+    const RoundOutcome third = other.recordRound(2, standard, false, 5.0, 4, monday);
     EXPECT_TRUE(third.saved);
     EXPECT_EQ(third.bestBefore, 40.0);
     EXPECT_EQ(readBack(blocked).totals, (RecordTotals{3, 2, 1, 24})) << "waiting rounds written";
@@ -219,21 +279,24 @@ TEST(RecordsStore, OnlyTheThousandForestsPlayedLastAreKept) {
     Records full;
     full.totals = {1000, 0, 1000, 0};
     for (std::uint32_t seed = 0; seed < 1000; ++seed) {
-        ForestRecord& forest = full.entry(seed);
+        ForestRecord& forest = full.entry(seed, standard);
         forest.rounds = forest.losses = 1;
         forest.lastRound = 1000 - seed;  // seed 999 was played first
     }
     writeFile(path, recordsText(full));
     RecordsStore store;
     store.load(path);
-    store.recordRound(998, false, 1.0, 0, tuesday);
-    store.recordRound(5000, false, 1.0, 0, tuesday);
+    store.recordRound(998, standard, false, 1.0, 0, tuesday);
+    store.recordRound(5000, standard, false, 1.0, 0, tuesday);
+    store.recordRound(0, hard, false, 1.0, 0, tuesday);  // one more entry
     const Records kept = readBack(path);
     EXPECT_EQ(kept.forests.size(), 1000u);
-    EXPECT_EQ(kept.find(999), nullptr);
-    EXPECT_NE(kept.find(998), nullptr) << "played again just before";
-    EXPECT_NE(kept.find(5000), nullptr);
-    EXPECT_EQ(kept.totals.rounds, 1002) << "the totals keep the dropped forests' rounds";
+    EXPECT_EQ(kept.find(999, standard), nullptr);
+    EXPECT_EQ(kept.find(997, standard), nullptr);
+    EXPECT_NE(kept.find(998, standard), nullptr) << "played again just before";
+    EXPECT_NE(kept.find(5000, standard), nullptr);
+    EXPECT_NE(kept.find(0, hard), nullptr);
+    EXPECT_EQ(kept.totals.rounds, 1003) << "the totals keep the dropped forests' rounds";
 }
 
 }  // namespace

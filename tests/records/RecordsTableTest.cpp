@@ -1,5 +1,6 @@
-// What players read: the --records table (order, alignment, the best 20),
-// the times, the day's forest and the dates the records keep.
+// What players read: the --records table (order, alignment, the best 20, a
+// forest's difficulties on rows of their own), the times, the day's forest
+// and the dates the records keep.
 #include <gtest/gtest.h>
 
 #include "records/DailySeed.h"
@@ -9,9 +10,11 @@ namespace dusk::test {
 namespace {
 
 ForestRecord forest(std::uint32_t seed, std::int64_t wins, std::int64_t losses,
-                    std::optional<double> best, std::int64_t kids) {
+                    std::optional<double> best, std::int64_t kids,
+                    DifficultyLevel difficulty = DifficultyLevel::Standard) {
     ForestRecord f;
     f.seed = seed;
+    f.difficulty = difficulty;
     f.wins = wins;
     f.losses = losses;
     f.rounds = wins + losses;
@@ -25,17 +28,21 @@ ForestRecord forest(std::uint32_t seed, std::int64_t wins, std::int64_t losses,
 
 TEST(RecordsTable, FastestFirstThenForestsWithoutAWinAlignedUnderTheirTitles) {
     Records records;
-    records.totals = {9, 4, 5, 57};
-    records.forests = {forest(1, 0, 2, std::nullopt, 7), forest(42, 1, 0, 3725.5, 10),
-                       forest(20261208, 3, 1, 83.417, 10), forest(4000000000u, 0, 1, {}, 9)};
+    records.totals = {10, 5, 5, 67};
+    records.forests = {forest(1, 0, 2, std::nullopt, 7, DifficultyLevel::Relaxed),
+                       forest(42, 1, 0, 3725.5, 10), forest(20261208, 3, 1, 83.417, 10),
+                       forest(20261208, 1, 0, 99.0, 10, DifficultyLevel::Hard),
+                       forest(4000000000u, 0, 1, {}, 9)};
     const std::vector<std::string> lines = recordsTable(records);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "Seed          Best time  Date        Wins  Losses  Most kids");
-    EXPECT_EQ(lines[1], "20261208       1:23.417  2026-12-08     3       1         10");
-    EXPECT_EQ(lines[2], "42          1:02:05.500  2026-12-08     1       0         10");
-    EXPECT_EQ(lines[3], "4000000000            -  -              0       1          9");
-    EXPECT_EQ(lines[4], "1                     -  -              0       2          7");
-    EXPECT_EQ(lines[5], "Totals: 9 rounds, 4 wins, 5 losses, 57 kids frightened, 4 forests");
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Seed        Difficulty    Best time  Date        Wins  Losses  Most kids");
+    EXPECT_EQ(lines[1], "20261208    Standard       1:23.417  2026-12-08     3       1         10");
+    EXPECT_EQ(lines[2], "20261208    Hard           1:39.000  2026-12-08     1       0         10");
+    EXPECT_EQ(lines[3], "42          Standard    1:02:05.500  2026-12-08     1       0         10");
+    EXPECT_EQ(lines[4], "4000000000  Standard              -  -              0       1          9");
+    EXPECT_EQ(lines[5], "1           Relaxed               -  -              0       2          7");
+    EXPECT_EQ(lines[6], "Totals: 10 rounds, 5 wins, 5 losses, 67 kids frightened, 4 forests")
+        << "forests are seeds, whatever the difficulty";
 
     EXPECT_EQ(recordsTable(Records()),
               std::vector<std::string>{"No records yet: finish a round to set one."});
@@ -45,8 +52,9 @@ TEST(RecordsTable, FastestFirstThenForestsWithoutAWinAlignedUnderTheirTitles) {
     const std::vector<RecordsRow> rows = recordsRows(records);
     ASSERT_EQ(rows.size(), 20u) << "the best 20";
     EXPECT_EQ(rows[0].seed, "20261208");
-    EXPECT_EQ(rows[1].seed, "129");
-    EXPECT_EQ(rows[19].seed, "111");
+    EXPECT_EQ(rows[1].difficulty, "Hard");
+    EXPECT_EQ(rows[2].seed, "129");
+    EXPECT_EQ(rows[19].seed, "112");
 }
 
 TEST(RecordsTable, TimesAndGaps) {
