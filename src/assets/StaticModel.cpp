@@ -14,8 +14,12 @@ namespace dusk {
 
 namespace {
 
-const unsigned int kStaticImportFlags =
-    aiProcess_Triangulate | aiProcess_GenSmoothNormals | aiProcess_FlipUVs;
+// Corners shared by several triangles become one vertex: the ground and the
+// sky box shrink to about a fifth of their vertices (7,776 to 1,369 and 6,624
+// to 1,223), which a software rasteriser shades every frame. The triangles,
+// and so the picture, stay the same.
+const unsigned int kStaticImportFlags = aiProcess_Triangulate | aiProcess_GenSmoothNormals |
+                                        aiProcess_FlipUVs | aiProcess_JoinIdenticalVertices;
 
 // The caller's texture, loaded a second time as the model loaders do; null
 // (after the messages) when that second load fails.
