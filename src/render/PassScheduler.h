@@ -7,9 +7,10 @@
 // last drawn (its size, the polygon mode, the light's matrix, the casters'
 // matrices), and the mip levels only while the scene texture's filter
 // samples them; the window is never cleared, as the screen pass covers every
-// pixel of it; the lit pass draws what no
-// lantern reaches without the lantern loop; and at full health the screen
-// pass reads the scene texture texel for texel and leaves out the hurt step.
+// pixel of it; kids and trees wholly out of view are not drawn; the lit pass
+// draws what no lantern reaches without the lantern loop; and at full health
+// the screen pass reads the scene texture texel for texel and leaves out the
+// hurt step.
 // Low is Fast with a map of a quarter of the side (1024 x 1024); its smaller
 // scene target (the render scale) is the settings' business.
 #include <vector>

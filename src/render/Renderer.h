@@ -43,8 +43,9 @@ struct FrameOptions {
 // Draws a world: the shadow pass into the shadow map, the lit pass into the
 // scene target, the screen pass into the window. Owns every GL object it uses
 // (programs, by name: "basic", "skinning", "sky", "depth", "lensFlare",
-// "lanternFree" and "upscale"; targets; buffers) and sets at each frame the state the frame
-// needs, so nothing depends on what a former frame or another drawer left.
+// "lanternFree" and "upscale"; targets; buffers) and sets at each frame the
+// state the frame needs, so nothing depends on what a former frame or another
+// drawer left.
 class Renderer {
 public:
     // Builds the programs (a broken one ends the process with its message),
