@@ -78,17 +78,7 @@ bool RecordsFile::keepBadCopy() {
     if (!fs::is_regular_file(path_, error)) {
         return true;
     }
-    // The target of a symlink: the link itself would show the new records.
-    const fs::path original = fs::canonical(path_, error);
-    if (error) {
-        return fail("the faulty file could not be kept: " + error.message());
-    }
-    fs::remove(badCopyPath(), error);
-    fs::create_hard_link(original, badCopyPath(), error);
-    if (error) {
-        error.clear();
-        fs::copy_file(original, badCopyPath(), fs::copy_options::overwrite_existing, error);
-    }
+    error = keepFileAs(path_, badCopyPath());
     if (error) {
         return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
                     error.message());

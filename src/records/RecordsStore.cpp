@@ -92,14 +92,7 @@ bool RecordsStore::writeView() {
 RoundOutcome RecordsStore::recordRound(std::uint32_t seed, DifficultyLevel difficulty, bool won,
                                        double seconds, int kidsFrightened,
                                        const CalendarDate& date) {
-    RoundResult round;
-    round.seed = seed;
-    round.difficulty = difficulty;
-    round.won = won;
-    round.seconds = seconds;
-    round.kidsFrightened = kidsFrightened;
-    round.date = date;
-    pending_.push_back(round);
+    pending_.push_back(RoundResult{seed, difficulty, won, seconds, kidsFrightened, date});
 
     RoundOutcome outcome;
     outcome.saved = writePending(outcome.bestBefore);

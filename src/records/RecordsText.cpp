@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <limits>
 #include <map>
 #include <optional>
 #include <utility>
+
+#include "settings/SettingsText.h"
 
 namespace dusk {
 
@@ -22,20 +23,6 @@ using Line = toml::source_index;
 const std::string countRange = "a whole number from 0 to " + std::to_string(Records::maxCount);
 
 std::string quoted(const std::string& key) { return "\"" + key + "\""; }
-
-std::string withoutControls(const std::string& text) {
-    std::string result;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
-            result += escape;
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
 
 // The fault with the smallest line number (a table lists its keys sorted,
 // not in the order of the file).

@@ -75,17 +75,7 @@ bool SettingsFile::fail(const std::string& what) {
 }
 
 bool SettingsFile::keepFaultyFile() {
-    std::error_code error;
-    fs::remove(badCopyPath(), error);
-    // The file itself, not a link to it: the save is about to replace it.
-    const fs::path faulty = AtomicFile::linkTarget(path_, error);
-    if (!error) {
-        fs::create_hard_link(faulty, badCopyPath(), error);
-    }
-    if (error) {
-        error.clear();
-        fs::copy_file(path_, badCopyPath(), fs::copy_options::overwrite_existing, error);
-    }
+    const std::error_code error = keepFileAs(path_, badCopyPath());
     if (error) {
         return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
                     error.message());
