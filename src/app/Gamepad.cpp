@@ -51,14 +51,6 @@ void Gamepad::reset() {
     presses_.fill(Press::Up);
 }
 
-void Gamepad::forget() {
-    for (int input = 0; input < inputCount; ++input) {
-        presses_[input] = hasBefore_ && down(before_, input) ? Press::Stale : Press::Up;
-    }
-    screamArmed_ = screamArmed_ && hasBefore_ &&
-                   travel(before_, GLFW_GAMEPAD_AXIS_RIGHT_TRIGGER) < triggerReleased;
-}
-
 std::array<bool, Gamepad::inputCount> Gamepad::follow(const GLFWgamepadstate& now, bool playing) {
     std::array<bool, inputCount> chosen{};
     for (int input = 0; input < inputCount; ++input) {

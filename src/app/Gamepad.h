@@ -74,11 +74,11 @@ public:
     // down when the pad came does nothing until it is released, and neither
     // does a pulled trigger.
     PadFrame next(const GLFWgamepadstate& now, float deadZone, bool playing = true);
-    // Forgets the last state (a pad was connected or disconnected).
+    // Forgets the last state: a pad came or went, or a new state of the game
+    // starts (the end screen, the next round). What is down at the next state
+    // answers nothing (no play again when let go, nothing for the round)
+    // until it is let go, even if it went down just now.
     void reset();
-    // A new state of the game starts: what is down now answers nothing (no
-    // play again when let go, nothing for the round) until it is let go.
-    void forget();
 
 private:
     // The buttons, then the left trigger pulled past half as one more.

@@ -149,7 +149,7 @@ void WindowInput::readControls(scene::PlayerControls& controls) {
 void WindowInput::forget() {
     latched.fill(false);
     pending = InputFrame{};
-    pad.forget();
+    pad.reset();
 }
 
 void WindowInput::centreCursor() { glfwSetCursorPos(window, refX, refY); }

@@ -121,12 +121,14 @@ TEST(Gamepad, PressesMadeWhileTheRoundStandsStillCountOnlyOnceLetGo) {
     a.buttons[GLFW_GAMEPAD_BUTTON_A] = GLFW_PRESS;
     pad.next(rest(), 0.2f);
 
-    // Flying as the round ends: the end screen forgets A, and letting it go
-    // there chooses nothing.
-    EXPECT_TRUE(pad.next(a, 0.2f, true).fly);
-    pad.forget();
-    EXPECT_FALSE(pad.next(a, 0.2f, false).playAgain);
-    EXPECT_FALSE(pad.next(rest(), 0.2f, false).playAgain) << "a tap to fly skipped the end screen";
+    // Flying as the round ends, or a tap to fly just then: the end screen
+    // forgets A, and letting it go there chooses nothing.
+    for (const bool flying : {true, false}) {
+        EXPECT_EQ(pad.next(flying ? a : rest(), 0.2f, true).fly, flying);
+        pad.reset();
+        EXPECT_FALSE(pad.next(a, 0.2f, false).playAgain);
+        EXPECT_FALSE(pad.next(rest(), 0.2f, false).playAgain) << "the end screen was skipped";
+    }
 
     // Pressed on the end screen: play again when let go, not before.
     EXPECT_FALSE(pad.next(a, 0.2f, false).playAgain);
@@ -139,7 +141,7 @@ TEST(Gamepad, PressesMadeWhileTheRoundStandsStillCountOnlyOnceLetGo) {
     // A pressed on the end screen and still held as the next round starts
     // (the keyboard's R chose it): no hop until it is let go and pressed.
     pad.next(a, 0.2f, false);
-    pad.forget();
+    pad.reset();
     EXPECT_FALSE(pad.next(a, 0.2f, true).fly);
     EXPECT_FALSE(pad.next(rest(), 0.2f, true).playAgain);
     EXPECT_TRUE(pad.next(a, 0.2f, true).fly);
