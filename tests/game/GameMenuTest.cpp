@@ -84,6 +84,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
 // Each tab is where it was whichever tab is shown: a click aimed at the Play
 // tab from the Controls tab opens it and binds no key.
 TEST_F(GameMenuTest, TheTabsStayInPlace) {
+    settings::current().graphicsQuality = GraphicsQuality::Low;  // cheap frames
     Xdo::run("xdotool key F10");
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
     const auto click = [&](const char* at) {
