@@ -1,5 +1,7 @@
 #include "app/ControlsHelp.h"
 
+#include <cstdio>
+
 namespace dusk {
 
 namespace {
@@ -14,11 +16,20 @@ std::string keysOf(const KeyBindings& bindings, Action action, std::string (*lab
     return text.empty() ? "no key" : text;
 }
 
+// "Scream (behind a kid, within 5)": the reach as the difficulty table has it.
+std::string screamLine(float reach) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Scream (behind a kid, within %g)",
+                  static_cast<double>(reach));
+    return text;
+}
+
 }  // namespace
 
-std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int)) {
-    const auto line = [&](const char* what, Action action, const char* pad) {
-        std::string text = std::string(what) + ": " + keysOf(keys, action, label);
+std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int),
+                                       float screamReach) {
+    const auto line = [&](const std::string& what, Action action, const char* pad) {
+        std::string text = what + ": " + keysOf(keys, action, label);
         if (pad[0] != '\0') {
             text += std::string(" / pad: ") + pad;
         }
@@ -34,11 +45,11 @@ std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*la
         {"Look: mouse / pad: right stick", false},
         {"Acting", true},
         line("Fly (held, while magic lasts)", Action::Fly, "A"),
-        line("Scream (behind a kid, within 5)", Action::Scream, "right trigger"),
+        line(screamLine(screamReach), Action::Scream, "right trigger"),
         {"Window", true},
-        line("Pause (a click resumes)", Action::Pause, "Start"),
+        line("Pause (a click resumes)", Action::Pause, ""),
         line("HUD on/off", Action::Hud, "Back"),
-        line("Settings menu", Action::Menu, ""),
+        line("Settings menu", Action::Menu, "Start"),
         line("Fullscreen", Action::Fullscreen, ""),
         {"Esc: close the menu, or end the game", false},
         {"Debug toggles", true},

@@ -11,6 +11,8 @@ namespace dusk {
 // The lines in four groups (moving, acting, window, debug toggles), each
 // action with its keys as the player's layout names them (label gives a
 // key's name; keyLabel with glfwGetKeyName in the game) and its pad control.
-std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int key));
+// screamReach: how close the round's scream frightens (its difficulty's).
+std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int key),
+                                       float screamReach);
 
 }  // namespace dusk

@@ -37,32 +37,64 @@ LookTurn lookTurn(const Tilt& look, double degreesPerSecond, bool invert, float 
     return {static_cast<float>(-look.x * turn), invert ? -vertical : vertical};
 }
 
-bool Gamepad::pressed(const GLFWgamepadstate& now, int button) const {
-    return hasBefore_ && held(now, button) && !held(before_, button);
+bool Gamepad::down(const GLFWgamepadstate& state, int input) {
+    return input == leftTrigger ? travel(state, GLFW_GAMEPAD_AXIS_LEFT_TRIGGER) > triggerPulled
+                                : held(state, input);
 }
 
-PadFrame Gamepad::next(const GLFWgamepadstate& now, float deadZone) {
+bool Gamepad::pressed(const GLFWgamepadstate& now, int input) const {
+    return hasBefore_ && down(now, input) && !down(before_, input);
+}
+
+void Gamepad::reset() {
+    hasBefore_ = false;
+    presses_.fill(Press::Up);
+}
+
+std::array<bool, Gamepad::inputCount> Gamepad::follow(const GLFWgamepadstate& now, bool playing) {
+    std::array<bool, inputCount> chosen{};
+    for (int input = 0; input < inputCount; ++input) {
+        Press& press = presses_[input];
+        if (!down(now, input)) {
+            chosen[input] = press == Press::Waiting;
+            press = Press::Up;
+        } else if (!hasBefore_) {
+            press = Press::Stale;
+        } else if (press == Press::Up) {
+            press = playing ? Press::Round : Press::Waiting;
+        }
+    }
+    return chosen;
+}
+
+// A pull while the round stands still is used up: the trigger is let go
+// before the round's next scream.
+bool Gamepad::screams(const GLFWgamepadstate& now, bool playing) {
+    const float pull = travel(now, GLFW_GAMEPAD_AXIS_RIGHT_TRIGGER);
+    if (!hasBefore_ || pull < triggerReleased) {
+        screamArmed_ = pull < triggerReleased;
+    } else if (screamArmed_ && pull > triggerPulled) {
+        screamArmed_ = false;
+        return playing;
+    }
+    return false;
+}
+
+PadFrame Gamepad::next(const GLFWgamepadstate& now, float deadZone, bool playing) {
     PadFrame frame;
     frame.walk =
         stickTilt(now.axes[GLFW_GAMEPAD_AXIS_LEFT_X], now.axes[GLFW_GAMEPAD_AXIS_LEFT_Y], deadZone);
     frame.look = stickTilt(now.axes[GLFW_GAMEPAD_AXIS_RIGHT_X], now.axes[GLFW_GAMEPAD_AXIS_RIGHT_Y],
                            deadZone);
-    frame.run = travel(now, GLFW_GAMEPAD_AXIS_LEFT_TRIGGER) > triggerPulled ||
-                held(now, GLFW_GAMEPAD_BUTTON_LEFT_THUMB);
-    frame.fly = held(now, GLFW_GAMEPAD_BUTTON_A);
-
-    const float pull = travel(now, GLFW_GAMEPAD_AXIS_RIGHT_TRIGGER);
-    if (!hasBefore_ || pull < triggerReleased) {
-        screamArmed_ = pull < triggerReleased;
-    } else if (screamArmed_ && pull > triggerPulled) {
-        frame.scream = true;
-        screamArmed_ = false;
-    }
-
-    frame.pause = pressed(now, GLFW_GAMEPAD_BUTTON_START);
+    frame.scream = screams(now, playing);
+    frame.menu = pressed(now, GLFW_GAMEPAD_BUTTON_START);
     frame.hud = pressed(now, GLFW_GAMEPAD_BUTTON_BACK);
-    frame.playAgain = pressed(now, GLFW_GAMEPAD_BUTTON_A);
-    frame.quit = pressed(now, GLFW_GAMEPAD_BUTTON_B);
+    const std::array<bool, inputCount> chosen = follow(now, playing);
+    const auto round = [&](int input) { return presses_[input] == Press::Round; };
+    frame.run = round(leftTrigger) || round(GLFW_GAMEPAD_BUTTON_LEFT_THUMB);
+    frame.fly = round(GLFW_GAMEPAD_BUTTON_A);
+    frame.playAgain = chosen[GLFW_GAMEPAD_BUTTON_A];
+    frame.quit = chosen[GLFW_GAMEPAD_BUTTON_B];
     before_ = now;
     hasBefore_ = true;
     return frame;

@@ -50,7 +50,8 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       input(window, screenCentre()),
       hud_(window),
       previousFrame(glfwGetTime()),
-      lastThrottled(glfwGetTime()) {
+      lastThrottled(glfwGetTime()),
+      dailyRound(options.daily) {
     input.centreCursor();
     loadPadMappings();
     // Only what differs from the defaults is applied: vsync, for one, stays
@@ -119,7 +120,7 @@ void Session::playFrame(double now, float dt) {
             settings::save();  // once a slider is let go, not at every step
         }
     });
-    if (!menu.isOpen() && paused && menuPaused) {
+    if (!menu.isOpen() && menuPaused) {
         setMenuOpen(false);  // closed by its own button
     }
     finishFrame(now);
@@ -243,7 +244,7 @@ void Session::endRound(ui::EndScreen screen) {
 void Session::recordRound(bool won) {
     const RoundOutcome outcome =
         records::store().recordRound(round_->seed(), roundLevel, won, round_->seconds(),
-                                     round_->kidsFrightened(), CalendarDate::todayLocal());
+                                     round_->kidsFrightened(), CalendarDate::todayUtc());
     summary = ui::EndSummary{};
     summary.seed = round_->seed();
     summary.kidsFrightened = round_->kidsFrightened();
@@ -270,24 +271,41 @@ void Session::endScreenFrame() {
     announcePad(frame);
     bool quit = clicked == ui::EndChoice::Quit || frame.pad.quit;
     bool again = clicked == ui::EndChoice::PlayAgain || frame.pad.playAgain;
+    // Shift as the R press had it: a quick Shift+R lets both go within a frame.
+    bool same = frame.shiftHeld;
     for (const int key : frame.presses) {
         quit = quit || key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER || key == GLFW_KEY_ESCAPE;
         again = again || key == GLFW_KEY_R;
     }
+    for (const int key : frame.shiftedPresses) {
+        same = same || key == GLFW_KEY_R;
+    }
     if (quit) {
         glfwSetWindowShouldClose(window_, GLFW_TRUE);
     } else if (again && !finished()) {
-        playAgain(frame.shiftHeld);
+        playAgain(same);
     }
 }
 
+std::uint32_t Session::nextSeed(bool sameForest) const {
+    if (sameForest) {
+        return round_->seed();
+    }
+    // The day after's forest is tomorrow's, and a month's last day has no
+    // day after it: the run goes on as one with no seed would.
+    return dailyRound ? 1u : round_->seed() + 1u;
+}
+
 void Session::playAgain(bool sameForest) {
-    const std::uint32_t seed = sameForest ? round_->seed() : round_->seed() + 1;
+    const std::uint32_t seed = nextSeed(sameForest);
+    dailyRound = dailyRound && sameForest;
     round_.reset();  // the old forest's bodies go before the new ones come
     roundLevel = settings::current().difficulty;  // the choice made now holds for the whole round
     round_ = newRound(seed);
     sound_.newRound();
     cues_.clear();
+    hud_.toasts.clear();  // the last round's news is old
+    showControls(settings::current().keys);
     ended.reset();
     input.forget();
     input.setPlaying(!paused);
@@ -377,8 +395,8 @@ void Session::handleWindowEvents(const InputFrame& frame) {
     if (frame.pad.hud) {
         actions.push_back(Action::Hud);
     }
-    if (frame.pad.pause) {
-        actions.push_back(Action::Pause);
+    if (frame.pad.menu) {
+        actions.push_back(Action::Menu);
     }
     for (const Action action : actions) {
         handleWindowAction(action);
@@ -433,9 +451,12 @@ void Session::announcePad(const InputFrame& frame) {
 // -------------------------------------------------------------- settings --
 
 void Session::setMenuOpen(bool open) {
+    if (open && !menuPaused) {
+        pausedBeforeMenu = paused;
+    }
     menu.setOpen(open);
     menuPaused = open;
-    setPaused(open);
+    setPaused(open || pausedBeforeMenu);
 }
 
 void Session::settingsChanged() {
@@ -445,8 +466,7 @@ void Session::settingsChanged() {
 
 void Session::applySettings(const UserSettings& chosen) {
     if (hud_.helpLines.empty() || chosen.keys != applied.keys) {
-        hud_.helpLines = controlsHelp(
-            chosen.keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); });
+        showControls(chosen.keys);
     }
     if (chosen.vsync != applied.vsync) {
         setVsync(chosen.vsync);
@@ -456,6 +476,12 @@ void Session::applySettings(const UserSettings& chosen) {
     hud_.setVisible(chosen.hud);
     sound_.setVolume(static_cast<float>(chosen.masterVolume));
     applied = chosen;
+}
+
+void Session::showControls(const KeyBindings& keys) {
+    hud_.helpLines = controlsHelp(
+        keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); },
+        round_->difficulty().screamReach);
 }
 
 void Session::setFullscreen(bool on) {

@@ -23,6 +23,9 @@ namespace dusk {
 struct SessionOptions {
     // The first round's forest; later rounds take the next seeds.
     std::uint32_t seed = 1;
+    // The first forest is the day's: the next one after it is forest 1 (the
+    // days' forests are no sequence), the same one is the day's again.
+    bool daily = false;
     // Whether the end screen also answers to standard input (a character
     // closes the game, its end closes it at once).
     bool readConsole = true;
@@ -36,8 +39,9 @@ struct SessionOptions {
 // at a time: the throttled key block, the window's own keys (H, P, F10,
 // F11), pause, the round's update and its events, the three passes, the HUD
 // and the menu, swap, events, the OpenGL error report and the frame cap.
-// While paused (also while the menu is open) nothing moves or changes. When
-// a round ends the session shows its end screen until the player plays again
+// While paused (also while the menu is open) nothing moves or changes;
+// closing the menu leaves the game paused or not as it was before. When a
+// round ends the session shows its end screen until the player plays again
 // (a new forest, or the same with Shift) or quits.
 class Session {
 public:
@@ -61,11 +65,13 @@ public:
 
     // Prints a game message and shows it as a toast on the HUD.
     void announce(const std::string& line);
-    // A new round in this window: the next forest, or this one again.
+    // A new round in this window: the next forest, or this one again. It
+    // starts with no toast but its own "New round (seed N)".
     void playAgain(bool sameForest);
 
     bool isPaused() const { return paused; }
     void setPaused(bool pause);
+    // Opening pauses; closing restores the pause as it was before opening.
     void setMenuOpen(bool open);
     // Fullscreen on the primary monitor at its video mode, or back to the
     // configured window size.
@@ -109,6 +115,9 @@ private:
     void recordRound(bool won);
     void endScreenFrame();
     void applySettings(const UserSettings& chosen);
+    // The help panel's lines for these keys and the round's rules.
+    void showControls(const KeyBindings& keys);
+    std::uint32_t nextSeed(bool sameForest) const;
     void finishFrame(double frameStart);
     // A round of the forest at roundLevel.
     std::unique_ptr<Round> newRound(std::uint32_t seed) const;
@@ -134,8 +143,10 @@ private:
     double previousFrame;
     double lastThrottled;
     bool paused = false;
-    bool menuPaused = false;       // the pause is the open menu's
-    bool escapeSwallowed = false;  // an Esc that closed the menu is still held
+    bool menuPaused = false;        // the open menu pauses the game
+    bool pausedBeforeMenu = false;  // ... which was paused or not before
+    bool dailyRound = false;        // the round plays the day's forest
+    bool escapeSwallowed = false;   // an Esc that closed the menu is still held
     bool fullscreen = false;
     int frameCap = 0;
     int windowedX = 0;

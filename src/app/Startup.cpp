@@ -102,6 +102,7 @@ int runApplication(const StartOptions& options) {
     {
         SessionOptions session;
         session.seed = options.seed.value_or(1);
+        session.daily = options.daily;
         session.readConsole = !options.windowOnly;
         session.machineQuality = takeSoftwareRasterizerQuality();
         Session game(window, session);

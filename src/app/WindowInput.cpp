@@ -105,7 +105,7 @@ void WindowInput::readPad(InputFrame& frame, float dt) {
         return;
     }
     const UserSettings& options = settings::current();
-    frame.pad = pad.next(reading.state, static_cast<float>(options.gamepadDeadZone));
+    frame.pad = pad.next(reading.state, static_cast<float>(options.gamepadDeadZone), playing);
     if (playing) {
         addPad(frame.pad, options, dt, frame.controls);
     }
@@ -149,6 +149,7 @@ void WindowInput::readControls(scene::PlayerControls& controls) {
 void WindowInput::forget() {
     latched.fill(false);
     pending = InputFrame{};
+    pad.reset();
 }
 
 void WindowInput::centreCursor() { glfwSetCursorPos(window, refX, refY); }
@@ -169,7 +170,7 @@ WindowInput* WindowInput::of(GLFWwindow* window) {
     return static_cast<WindowInput*>(glfwGetWindowUserPointer(window));
 }
 
-void WindowInput::onKey(GLFWwindow* window, int key, int, int action, int) {
+void WindowInput::onKey(GLFWwindow* window, int key, int, int action, int mods) {
     WindowInput* input = of(window);
     if (input == nullptr || key < 0 || key >= keyCount) {
         return;
@@ -183,6 +184,9 @@ void WindowInput::onKey(GLFWwindow* window, int key, int, int action, int) {
     input->latched[key] = true;
     input->suppressed[key] = !input->playing;
     input->pending.presses.push_back(key);
+    if ((mods & GLFW_MOD_SHIFT) != 0) {
+        input->pending.shiftedPresses.push_back(key);
+    }
 }
 
 void WindowInput::onMouseButton(GLFWwindow* window, int, int action, int) {

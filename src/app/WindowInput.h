@@ -38,6 +38,9 @@ struct InputFrame {
     int newWidth = 0;  // the framebuffer's new size, 0 when unchanged
     int newHeight = 0;
     bool shiftHeld = false;  // either Shift key, now
+    // The presses made with either Shift key down, in order: a quick Shift+R
+    // has let Shift go again by the time the frame is read.
+    std::vector<int> shiftedPresses;
     // The gamepad's part: its buttons' presses (its sticks, triggers and held
     // buttons are in controls), and whether a pad came or went.
     PadFrame pad;
@@ -74,7 +77,8 @@ public:
     // settings, the pad its dead zone and look speed.
     InputFrame read(bool playing, bool throttled, float dt = 0.0f);
     // Drops latched presses and pending events (a new state of the game
-    // starts: nothing from before answers it).
+    // starts: nothing from before answers it); the pad's buttons down now
+    // answer nothing until they are let go.
     void forget();
     // Whether the round runs from now on (read() says so too): presses made
     // while it does not are kept from it.

@@ -120,7 +120,10 @@ const Key keys[] = {
     {"fullscreen", "true or false", [] { return boolText(defaults.fullscreen); },
      [](const toml::node& n, UserSettings& s) { return boolean(n, s.fullscreen); }},
     {"graphics_quality", "\"Exact\", \"Fast\" or \"Low\"",
-     [] { return "\"" + std::string(graphicsQualityName(defaults.graphicsQuality)) + "\""; },
+     [] {
+         return "\"" + std::string(graphicsQualityName(defaults.graphicsQuality)) + "\" (\"" +
+                graphicsQualityName(GraphicsQuality::Fast) + "\" with software rendering)";
+     },
      [](const toml::node& n, UserSettings& s) {
          const auto* value = n.as_string();
          const auto quality = value ? graphicsQualityNamed(value->get()) : std::nullopt;
@@ -264,7 +267,6 @@ void readTable(const toml::table& table, const std::string& fileName, SettingsRe
     for (const auto& [name, node] : table) {
         const std::string keyName(name.str());
         const Key* key = keyNamed(keyName);
-        reading.qualityGiven = reading.qualityGiven || keyName == "graphics_quality";
         if (keyName == "keys") {
             readKeys(node, fileName, reading.values, problems);
         } else if (key == nullptr) {
@@ -276,6 +278,8 @@ void readTable(const toml::table& table, const std::string& fileName, SettingsRe
                          settingsProblem(fileName, atLine(node.source()),
                                          "\"" + keyName + "\" must be " + key->expected +
                                              "; using the default " + key->defaultText()));
+        } else {
+            reading.qualityGiven = reading.qualityGiven || keyName == "graphics_quality";
         }
     }
     dropLoneWindowSide(table, fileName, reading.values, problems);

@@ -30,8 +30,8 @@ struct SettingsReading {
     UserSettings values;
     // One line per fault, ready to print; empty for a good file.
     std::vector<std::string> problems;
-    // The text has a graphics_quality key, good or bad: the player chose a
-    // quality, and no machine's default replaces it.
+    // The text names a quality (graphics_quality with a good value): the
+    // player chose it, and no machine's default replaces it.
     bool qualityGiven = false;
 };
 

@@ -79,21 +79,40 @@ void markerBadge(ImDrawList* list, ImFont* font, ImVec2 centre, Watch watch, flo
                   withAlpha(sees ? kGold : IM_COL32(20, 16, 28, 255), alpha), sign);
 }
 
-// An arrow whose tip is at `tip`, pointing along `pointing` (unit, y down),
-// with the badge behind it.
-void markerArrow(ImDrawList* list, ImFont* font, const MarkerPlace& place, Watch watch,
+// An arrow: a narrow triangle whose tip points the way, the badge behind it.
+struct ArrowShape {
+    vec2 tip;
+    vec2 corners[2];
+    vec2 badge;
+};
+
+ArrowShape arrowShape(const MarkerPlace& place) {
+    const vec2 along = place.pointing;  // unit, y down
+    const vec2 across(-along.y, along.x);
+    const vec2 base = place.at - along * 22.0f;  // longer than wide: the tip reads as one
+    return {place.at, {base + across * 8.0f, base - across * 8.0f}, base - along * 14.0f};
+}
+
+// What the arrow covers, its badge's disc included.
+ScreenBox boxOf(const ArrowShape& arrow) {
+    ScreenBox box{glm::min(arrow.badge, arrow.tip), glm::max(arrow.badge, arrow.tip)};
+    for (const vec2& corner : arrow.corners) {
+        box.min = glm::min(box.min, corner);
+        box.max = glm::max(box.max, corner);
+    }
+    box.min = glm::min(box.min, arrow.badge - vec2(11.0f));
+    box.max = glm::max(box.max, arrow.badge + vec2(11.0f));
+    return box;
+}
+
+ImVec2 imVec(const vec2& v) { return ImVec2(v.x, v.y); }
+
+void markerArrow(ImDrawList* list, ImFont* font, const ArrowShape& arrow, Watch watch,
                  float alpha) {
-    const ImVec2 tip(place.at.x, place.at.y);
-    const ImVec2 along(place.pointing.x, place.pointing.y);
-    const ImVec2 across(-along.y, along.x);
-    const float length = 16.0f;
-    const float width = 11.0f;
-    const ImVec2 base(tip.x - along.x * length, tip.y - along.y * length);
     const ImU32 colour = withAlpha(watch == Watch::Sees ? kHealthRed : kText, alpha);
-    list->AddTriangleFilled(tip, ImVec2(base.x + across.x * width, base.y + across.y * width),
-                            ImVec2(base.x - across.x * width, base.y - across.y * width), colour);
-    const ImVec2 badge(base.x - along.x * 15.0f, base.y - along.y * 15.0f);
-    markerBadge(list, font, badge, watch, alpha);
+    list->AddTriangleFilled(imVec(arrow.tip), imVec(arrow.corners[0]), imVec(arrow.corners[1]),
+                            colour);
+    markerBadge(list, font, imVec(arrow.badge), watch, alpha);
 }
 
 }  // namespace
@@ -126,14 +145,17 @@ void Hud::showHelp(double now) { helpUntil = now + helpTime; }
 void Hud::draw(const HudState& state, double now, const std::function<void()>& more) {
     imgui.beginFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
+    taken.clear();
     if (visible) {
         drawKidsLeft(list, state);
         drawBars(list, state);
         drawTimer(list, state);
         drawToasts(list, now);
-        drawMarkers(list, state.markers);
     }
     drawCaptions(list, state.captions);
+    if (visible) {
+        drawMarkers(list, state.markers);  // clear of all the above
+    }
     if (now < helpUntil) {
         drawHelp(list);
     }
@@ -155,12 +177,16 @@ void Hud::drawKidsLeft(ImDrawList* list, const HudState& state) {
     const ImVec2 at(kMargin + icon + 8.0f, kMargin);
     list->AddText(font, font->FontSize * scale, ImVec2(at.x + 2, at.y + 2), kShadow, label.c_str());
     list->AddText(font, font->FontSize * scale, at, kText, label.c_str());
+    const float width = font->CalcTextSizeA(font->FontSize * scale, 1e4f, 0.0f, label.c_str()).x;
+    take(vec2(kMargin, kMargin), vec2(at.x + width, kMargin + icon));
 }
 
 void Hud::drawBars(ImDrawList* list, const HudState& state) {
     const float bottom = ImGui::GetIO().DisplaySize.y - kMargin;
     bar(list, imgui.textFont, ImVec2(kMargin, bottom - 16.0f), state.magic, kMagicViolet, "Magic");
     bar(list, imgui.textFont, ImVec2(kMargin, bottom - 42.0f), state.health, kHealthRed, "Health");
+    take(vec2(kMargin, bottom - 42.0f),
+         vec2(kMargin + 250.0f + textSize(imgui.textFont, "Health").x, bottom));
 }
 
 void Hud::drawToasts(ImDrawList* list, double now) {
@@ -175,6 +201,8 @@ void Hud::drawToasts(ImDrawList* list, double now) {
                             withAlpha(IM_COL32(14, 12, 24, 170), shown.alpha), 12.0f);
         shadowedText(list, font, ImVec2(left, y), withAlpha(kText, shown.alpha),
                      shown.text.c_str());
+        take(vec2(left - 14.0f, y - 5.0f),
+             vec2(left + textWidth + 14.0f, y + font->FontSize + 5.0f));
         y += font->FontSize + 16.0f;
     }
 }
@@ -190,9 +218,15 @@ void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
         if (marker.place.onScreen) {
             const ImVec2 centre(marker.place.at.x, marker.place.at.y - 14.0f);
             markerBadge(list, imgui.textFont, centre, marker.watch, alpha);
-        } else {
-            markerArrow(list, imgui.textFont, marker.place, marker.watch, alpha);
+            continue;
         }
+        ArrowShape arrow = arrowShape(marker.place);
+        const ImVec2 display = ImGui::GetIO().DisplaySize;
+        const vec2 shift = shiftClear(boxOf(arrow), taken, vec2(display.x, display.y));
+        arrow = {arrow.tip + shift,
+                 {arrow.corners[0] + shift, arrow.corners[1] + shift},
+                 arrow.badge + shift};
+        markerArrow(list, imgui.textFont, arrow, marker.watch, alpha);
     }
     list->Flags = flags;
 }
@@ -213,6 +247,7 @@ void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& cap
                             withAlpha(IM_COL32(0, 0, 0, 190), line->alpha));
         list->AddText(font, font->FontSize, ImVec2(left, y), withAlpha(kText, line->alpha),
                       line->text.c_str());
+        take(vec2(left - 6.0f, y - 2.0f), vec2(left + textWidth + 6.0f, y + font->FontSize + 2.0f));
         y -= font->FontSize + 8.0f;
     }
     list->Flags = flags;
@@ -250,9 +285,14 @@ void Hud::drawPauseBanner(ImDrawList* list) {
 void Hud::drawTimer(ImDrawList* list, const HudState& state) {
     const std::string label = roundTimerLabel(state.roundSeconds);
     const float width = ImGui::GetIO().DisplaySize.x;
-    shadowedText(list, imgui.textFont,
-                 ImVec2(width - kMargin - textSize(imgui.textFont, "00:00.0").x, kMargin), kText,
-                 label.c_str());
+    const float left = width - kMargin - textSize(imgui.textFont, "00:00.0").x;
+    shadowedText(list, imgui.textFont, ImVec2(left, kMargin), kText, label.c_str());
+    take(vec2(left, kMargin), vec2(width - kMargin, kMargin + imgui.textFont->FontSize));
+}
+
+void Hud::take(const vec2& min, const vec2& max) {
+    const float gap = 4.0f;  // an arrow does not touch them either
+    taken.push_back({vec2(min.x - gap, min.y - gap), vec2(max.x + gap, max.y + gap)});
 }
 
 float Hud::drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& summary, float y) {

@@ -39,10 +39,10 @@ struct EndSummary {
     unsigned long seed = 0;  // "Forest 4242"
     int kidsFrightened = 0;
     int kidsTotal = 0;
-    double seconds = 0.0;  // the round's time (shown for a win)
-    bool hasBest = false;  // the forest has a best time
-    double best = 0.0;     // ... this one
-    bool newBest = false;  // this round set it
+    double seconds = 0.0;    // the round's time (shown for a win)
+    bool hasBest = false;    // the forest has a best time
+    double best = 0.0;       // ... this one
+    bool newBest = false;    // this round set it
     std::string difficulty;  // the rules it was played by
 };
 
@@ -97,16 +97,21 @@ private:
     // The summary's lines from height y down; returns the height below them.
     float drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& summary, float y);
     void drawToasts(ImDrawList* list, double now);
+    // Off the view, a mark is an arrow at its edge, moved clear of the bars
+    // and text drawn before it.
     void drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers);
     void drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
     // The two buttons of the end screens, from height y down.
     EndChoice endButtons(float y);
+    // Notes a rectangle the HUD's bars or text take in this frame.
+    void take(const vec2& min, const vec2& max);
 
     ImGuiLayer imgui;
     bool visible = true;
     double helpUntil = -1.0;
+    std::vector<ScreenBox> taken;  // this frame's bars and text
 };
 
 // "7 / 10".

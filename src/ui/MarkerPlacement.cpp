@@ -37,7 +37,56 @@ MarkerPlace arrowAlong(vec2 direction, const vec2& viewport, float inset) {
     return place;
 }
 
+bool overlap(const ScreenBox& a, const ScreenBox& b) {
+    return a.min.x < b.max.x && b.min.x < a.max.x && a.min.y < b.max.y && b.min.y < a.max.y;
+}
+
+bool inside(const ScreenBox& box, const vec2& viewport) {
+    return box.min.x >= 0.0f && box.min.y >= 0.0f && box.max.x <= viewport.x &&
+           box.max.y <= viewport.y;
+}
+
+// The shortest of the four ways out of taken that keeps box in the view;
+// zero when there is none.
+vec2 wayOut(const ScreenBox& box, const ScreenBox& taken, const vec2& viewport) {
+    const vec2 ways[] = {{taken.min.x - box.max.x, 0.0f},
+                         {taken.max.x - box.min.x, 0.0f},
+                         {0.0f, taken.min.y - box.max.y},
+                         {0.0f, taken.max.y - box.min.y}};
+    vec2 best(0.0f);
+    float shortest = 1e30f;
+    for (const vec2& way : ways) {
+        const ScreenBox moved{box.min + way, box.max + way};
+        if (glm::length(way) < shortest && inside(moved, viewport)) {
+            shortest = glm::length(way);
+            best = way;
+        }
+    }
+    return best;
+}
+
 }  // namespace
+
+vec2 shiftClear(ScreenBox box, const std::vector<ScreenBox>& taken, const vec2& viewport) {
+    vec2 shift(0.0f);
+    // Out of one box may be into another: a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        bool moved = false;
+        for (const ScreenBox& other : taken) {
+            if (!overlap(box, other)) {
+                continue;
+            }
+            const vec2 way = wayOut(box, other, viewport);
+            box = {box.min + way, box.max + way};
+            shift += way;
+            moved = moved || way != vec2(0.0f);
+        }
+        if (!moved) {
+            break;
+        }
+    }
+    return shift;
+}
 
 MarkerPlace placeMarker(const mat4& viewProjection, const mat4& view, const vec3& point,
                         const vec2& viewport, float inset) {

@@ -2,6 +2,8 @@
 // Where a marker over something in the world goes on the screen: over the
 // thing itself while it is in view, otherwise an arrow at the edge of the
 // view pointing the way to turn.
+#include <vector>
+
 #include "math/Math.h"
 
 namespace dusk::ui {
@@ -27,5 +29,17 @@ struct MarkerPlace {
 // pixels on every side.
 MarkerPlace placeMarker(const mat4& viewProjection, const mat4& view, const vec3& point,
                         const vec2& viewport, float inset);
+
+// A rectangle of the view in pixels, y down.
+struct ScreenBox {
+    vec2 min{0.0f};
+    vec2 max{0.0f};
+};
+
+// The shift that takes box out of every one of taken (the HUD's bars and
+// text), each time the shortest way that keeps it inside a view of viewport
+// pixels; zero when it overlaps none. A box that cannot get clear stays
+// where the last shift left it.
+vec2 shiftClear(ScreenBox box, const std::vector<ScreenBox>& taken, const vec2& viewport);
 
 }  // namespace dusk::ui

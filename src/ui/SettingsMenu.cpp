@@ -3,6 +3,7 @@
 #include <GLFW/glfw3.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -115,13 +116,20 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
     if (!open) {
         return change;
     }
+    // One size and place for every tab, the largest one's (the Records tab
+    // full, the Controls tab), so that a click aimed at a tab finds it where
+    // it was. A view too small for it scrolls.
     const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const float side = 32.0f * ImGui::GetFontSize();
+    ImGui::SetNextWindowSize(
+        ImVec2(std::min(side, display.x - 20.0f), std::min(side, display.y - 20.0f)),
+        ImGuiCond_Always);
     ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f), ImGuiCond_Always,
                             ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowBgAlpha(0.92f);
     ImGui::Begin("Settings", nullptr,
-                 ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_AlwaysAutoResize |
-                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+                 ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_HorizontalScrollbar | ImGuiWindowFlags_NoSavedSettings);
     if (ImGui::BeginTabBar("tabs")) {
         if (ImGui::BeginTabItem("Game")) {
             buildGameTab(settings, change);
@@ -212,7 +220,7 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
     }
     ImGui::Separator();
     ImGui::TextUnformatted("Gamepad: left stick walks, right stick looks, A flies,");
-    ImGui::TextUnformatted("right trigger screams, left trigger runs, Start pauses, Back: HUD");
+    ImGui::TextUnformatted("right trigger screams, left trigger runs, Start: this menu, Back: HUD");
     ImGui::PushItemWidth(260.0f);
     noteSlider(change, sliderDouble("Gamepad look speed", settings.gamepadLookSpeed,
                                     UserSettings::minGamepadLookSpeed,

@@ -13,7 +13,8 @@ struct MenuChange {
 };
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
-// every option of the settings file but the window size.
+// every option of the settings file but the window size. It keeps one size
+// and place, centred, whichever tab is shown.
 // Its tabs: "Game" (look, window, sound), "Controls" (a key of the player's
 // choice for every action, the pad's settings), "Play" (the difficulty,
 // detection marks, captions) and "Records" (the best forests and the

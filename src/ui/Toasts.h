@@ -22,6 +22,7 @@ public:
     void add(const std::string& text, double now);
     // The toasts still on screen at `now`, oldest first; expired ones are dropped.
     std::vector<Visible> visible(double now);
+    void clear() { entries.clear(); }
 
 private:
     struct Entry {

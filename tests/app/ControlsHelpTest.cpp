@@ -20,7 +20,7 @@ std::string joined(const std::vector<ui::HelpLine>& lines) {
 
 TEST(ControlsHelp, ListsEveryControlAsBoundNowInItsGroup) {
     KeyBindings keys;
-    const std::string before = joined(controlsHelp(keys, name));
+    const std::string before = joined(controlsHelp(keys, name, 5.0f));
     EXPECT_NE(before.find("Scream (behind a kid, within 5): Left Control / pad: right trigger"),
               std::string::npos)
         << before;
@@ -31,7 +31,7 @@ TEST(ControlsHelp, ListsEveryControlAsBoundNowInItsGroup) {
 
     keys.bind(Action::Scream, 0, GLFW_KEY_E);
     keys.bind(Action::Forward, 1, KeyBindings::noKey);
-    const std::string after = joined(controlsHelp(keys, name));
+    const std::string after = joined(controlsHelp(keys, name, 5.0f));
     EXPECT_NE(after.find("Scream (behind a kid, within 5): E / pad"), std::string::npos) << after;
     EXPECT_EQ(after.find("Left Control"), std::string::npos) << "the old key is gone";
     EXPECT_NE(after.find("Walk forward: W / pad"), std::string::npos) << after;

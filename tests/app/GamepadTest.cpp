@@ -73,17 +73,15 @@ TEST(Gamepad, ButtonsActOncePerPressAndRunAndFlyWhileHeld) {
     Gamepad pad;
     GLFWgamepadstate state = rest();
     state.buttons[GLFW_GAMEPAD_BUTTON_START] = GLFW_PRESS;
-    EXPECT_FALSE(pad.next(state, 0.2f).pause) << "held when the pad came";
+    EXPECT_FALSE(pad.next(state, 0.2f).menu) << "held when the pad came";
     state = rest();
     pad.next(state, 0.2f);
 
     const struct {
         int button;
         bool PadFrame::*field;
-    } presses[] = {{GLFW_GAMEPAD_BUTTON_START, &PadFrame::pause},
-                   {GLFW_GAMEPAD_BUTTON_BACK, &PadFrame::hud},
-                   {GLFW_GAMEPAD_BUTTON_A, &PadFrame::playAgain},
-                   {GLFW_GAMEPAD_BUTTON_B, &PadFrame::quit}};
+    } presses[] = {{GLFW_GAMEPAD_BUTTON_START, &PadFrame::menu},
+                   {GLFW_GAMEPAD_BUTTON_BACK, &PadFrame::hud}};
     for (const auto& press : presses) {
         SCOPED_TRACE(press.button);
         state.buttons[press.button] = GLFW_PRESS;
@@ -113,6 +111,54 @@ TEST(Gamepad, ButtonsActOncePerPressAndRunAndFlyWhileHeld) {
     const PadFrame moving = pad.next(state, 0.2f);
     EXPECT_FLOAT_EQ(moving.walk.y, 1.0f) << "stick pushed away: forward";
     EXPECT_FLOAT_EQ(moving.look.x, 1.0f);
+}
+
+// A and B on an end screen, and the round's buttons around a pause: what the
+// player does at the moment the game stops or starts again.
+TEST(Gamepad, PressesMadeWhileTheRoundStandsStillCountOnlyOnceLetGo) {
+    Gamepad pad;
+    GLFWgamepadstate a = rest();
+    a.buttons[GLFW_GAMEPAD_BUTTON_A] = GLFW_PRESS;
+    pad.next(rest(), 0.2f);
+
+    // Flying as the round ends, or a tap to fly just then: the end screen
+    // forgets A, and letting it go there chooses nothing.
+    for (const bool flying : {true, false}) {
+        EXPECT_EQ(pad.next(flying ? a : rest(), 0.2f, true).fly, flying);
+        pad.reset();
+        EXPECT_FALSE(pad.next(a, 0.2f, false).playAgain);
+        EXPECT_FALSE(pad.next(rest(), 0.2f, false).playAgain) << "the end screen was skipped";
+    }
+
+    // Pressed on the end screen: play again when let go, not before.
+    EXPECT_FALSE(pad.next(a, 0.2f, false).playAgain);
+    EXPECT_TRUE(pad.next(rest(), 0.2f, false).playAgain);
+    GLFWgamepadstate b = rest();
+    b.buttons[GLFW_GAMEPAD_BUTTON_B] = GLFW_PRESS;
+    EXPECT_FALSE(pad.next(b, 0.2f, false).quit);
+    EXPECT_TRUE(pad.next(rest(), 0.2f, false).quit);
+
+    // A pressed on the end screen and still held as the next round starts
+    // (the keyboard's R chose it): no hop until it is let go and pressed.
+    pad.next(a, 0.2f, false);
+    pad.reset();
+    EXPECT_FALSE(pad.next(a, 0.2f, true).fly);
+    EXPECT_FALSE(pad.next(rest(), 0.2f, true).playAgain);
+    EXPECT_TRUE(pad.next(a, 0.2f, true).fly);
+
+    // While paused: A, the left trigger and the right trigger pulled are not
+    // the round's when it goes on, until let go.
+    GLFWgamepadstate all = a;
+    all.axes[GLFW_GAMEPAD_AXIS_LEFT_TRIGGER] = 1.0f;
+    all.axes[GLFW_GAMEPAD_AXIS_RIGHT_TRIGGER] = 1.0f;
+    pad.next(rest(), 0.2f, false);
+    const PadFrame paused = pad.next(all, 0.2f, false);
+    EXPECT_FALSE(paused.fly || paused.run || paused.scream);
+    const PadFrame resumed = pad.next(all, 0.2f, true);
+    EXPECT_FALSE(resumed.fly || resumed.run || resumed.scream);
+    pad.next(rest(), 0.2f, true);
+    const PadFrame again = pad.next(all, 0.2f, true);
+    EXPECT_TRUE(again.fly && again.run && again.scream);
 }
 
 TEST(Gamepad, TheLookTurnsLikeTheMouseAndInvertTurnsItsVerticalOver) {

@@ -29,7 +29,7 @@ void GameFixture::SetUp() {
     ASSERT_NE(window, nullptr);
     setUpWindow(window);
     ::testing::internal::CaptureStdout();
-    session = std::make_unique<Session>(window, SessionOptions{});
+    session = std::make_unique<Session>(window, options);
     constructionOutput = ::testing::internal::GetCapturedStdout();
 }
 

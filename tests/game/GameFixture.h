@@ -49,6 +49,8 @@ protected:
     GLFWwindow* window = nullptr;
     std::unique_ptr<Session> session;
     std::string constructionOutput;
+    // What the session is made with; a fixture may change it before SetUp.
+    SessionOptions options;
 };
 
 }  // namespace dusk::test

@@ -1,7 +1,10 @@
 // The settings menu and the window options inside the frame loop, with real
-// key and mouse events: F10 opens the menu over a paused game, a click in it
-// changes a setting and writes the file, the Play tab's difficulty holds from
-// the next round, H and F11 do too, and a frame cap holds the frames back.
+// key and mouse events: F10 opens the menu over a paused game (and closing it
+// leaves a pause made with P), a click in it changes a setting and writes the
+// file, its tabs stay where they are whichever is shown, the Play tab's
+// difficulty holds from the next round, H and F11 do too, and a frame cap
+// holds the frames back. (The menu is centred, 640 pixels square with DejaVu
+// Sans; its tabs are at height 87.)
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -47,8 +50,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     EXPECT_TRUE(session->isPaused());
     EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
 
-    // The "HUD (H)" box of the centred menu, as DejaVu Sans lays it out.
-    Xdo::run("xdotool mousemove 446 476 click 1");
+    Xdo::run("xdotool mousemove 392 360 click 1");  // the Game tab's "HUD (H)" box
     ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
     EXPECT_TRUE(session->isPaused()) << "a click in the menu does not resume";
     EXPECT_FALSE(session->hud().isVisible());
@@ -60,6 +62,48 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     Xdo::run("xdotool key h");
     ASSERT_TRUE(framesUntil([&] { return session->hud().isVisible(); }));
     EXPECT_NE(settingsFile().find("hud = true"), std::string::npos) << settingsFile();
+
+    // A pause made with P outlasts the menu, closed by F10 or by Esc.
+    Xdo::run("xdotool key p");
+    ASSERT_TRUE(framesUntil([&] { return session->isPaused(); }));
+    const double timer = session->round().seconds();
+    for (const char* close : {"F10", "Escape"}) {
+        Xdo::run("xdotool key F10");
+        ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
+        Xdo::run(std::string("xdotool key ") + close);
+        ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isOpen(); }));
+        EXPECT_TRUE(session->isPaused()) << close;
+    }
+    for (int i = 0; i < 5; ++i) {
+        session->runFrame();
+    }
+    EXPECT_EQ(session->round().seconds(), timer) << "the round's timer ran on";
+    EXPECT_FALSE(closeRequested());
+}
+
+// Each tab is where it was whichever tab is shown: a click aimed at the Play
+// tab from the Controls tab opens it and binds no key.
+TEST_F(GameMenuTest, TheTabsStayInPlace) {
+    settings::current().graphicsQuality = GraphicsQuality::Low;  // cheap frames
+    Xdo::run("xdotool key F10");
+    ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
+    const auto click = [&](const char* at) {
+        Xdo::run(std::string("xdotool mousemove ") + at + " click 1");
+        for (int i = 0; i < 5; ++i) {
+            session->runFrame();
+        }
+    };
+    click("432 87");  // Controls
+    click("499 87");  // Play
+    EXPECT_FALSE(session->settingsMenu().isCapturingKey());
+    click("341 177");  // the Play tab's "Captions" box
+    EXPECT_TRUE(settings::current().captions);
+    click("565 87");  // Records
+    click("432 87");  // Controls
+    click("357 87");  // Game
+    EXPECT_FALSE(session->settingsMenu().isCapturingKey());
+    click("392 360");  // the Game tab's "HUD (H)" box
+    EXPECT_FALSE(settings::current().hud);
 }
 
 // The Controls tab binds the key pressed after a click on an action's slot;
@@ -67,11 +111,11 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
 TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
     Xdo::run("xdotool key F10");
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
-    Xdo::run("xdotool mousemove 537 202 click 1");  // the "Controls" tab
+    Xdo::run("xdotool mousemove 432 87 click 1");  // the "Controls" tab
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }
-    Xdo::run("xdotool mousemove 531 318 click 1");  // scream's first key
+    Xdo::run("xdotool mousemove 494 298 click 1");  // scream's first key
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isCapturingKey(); }));
     Xdo::run("xdotool mousemove 640 360 key e");
     ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isCapturingKey(); }));
@@ -92,19 +136,20 @@ TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
 }
 
 // A difficulty chosen in the Play tab is saved at once and holds from the
-// next round on; the round being played keeps its own.
+// next round on; the round being played keeps its own, and the F2 panel
+// states the round's reach.
 TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
     Xdo::run("xdotool key F10");
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
-    Xdo::run("xdotool mousemove 596 202 click 1");  // the "Play" tab; the menu shrinks
+    Xdo::run("xdotool mousemove 499 87 click 1");  // the "Play" tab
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }
-    Xdo::run("xdotool mousemove 500 341 click 1");  // the difficulty's list
+    Xdo::run("xdotool mousemove 400 117 click 1");  // the difficulty's list
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }
-    Xdo::run("xdotool mousemove 450 420 click 1");  // "Hard"
+    Xdo::run("xdotool mousemove 400 196 click 1");  // "Hard"
     ASSERT_TRUE(
         framesUntil([&] { return settings::current().difficulty == DifficultyLevel::Hard; }));
     EXPECT_NE(settingsFile().find("difficulty = \"Hard\""), std::string::npos) << settingsFile();
@@ -117,6 +162,8 @@ TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
     EXPECT_EQ(session->round().difficulty().name, "Hard");
     EXPECT_EQ(session->round().difficulty().sight.distance, Difficulty::hard().sight.distance)
         << "the new round plays by Hard's numbers";
+    const std::string help = session->hud().helpLines[9].text;
+    EXPECT_EQ(help.substr(0, help.find(':')), "Scream (behind a kid, within 4)");
 }
 
 TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {

@@ -1,4 +1,6 @@
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
 
 #include "GameFixture.h"
 #include "game/Rules.h"
@@ -11,6 +13,30 @@ namespace {
 const float frame = 1.0f / 60.0f;
 const vec3 kidSpot(20.0f, 0.0f, 20.0f);  // the kid under test, facing +z
 const char* const lost = "GAME OVER! The kid has seen you. (Press enter to close)";
+
+// The process in a time zone whose date is not UTC's at this moment (14
+// hours ahead or 12 behind), and back as it was.
+class ZoneOffUtc {
+public:
+    ZoneOffUtc() {
+        const char* was = std::getenv("TZ");
+        before = was != nullptr ? std::optional<std::string>(was) : std::nullopt;
+        for (const char* zone : {"DUS-14", "DUS+12"}) {
+            setenv("TZ", zone, 1);
+            tzset();
+            if (CalendarDate::todayLocal() != CalendarDate::todayUtc()) {
+                return;
+            }
+        }
+    }
+    ~ZoneOffUtc() {
+        before ? setenv("TZ", before->c_str(), 1) : unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> before;
+};
 }  // namespace
 
 TEST(RulesTest, HealthRegeneratesAtATenthOfItsMaximumAndIsClamped) {
@@ -153,6 +179,8 @@ TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) 
 
     placeKid(0, kidSpot.x, kidSpot.z);
     pressKey("Control_L", GLFW_KEY_LEFT_CONTROL);
+    const ZoneOffUtc zone;
+    ASSERT_NE(CalendarDate::todayLocal(), CalendarDate::todayUtc());
     ::testing::internal::CaptureStdout();
     stepWith(kidSpot + vec3(0.3f, 2.5f, -3.0f), frame);
     const std::string out = ::testing::internal::GetCapturedStdout();
@@ -171,6 +199,7 @@ TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) 
     ASSERT_NE(forest, nullptr);
     EXPECT_EQ(forest->wins, 1);
     EXPECT_EQ(forest->losses, 0);
+    EXPECT_EQ(forest->bestDate, CalendarDate::todayUtc()) << "by the daily forest's clock";
 }
 
 TEST_F(GameRulesTest, SpaceLiftsThePlayerAndSpendsMagic) {

@@ -1,5 +1,6 @@
 // Who sees the player, as the HUD marks it: straight from the round's own
-// judging of the frame, placed over the kid or as an arrow towards it.
+// judging of the frame, placed over the kid or as an arrow towards it, clear
+// of the HUD's bars.
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -8,6 +9,7 @@
 #include "app/StealthCues.h"
 #include "game/Rules.h"
 #include "settings/SettingsStore.h"
+#include "support/Xdo.h"
 
 namespace dusk::test {
 namespace {
@@ -75,6 +77,30 @@ TEST_F(StealthCuesTest, MarksAndArrowsFollowTheRoundsOwnSightings) {
     kid(0).setActive(false);
     stepWith(player, quarterSecond);
     EXPECT_EQ(watchesOf(round())[0], ui::Watch::None) << "a terrified kid watches nobody";
+}
+
+// A kid behind and to the left sees the player: its arrow, at the bottom
+// left, leaves the Health and Magic bars and their labels as they are.
+TEST_F(StealthCuesTest, AnArrowKeepsClearOfTheBars) {
+    parkOtherKids(0);
+    stepWith(player, 1.0f / 60.0f);
+    placeAround(0, 125.0f, 14.0f);
+    stepWith(player, quarterSecond);
+    ASSERT_EQ(session->hudState().markers.size(), 1u);
+    ASSERT_LT(session->hudState().markers[0].place.at.x, 300.0f) << "under the bars";
+    session->setPaused(true);  // the same picture twice, but for the arrow
+    const auto shot = [&](const char* name) {
+        session->runFrame();
+        session->runFrame();
+        const std::string path = runDir->file(name).string();
+        EXPECT_TRUE(Xdo::screenshot(path));
+        return path;
+    };
+    const std::string with = shot("with.png");
+    settings::current().detectionMarkers = false;
+    const std::string without = shot("without.png");
+    EXPECT_GT(Xdo::imageDifference(with, without), 0.0) << "no arrow drawn";
+    EXPECT_EQ(Xdo::imageDifference(with, without, "330x46+16+658"), 0.0) << "the arrow is on a bar";
 }
 
 TEST_F(StealthCuesTest, CaptionsShowWhenSwitchedOnWithTheSoundsDirection) {

@@ -79,7 +79,7 @@ TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
         {"frame_cap = 45\ngraphics_quality = \"Ultra\"\nvsync = 1\n",
          {at + "1: \"frame_cap\" must be 0, 30, 60, 120 or 144; using the default 0",
           at + "2: \"graphics_quality\" must be \"Exact\", \"Fast\" or \"Low\"; using the "
-               "default \"Exact\"",
+               "default \"Exact\" (\"Fast\" with software rendering)",
           at + "3: \"vsync\" must be true or false; using the default false"},
          UserSettings()},
         {"width = 1920\nheight = 0\n",
@@ -414,18 +414,22 @@ TEST(SettingsStore, TheMachinesQualityGivesWayToThePlayersAndIsNeverWritten) {
     EXPECT_NE(readFile(path).find("graphics_quality = \"Fast\""), std::string::npos)
         << readFile(path);
 
-    for (const char* text : {"graphics_quality = \"Exact\"\n", "graphics_quality = \"Ultra\"\n"}) {
-        SCOPED_TRACE(text);
-        writeFile(path, text);
+    // A quality in the file is the player's; a mistyped one is a fault, and
+    // the machine's default applies.
+    for (const bool good : {true, false}) {
+        writeFile(path, good ? "graphics_quality = \"Exact\"\n" : "graphics_quality = \"Ultra\"\n");
         SettingsStore again;
         ::testing::internal::CaptureStdout();
         again.load(path);
-        ::testing::internal::GetCapturedStdout();
-        EXPECT_FALSE(again.takeMachineQuality(GraphicsQuality::Fast));
-        EXPECT_EQ(again.current().graphicsQuality, GraphicsQuality::Exact);
+        const std::string out = ::testing::internal::GetCapturedStdout();
+        EXPECT_EQ(out.find("line 1: \"graphics_quality\" must be") == std::string::npos, good)
+            << out;
+        EXPECT_EQ(again.takeMachineQuality(GraphicsQuality::Fast), !good);
+        EXPECT_EQ(again.current().graphicsQuality,
+                  good ? GraphicsQuality::Exact : GraphicsQuality::Fast);
         again.current().hud = false;
         ASSERT_TRUE(again.save());
-        EXPECT_NE(readFile(path).find("graphics_quality = \"Exact\""), std::string::npos)
+        EXPECT_EQ(readFile(path).find("graphics_quality = \"Exact\"") != std::string::npos, good)
             << readFile(path);
     }
 }
