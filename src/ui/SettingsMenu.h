@@ -10,13 +10,14 @@ namespace dusk::ui {
 struct MenuChange {
     bool changed = false;
     bool finished = false;
+    bool tipsAgain = false;  // "Show the tips again" was clicked
 };
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size.
 // Its tabs: "Game" (look, window, sound), "Controls" (a key of the player's
 // choice for every action, the pad's settings), "Play" (the difficulty,
-// detection marks, captions) and "Records" (the best forests and the
+// detection marks, captions, sight areas, tips) and "Records" (the best forests and the
 // totals, as --records prints them).
 class SettingsMenu {
 public:
