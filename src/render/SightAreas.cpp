@@ -1,5 +1,7 @@
 #include "render/SightAreas.h"
 
+#include <algorithm>
+
 #include "render/ShaderProgram.h"
 #include "render/Uniforms.h"
 
@@ -7,14 +9,15 @@ namespace dusk {
 
 namespace {
 
-// The rectangle around the half-disc, a hundredth of the reach beyond it on
-// every side, as two triangles (x ahead, y to the side).
-const float corners[] = {-0.01f, -1.01f, 1.01f, -1.01f, 1.01f,  1.01f,
-                         -0.01f, -1.01f, 1.01f, 1.01f,  -0.01f, 1.01f};
+// The rectangle as two triangles, corners 0..1.
+const float corners[] = {0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f};
 
 // 0.5 is no change (the blend doubles): a faint warm lift, and red.
-const vec3 watchingTint(0.56f, 0.55f, 0.50f);
-const vec3 seeingTint(0.80f, 0.30f, 0.28f);
+const vec3 watchingTint(0.62f, 0.60f, 0.50f);
+const vec3 seeingTint(0.72f, 0.36f, 0.32f);
+
+// The shader's room for areas ("areas[10]").
+constexpr std::size_t kMaxAreas = 10;
 
 }  // namespace
 
@@ -38,28 +41,48 @@ SightAreas::~SightAreas() {
 
 void SightAreas::draw(const std::vector<SightArea>& areas, const mat4& viewProjection,
                       float groundHeight) const {
-    if (areas.empty()) {
+    const std::size_t count = std::min(areas.size(), kMaxAreas);
+    if (count == 0) {
         return;
     }
+    float packed[kMaxAreas * 4] = {};
+    int seeing = 0;
+    float reach = 0.0f;
+    vec2 low(1e30f);
+    vec2 high(-1e30f);
+    for (std::size_t i = 0; i < count; ++i) {
+        const mat4& m = areas[i].kidMatrix;
+        const float at[] = {m[3][0], m[3][2], m[0][0], m[0][2]};
+        std::copy(at, at + 4, packed + 4 * i);
+        seeing |= areas[i].seeing ? 1 << i : 0;
+        reach = std::max(reach, areas[i].reach);
+        low = glm::min(low, vec2(m[3][0], m[3][2]));
+        high = glm::max(high, vec2(m[3][0], m[3][2]));
+    }
+    // Every kid's reach around it, a little more so the rims lie inside.
+    const vec2 margin(reach * 1.01f + 0.01f);
     const GLuint id = program->program;
     glUseProgram(id);
     setUniform(id, "view_proj", viewProjection);
+    glUniform4f(glGetUniformLocation(id, "bounds"), low.x - margin.x, low.y - margin.y,
+                high.x + margin.x, high.y + margin.y);
+    setUniform(id, "groundHeight", groundHeight);
+    glUniform4fv(glGetUniformLocation(id, "areas"), static_cast<GLsizei>(count), packed);
+    setUniform(id, "areaCount", static_cast<int>(count));
+    setUniform(id, "seeingMask", seeing);
+    setUniform(id, "sightReach", reach);
+    setUniform(id, "watchingTint", watchingTint);
+    setUniform(id, "seeingTint", seeingTint);
     glEnable(GL_BLEND);
     glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
     glDepthMask(GL_FALSE);
     glDepthFunc(GL_LEQUAL);
-    // The ground's own offset pulled two steps nearer: the area wins the
-    // depth test on the ground and loses it to whatever stands there.
+    // The ground's own offset pulled two steps nearer: the areas win the
+    // depth test on the ground and lose it to whatever stands there.
     glPolygonOffset(4.0f, -2.0f);
     glDisable(GL_CULL_FACE);
     glBindVertexArray(vertexArray);
-    for (const SightArea& area : areas) {
-        setUniform(id, "kidPos", vec3(area.kidMatrix[3][0], groundHeight, area.kidMatrix[3][2]));
-        setUniform(id, "kidAxis", vec3(area.kidMatrix[0]));
-        setUniform(id, "sightReach", area.reach);
-        setUniform(id, "tint", area.seeing ? seeingTint : watchingTint);
-        glDrawArrays(GL_TRIANGLES, 0, 6);
-    }
+    glDrawArrays(GL_TRIANGLES, 0, 6);
     glBindVertexArray(0);
     glEnable(GL_CULL_FACE);
     glPolygonOffset(4.0f, 2.0f);

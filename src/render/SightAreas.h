@@ -14,7 +14,8 @@ namespace dusk {
 class ShaderProgram;
 
 // One kid's area: the kid's matrix (its place and facing, as the rules read
-// them), how far it sees, and whether it sees the player now.
+// them), how far it sees (the same for every kid of a round), and whether it
+// sees the player now.
 struct SightArea {
     mat4 kidMatrix{1.0f};
     float reach = 15.0f;
@@ -32,9 +33,11 @@ public:
     SightAreas& operator=(const SightAreas&) = delete;
 
     // Tints the ground of the bound target, at height groundHeight, inside
-    // each area: blended over what is drawn, depth tested and not written,
-    // so what stands on the ground stays untouched. Leaves blending off and
-    // depth writes on, as the lit pass has them.
+    // the areas (the first ten), in one draw that touches each pixel once:
+    // blended over what is drawn, depth tested and not written, so what
+    // stands on the ground stays untouched; where areas overlap the pixel is
+    // tinted once, red when any of them sees the player. Leaves blending
+    // off and depth writes on, as the lit pass has them.
     void draw(const std::vector<SightArea>& areas, const mat4& viewProjection,
               float groundHeight) const;
 

@@ -346,7 +346,7 @@ EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle, const EndSummary&
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     const bool won = screen == EndScreen::Won;
-    float y = display.y * (won ? 0.34f : 0.72f);
+    float y = display.y * (won ? 0.34f : 0.665f);
     if (won) {
         list->AddRectFilled(ImVec2(0, 0), display, IM_COL32(8, 6, 18, 120));
     }
