@@ -22,7 +22,7 @@ bool difficultyCombo(DifficultyLevel& level) {
 }
 
 bool tipsCombo(TipsMode& mode) {
-    static const char* const labels[] = {"While I have frightened no kid", "Always", "Never"};
+    static const char* const labels[] = {"Auto (until a first kid)", "On", "Off"};
     bool changed = false;
     if (ImGui::BeginCombo("Tips", labels[static_cast<int>(mode)])) {
         for (const auto choice : {TipsMode::Auto, TipsMode::On, TipsMode::Off}) {

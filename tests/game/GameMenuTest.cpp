@@ -100,11 +100,11 @@ TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }
-    Xdo::run("xdotool mousemove 500 341 click 1");  // the difficulty's list
+    Xdo::run("xdotool mousemove 500 296 click 1");  // the difficulty's list
     for (int i = 0; i < 5; ++i) {
         session->runFrame();
     }
-    Xdo::run("xdotool mousemove 450 420 click 1");  // "Hard"
+    Xdo::run("xdotool mousemove 450 375 click 1");  // "Hard"
     ASSERT_TRUE(
         framesUntil([&] { return settings::current().difficulty == DifficultyLevel::Hard; }));
     EXPECT_NE(settingsFile().find("difficulty = \"Hard\""), std::string::npos) << settingsFile();
