@@ -29,6 +29,7 @@ void runMainLoop(Session& session) {
     while (!session.finished()) {
         session.runFrame();
     }
+    session.leaveRound();
 }
 
 }  // namespace dusk

@@ -5,7 +5,8 @@ namespace dusk {
 
 class Session;
 
-// Drives the session from its first frame until the window's close flag is set.
+// Drives the session from its first frame until the window's close flag is
+// set; a round still in play is then recorded as left.
 void runMainLoop(Session& session);
 
 // "50 FPS / Frametime: 0.02s" for a frame time of 0.02 s.

@@ -9,6 +9,7 @@
 
 #include "app/ControlsHelp.h"
 #include "app/DifficultyChoice.h"
+#include "app/FirstTips.h"
 #include "app/GameSound.h"
 #include "app/HelpText.h"
 #include "app/MainLoop.h"
@@ -16,6 +17,7 @@
 #include "app/Startup.h"
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
+#include "game/Rules.h"
 #include "records/RecordsStore.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
@@ -113,6 +115,9 @@ void Session::playFrame(double now, float dt) {
     state.paused = paused && !menu.isOpen();
     hud_.draw(state, glfwGetTime(), [this] {
         const ui::MenuChange change = menu.build(settings::current());
+        if (change.tipsAgain) {
+            showTipsAgain();
+        }
         if (change.changed) {
             applySettings(settings::current());  // "Reset to defaults" too
         }
@@ -135,6 +140,52 @@ void Session::advanceRound(const InputFrame& frame, float dt) {
     sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
     handleRoundEvents(events);
     cues_.update(*round_, sound_, dt);
+    advanceTips(frame, events, dt);
+}
+
+void Session::advanceTips(const InputFrame& frame, const std::vector<RoundEvent>& events,
+                          float dt) {
+    const scene::PlayerControls& c = frame.controls;
+    ui::TipEvents done;
+    done.walked = c.move.forward || c.move.backward || c.move.left || c.move.right ||
+                  c.walkForward != 0.0f || c.walkRight != 0.0f;
+    done.screamed = c.scream;
+    done.seen = round_->seen();
+    done.helpOpened = helpOpened;
+    for (const RoundEvent& event : events) {
+        done.kidFrightened = done.kidFrightened || event.kind == RoundEvent::Kind::KidTerrified;
+    }
+    helpOpened = false;
+    tips_.update(done, dt);
+    tipsAsked = tipsAsked && !tips_.finished();
+}
+
+bool Session::tipsShown() const {
+    if (tips_.finished()) {
+        return false;
+    }
+    switch (settings::current().tips) {
+        case TipsMode::On:
+            return true;
+        case TipsMode::Off:
+            return false;
+        default:
+            return tipsAsked || records::store().records().totals.kidsFrightened == 0;
+    }
+}
+
+std::string Session::tip() const {
+    if (!tipsShown()) {
+        return "";
+    }
+    return tipText(
+        tips_.step(), settings::current().keys,
+        [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); }, round_->difficulty());
+}
+
+void Session::showTipsAgain() {
+    tips_.restart();
+    tipsAsked = true;
 }
 
 void Session::step(float dt) { advanceRound(input.read(!paused && !ended, false, dt), dt); }
@@ -171,6 +222,16 @@ FrameOptions Session::frameOptions() const {
     frame.bilinear = bilinearSampling;
     frame.mipmapMode = mipmapMode;
     frame.transparencyFlag = transparencyFlag;
+    if (settings::current().sightAreasAt(roundLevel)) {
+        const auto& kids = round_->world().kids;
+        const std::vector<bool>& seeing = round_->sightings();
+        for (size_t i = 0; i < kids.size(); ++i) {
+            if (kids[i]->isActive()) {
+                frame.sightAreas.push_back(
+                    {kids[i]->modelMatrix, round_->difficulty().sight.distance, seeing[i]});
+            }
+        }
+    }
     return frame;
 }
 
@@ -182,6 +243,7 @@ ui::HudState Session::hudState() const {
     state.magic = round_->magicFraction();
     state.paused = paused;
     state.roundSeconds = round_->seconds();
+    state.tip = tip();
     fillStealthCues(state);
     return state;
 }
@@ -216,6 +278,7 @@ void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
                 endRound(ui::EndScreen::Won);
                 break;
             case RoundEvent::Kind::Lost:
+                lastWatcher = event.kid;
                 announce("GAME OVER! The kid has seen you. (Press enter to close)");
                 sound_.lost();
                 endRound(ui::EndScreen::Lost);
@@ -254,6 +317,30 @@ void Session::recordRound(bool won) {
     summary.best = outcome.bestAfter.value_or(0.0);
     summary.newBest = outcome.newBest;
     summary.difficulty = round_->difficulty().name;
+    if (!won) {
+        describeLoss();
+    }
+}
+
+// From how far and which side the kid whose sight ended the round saw the
+// player, and a tip that changes from one loss to the next.
+void Session::describeLoss() {
+    const auto& kids = round_->world().kids;
+    if (lastWatcher >= 0 && static_cast<size_t>(lastWatcher) < kids.size()) {
+        const vec3 player(round_->world().camera.modelMatrix[3]);
+        const mat4& kid = kids[static_cast<size_t>(lastWatcher)]->modelMatrix;
+        summary.seenFrom =
+            seenFromLine(horizontalDistance(player, vec3(kid[3])), sideSeenFrom(player, kid));
+    }
+    summary.tip = lossTip(round_->difficulty(), records::store().records().totals.losses);
+}
+
+void Session::leaveRound() {
+    if (ended || round_->seconds() <= 0.0) {
+        return;
+    }
+    records::store().recordLeftRound(round_->seed(), roundLevel, round_->seconds(),
+                                     round_->kidsFrightened(), CalendarDate::todayLocal());
 }
 
 void Session::endScreenFrame() {
@@ -306,6 +393,10 @@ void Session::playAgain(bool sameForest) {
     cues_.clear();
     hud_.toasts.clear();  // the last round's news is old
     showControls(settings::current().keys);
+    if (settings::current().tips == TipsMode::On) {
+        tips_.restart();
+    }
+    lastWatcher = -1;
     ended.reset();
     input.forget();
     input.setPlaying(!paused);
@@ -348,6 +439,7 @@ void Session::handleToggle(int key) {
                 printLine(line);
             }
             hud_.showHelp(glfwGetTime());
+            helpOpened = true;
             showFrameTime = !showFrameTime;
             break;
         case GLFW_KEY_F3:

@@ -15,6 +15,7 @@
 #include "settings/UserSettings.h"
 #include "ui/Hud.h"
 #include "ui/SettingsMenu.h"
+#include "ui/TipsGuide.h"
 
 struct GLFWwindow;
 
@@ -62,6 +63,9 @@ public:
     void handleKeys();
     // The window was asked to close (Esc, Quit, its close button).
     bool finished() const;
+    // The game is closing: a round still in play (not at its end screen,
+    // played for some time) goes into the records as left.
+    void leaveRound();
 
     // Prints a game message and shows it as a toast on the HUD.
     void announce(const std::string& line);
@@ -88,8 +92,15 @@ public:
     std::optional<ui::EndScreen> endScreen() const { return ended; }
     const ui::EndSummary& endSummary() const { return summary; }
     ui::HudState hudState() const;
-    // What the frame's picture follows: settings and the debug toggles.
+    // What the frame's picture follows: settings, the debug toggles and the
+    // sight areas of the round's last update.
     FrameOptions frameOptions() const;
+    // The first-time player's tip on screen now (empty: none).
+    std::string tip() const;
+    // The tips from the first again, shown whatever the records say until
+    // the guide ends ("Show the tips again").
+    void showTipsAgain();
+    const ui::TipsGuide& tipsGuide() const { return tips_; }
 
     Round& round() { return *round_; }
     const Round& round() const { return *round_; }
@@ -122,6 +133,9 @@ private:
     // A round of the forest at roundLevel.
     std::unique_ptr<Round> newRound(std::uint32_t seed) const;
     void fillStealthCues(ui::HudState& state) const;
+    void advanceTips(const InputFrame& frame, const std::vector<RoundEvent>& events, float dt);
+    bool tipsShown() const;
+    void describeLoss();
 
     GLFWwindow* window_;
     SessionOptions options;
@@ -136,6 +150,10 @@ private:
     ui::Hud hud_;
     ui::SettingsMenu menu;
     StealthCues cues_;
+    ui::TipsGuide tips_;
+    bool tipsAsked = false;   // shown again from the menu, until the guide ends
+    bool helpOpened = false;  // F2 since the last played frame
+    int lastWatcher = -1;     // the kid whose sight ended the round, if lost
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
     ui::EndSummary summary;    // what the end screen says of the round

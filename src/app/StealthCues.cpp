@@ -43,9 +43,16 @@ void StealthCues::update(const Round& round, const audio::GameAudio& sound, floa
 
 void StealthCues::fill(ui::HudState& state, const Round& round, const mat4& viewProjection,
                        const vec2& viewport, const UserSettings& settings) const {
+    const auto& kids = round.world().kids;
+    const mat4 view = round.world().camera.getViewMatrix();
+    const std::vector<bool>& reach = round.inReach();
+    for (size_t i = 0; i < kids.size() && i < reach.size(); ++i) {
+        if (reach[i]) {
+            state.inReach.push_back(ui::placeMarker(
+                viewProjection, view, markPoint(kids[i]->modelMatrix), viewport, kArrowInset));
+        }
+    }
     if (settings.detectionMarkers) {
-        const auto& kids = round.world().kids;
-        const mat4 view = round.world().camera.getViewMatrix();
         for (const ui::DetectionMarkers::Shown& shown : markers.shown()) {
             if (shown.kid >= kids.size()) {
                 continue;

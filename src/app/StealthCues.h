@@ -33,8 +33,9 @@ public:
     // captions take the sounds the sound started this frame, heard where its
     // listener is.
     void update(const Round& round, const audio::GameAudio& sound, float dt);
-    // Adds to the HUD's state the marks placed for the camera on a view of
-    // viewport pixels (when the settings show them) and the captions (when
+    // Adds to the HUD's state the in-reach cues of the round's last update
+    // (Round::inReach()) and the marks placed for the camera on a view of
+    // viewport pixels (when the settings show them), and the captions (when
     // they are on).
     void fill(ui::HudState& state, const Round& round, const mat4& viewProjection,
               const vec2& viewport, const UserSettings& settings) const;

@@ -25,6 +25,9 @@ struct Difficulty {
     // it grows by per second.
     float startMagic = 20000.0f;
     double magicPerSecond = 0.05;
+    // No kid sees the player while the round is younger than this (seconds),
+    // so a kid that happens to watch the start costs nothing.
+    double fairStartSeconds = 0.0;
 
     static Difficulty relaxed();
     // Exactly the game's own numbers (a default-constructed Difficulty).

@@ -19,7 +19,8 @@ Round::Round(const scene::WorldModels& models, std::uint32_t seed, const Difficu
       seed_(seed),
       difficulty_(difficulty),
       world_(seededWorld(models, seed)),
-      seers(world_->kids.size(), false) {}
+      seers(world_->kids.size(), false),
+      reachable(world_->kids.size(), false) {}
 
 std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, float dt,
                                       double seconds) {
@@ -44,8 +45,11 @@ std::vector<RoundEvent> Round::update(const scene::PlayerControls& controls, flo
 void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events) {
     const vec3 player(world_->camera.modelMatrix[3]);
     auto& kids = world_->kids;
+    const bool fairStart = elapsed < difficulty_.fairStartSeconds;
     for (size_t i = 0; i < kids.size(); ++i) {
-        seers[i] = kidSeesPlayer(player, kids[i]->modelMatrix, difficulty_.sight);
+        seers[i] = !fairStart && kidSeesPlayer(player, kids[i]->modelMatrix, difficulty_.sight);
+        reachable[i] = !seers[i] && kids[i]->isActive() &&
+                       screamReaches(player, kids[i]->modelMatrix, difficulty_.screamReach);
     }
     const int total = static_cast<int>(kids.size());
     for (size_t i = 0; i < kids.size() && !finished; ++i) {
@@ -55,17 +59,17 @@ void Round::judgeKids(float dt, bool screaming, std::vector<RoundEvent>& events)
                 health -= dt * difficulty_.drainPerSecond;
                 if (health <= 0.0f) {
                     finished = true;
-                    events.push_back(
-                        {RoundEvent::Kind::Lost, player, world_->activeKidCount(), total});
+                    events.push_back({RoundEvent::Kind::Lost, player, world_->activeKidCount(),
+                                      total, static_cast<int>(i)});
                 }
             }
             continue;
         }
-        if (!screaming || !kid.isActive() ||
-            !screamReaches(player, kid.modelMatrix, difficulty_.screamReach)) {
+        if (!screaming || !reachable[i]) {
             continue;
         }
         kid.setActive(false);
+        reachable[i] = false;
         const int left = world_->activeKidCount();
         events.push_back({RoundEvent::Kind::KidTerrified, vec3(kid.modelMatrix[3]), left, total});
         if (left == 0) {

@@ -50,6 +50,11 @@ public:
     // Which kids saw the player in the last update, by the rules' own test
     // (in kid order; terrified kids included).
     const std::vector<bool>& sightings() const { return seers; }
+    // Which kids a scream would have terrified in the last update, judged
+    // with the sightings by the same test the scream is: active, not seeing
+    // the player, within the difficulty's reach (in kid order; a kid the
+    // update terrified is no longer in reach).
+    const std::vector<bool>& inReach() const { return reachable; }
 
     scene::World& world() { return *world_; }
     const scene::World& world() const { return *world_; }
@@ -65,6 +70,7 @@ private:
     Difficulty difficulty_;
     std::unique_ptr<scene::World> world_;
     std::vector<bool> seers;
+    std::vector<bool> reachable;
     double elapsed = 0.0;
     bool finished = false;
 };

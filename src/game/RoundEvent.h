@@ -14,6 +14,8 @@ struct RoundEvent {
     vec3 where{0.0f};
     int kidsLeft = 0;
     int kidsTotal = 0;
+    // Lost: the kid (in kid order) whose sight took the last health.
+    int kid = -1;
 };
 
 }  // namespace dusk

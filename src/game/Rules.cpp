@@ -52,6 +52,21 @@ bool kidNearlySeesPlayer(const vec3& player, const mat4& kidMatrix, const Sight&
            withinSight(player, vec3(kidMatrix[3]), sight.distance * kNearlyFactor, sight.height);
 }
 
+SeenSide sideSeenFrom(const vec3& player, const mat4& kidMatrix) {
+    const float dx = player.x - kidMatrix[3][0];
+    const float dz = player.z - kidMatrix[3][2];
+    const float m00 = kidMatrix[0][0];
+    const float m02 = kidMatrix[0][2];
+    // Ahead along the facing (-m02, m00) and to its right (-m00, -m02).
+    const double ahead = static_cast<double>(m00) * dz - static_cast<double>(m02) * dx;
+    const double right = -static_cast<double>(m00) * dx - static_cast<double>(m02) * dz;
+    const double degrees = std::atan2(right, ahead) * 180.0 / 3.14159265358979323846;
+    if (std::fabs(degrees) <= 30.0) {
+        return SeenSide::Ahead;
+    }
+    return degrees > 0.0 ? SeenSide::Right : SeenSide::Left;
+}
+
 bool screamReaches(const vec3& player, const mat4& kidMatrix, float reach) {
     return horizontalDistance(player, vec3(kidMatrix[3])) < reach;
 }

@@ -27,6 +27,14 @@ bool kidSeesPlayer(const vec3& player, const mat4& kidMatrix, const Sight& sight
 // that sees the player; what draws it asks kidSeesPlayer's answer first.
 bool kidNearlySeesPlayer(const vec3& player, const mat4& kidMatrix, const Sight& sight = Sight());
 
+// Where a kid saw the player from, as the end screen tells it: straight
+// ahead (within 30 degrees of its facing), or to its left or right.
+enum class SeenSide { Ahead, Left, Right };
+
+// The side of the kid the player stands on, by the kid's facing (the same
+// direction kidFacesPlayer judges by); a player on the kid's own spot is Ahead.
+SeenSide sideSeenFrom(const vec3& player, const mat4& kidMatrix);
+
 // The scream carries strictly less than reach units (by default 5),
 // horizontally.
 bool screamReaches(const vec3& player, const mat4& kidMatrix, float reach = 5.0f);

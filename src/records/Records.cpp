@@ -25,9 +25,9 @@ bool listedBefore(const ForestRecord& a, const ForestRecord& b) {
 
 bool ForestRecord::operator==(const ForestRecord& other) const {
     return seed == other.seed && difficulty == other.difficulty && rounds == other.rounds &&
-           wins == other.wins && losses == other.losses && bestSeconds == other.bestSeconds &&
-           bestDate == other.bestDate && mostKidsFrightened == other.mostKidsFrightened &&
-           lastRound == other.lastRound;
+           wins == other.wins && losses == other.losses && left == other.left &&
+           bestSeconds == other.bestSeconds && bestDate == other.bestDate &&
+           mostKidsFrightened == other.mostKidsFrightened && lastRound == other.lastRound;
 }
 
 const ForestRecord* Records::find(std::uint32_t seed, DifficultyLevel difficulty) const {

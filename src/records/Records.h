@@ -18,10 +18,12 @@ struct ForestRecord {
     // The rules the rounds of this entry were played by: each difficulty
     // keeps its own entry (and best time) for the same seed.
     DifficultyLevel difficulty = DifficultyLevel::Standard;
-    // Whole rounds, always wins + losses.
+    // Whole rounds, always wins + losses + left.
     std::int64_t rounds = 0;
     std::int64_t wins = 0;
     std::int64_t losses = 0;
+    // Rounds left before their end (Esc, the window closed).
+    std::int64_t left = 0;
     // The best winning time in seconds (above 0) and the day it was set;
     // both or neither, and only with a win.
     std::optional<double> bestSeconds;
@@ -40,14 +42,15 @@ struct ForestRecord {
 bool listedBefore(const ForestRecord& a, const ForestRecord& b);
 
 struct RecordTotals {
-    std::int64_t rounds = 0;  // wins + losses
+    std::int64_t rounds = 0;  // wins + losses + left
     std::int64_t wins = 0;
     std::int64_t losses = 0;
     std::int64_t kidsFrightened = 0;
+    std::int64_t left = 0;
 
     bool operator==(const RecordTotals& other) const {
         return rounds == other.rounds && wins == other.wins && losses == other.losses &&
-               kidsFrightened == other.kidsFrightened;
+               left == other.left && kidsFrightened == other.kidsFrightened;
     }
 };
 

@@ -25,17 +25,18 @@ void addRound(Records& records, const RoundResult& round) {
         return;
     }
     const std::int64_t kids = std::max(0, round.kidsFrightened);
+    const bool won = round.won && !round.left;
     ++totals.rounds;
-    ++(round.won ? totals.wins : totals.losses);
+    ++(won ? totals.wins : round.left ? totals.left : totals.losses);
     totals.kidsFrightened = std::min(Records::maxCount, totals.kidsFrightened + kids);
 
     ForestRecord& forest = records.entry(round.seed, round.difficulty);
     ++forest.rounds;
-    ++(round.won ? forest.wins : forest.losses);
+    ++(won ? forest.wins : round.left ? forest.left : forest.losses);
     forest.mostKidsFrightened =
         std::max(forest.mostKidsFrightened, std::min(Records::maxCount, kids));
     forest.lastRound = totals.rounds;
-    const std::optional<double> time = round.won ? bestCandidate(round.seconds) : std::nullopt;
+    const std::optional<double> time = won ? bestCandidate(round.seconds) : std::nullopt;
     if (time && (!forest.bestSeconds || *time < *forest.bestSeconds)) {
         forest.bestSeconds = time;
         forest.bestDate = round.date.valid() ? round.date : CalendarDate::todayLocal();

@@ -23,11 +23,14 @@ struct RoundResult {
     int kidsFrightened = 0;
     // The day the round ended (valid()); it becomes the date of a new best.
     CalendarDate date;
+    // Ended by the player before a win or a loss (not won then): counted
+    // as left, its kids frightened in the totals.
+    bool left = false;
 };
 
 // Counts the round in the totals and in its forest's entry at its
-// difficulty (added when missing): a win, a loss, the most kids frightened, a better time and its
-// date, and the forest becomes the most recently played. A round that would
+// difficulty (added when missing): a win, a loss or a round left, the most kids frightened, a
+// better time and its date, and the forest becomes the most recently played. A round that would
 // take a count beyond Records::maxCount is not counted.
 void addRound(Records& records, const RoundResult& round);
 

@@ -92,7 +92,19 @@ bool RecordsStore::writeView() {
 RoundOutcome RecordsStore::recordRound(std::uint32_t seed, DifficultyLevel difficulty, bool won,
                                        double seconds, int kidsFrightened,
                                        const CalendarDate& date) {
-    pending_.push_back(RoundResult{seed, difficulty, won, seconds, kidsFrightened, date});
+    return record(RoundResult{seed, difficulty, won, seconds, kidsFrightened, date});
+}
+
+RoundOutcome RecordsStore::recordLeftRound(std::uint32_t seed, DifficultyLevel difficulty,
+                                           double seconds, int kidsFrightened,
+                                           const CalendarDate& date) {
+    return record(RoundResult{seed, difficulty, false, seconds, kidsFrightened, date, true});
+}
+
+RoundOutcome RecordsStore::record(const RoundResult& round) {
+    pending_.push_back(round);
+    const std::uint32_t seed = round.seed;
+    const DifficultyLevel difficulty = round.difficulty;
 
     RoundOutcome outcome;
     outcome.saved = writePending(outcome.bestBefore);

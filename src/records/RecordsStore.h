@@ -59,6 +59,10 @@ public:
     // round's time, its best candidate when won; date: the day it ended.
     RoundOutcome recordRound(std::uint32_t seed, DifficultyLevel difficulty, bool won,
                              double seconds, int kidsFrightened, const CalendarDate& date);
+    // Counts a round the player left before its end (Esc, the window
+    // closed) the same way: neither a win nor a loss.
+    RoundOutcome recordLeftRound(std::uint32_t seed, DifficultyLevel difficulty, double seconds,
+                                 int kidsFrightened, const CalendarDate& date);
 
     // The records as last read or written, with this run's rounds that could
     // not be written added.
@@ -68,6 +72,7 @@ public:
     void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
 
 private:
+    RoundOutcome record(const RoundResult& round);
     // Locks, re-reads, merges the pending rounds, writes. False (and the
     // line printed once) on failure. bestBefore: as withPending's.
     bool writePending(std::optional<double>& bestBefore);

@@ -37,12 +37,14 @@ RecordsRow rowOf(const ForestRecord& forest) {
     row.date = timed ? forest.bestDate->text() : "-";
     row.wins = std::to_string(forest.wins);
     row.losses = std::to_string(forest.losses);
+    row.left = std::to_string(forest.left);
     row.mostKids = std::to_string(forest.mostKidsFrightened);
     return row;
 }
 
 std::vector<std::string> cells(const RecordsRow& row) {
-    return {row.seed, row.difficulty, row.bestTime, row.date, row.wins, row.losses, row.mostKids};
+    return {row.seed, row.difficulty, row.bestTime, row.date,
+            row.wins, row.losses,     row.left,     row.mostKids};
 }
 
 // The seeds among the entries (listed by seed, a seed's entries together).
@@ -63,7 +65,7 @@ std::string plural(std::int64_t count, const char* one, const char* many) {
 }  // namespace
 
 RecordsRow recordsHeader() {
-    return {"Seed", "Difficulty", "Best time", "Date", "Wins", "Losses", "Most kids"};
+    return {"Seed", "Difficulty", "Best time", "Date", "Wins", "Losses", "Left", "Most kids"};
 }
 
 std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit) {
@@ -85,9 +87,10 @@ std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit) {
 std::string recordsTotalsLine(const Records& records) {
     const RecordTotals& t = records.totals;
     return "Totals: " + plural(t.rounds, "round", "rounds") + ", " + plural(t.wins, "win", "wins") +
-           ", " + plural(t.losses, "loss", "losses") + ", " + std::to_string(t.kidsFrightened) +
-           (t.kidsFrightened == 1 ? " kid" : " kids") + " frightened, " +
-           plural(seedsPlayed(records.forests), "forest", "forests");
+           ", " + plural(t.losses, "loss", "losses") + ", " +
+           (t.left > 0 ? std::to_string(t.left) + " left, " : std::string()) +
+           std::to_string(t.kidsFrightened) + (t.kidsFrightened == 1 ? " kid" : " kids") +
+           " frightened, " + plural(seedsPlayed(records.forests), "forest", "forests");
 }
 
 std::vector<std::string> recordsTable(const Records& records, std::size_t limit) {
@@ -105,7 +108,7 @@ std::vector<std::string> recordsTable(const Records& records, std::size_t limit)
         }
     }
     // Seed, difficulty and date to the left, times and counts to the right.
-    const bool left[] = {true, true, false, true, false, false, false};
+    const bool left[] = {true, true, false, true, false, false, false, false};
     std::vector<std::string> lines;
     for (const auto& row : table) {
         std::string line;

@@ -2,11 +2,11 @@
 // The records as a table for people: `duskhollow --records` prints it and
 // the menu shows the same rows.
 //
-//   Seed      Difficulty  Best time  Date        Wins  Losses  Most kids
-//   20261208  Hard         1:23.417  2026-12-08     3       1         10
-//   20261208  Standard     1:31.002  2026-12-07     1       0         10
-//   1         Standard            -  -              0       2          7
-//   Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests
+//   Seed      Difficulty  Best time  Date        Wins  Losses  Left  Most kids
+//   20261208  Hard         1:23.417  2026-12-08     3       1     0         10
+//   20261208  Standard     1:31.002  2026-12-07     1       0     1         10
+//   1         Standard            -  -              0       2     0          7
+//   Totals: 15 rounds, 5 wins, 9 losses, 1 left, 83 kids frightened, 12 forests
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -23,6 +23,7 @@ struct RecordsRow {
     std::string date;        // "YYYY-MM-DD", "-" without a timed win
     std::string wins;
     std::string losses;
+    std::string left;
     std::string mostKids;
 };
 
@@ -34,8 +35,9 @@ RecordsRow recordsHeader();
 // frightened, then rounds (in the order of listedBefore among equals).
 std::vector<RecordsRow> recordsRows(const Records& records, std::size_t limit = 20);
 
-// "Totals: 14 rounds, 5 wins, 9 losses, 83 kids frightened, 12 forests": the
-// forests are the seeds played, whatever the difficulty.
+// "Totals: 15 rounds, 5 wins, 9 losses, 1 left, 83 kids frightened, 12
+// forests": the forests are the seeds played, whatever the difficulty; the
+// rounds left are named only when there are some.
 std::string recordsTotalsLine(const Records& records);
 
 // The header, the rows and the totals line as aligned lines (numbers to the

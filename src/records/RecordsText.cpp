@@ -114,14 +114,16 @@ void unknownKeys(const toml::table& table, std::initializer_list<const char*> kn
 
 // Rounds, wins and losses that cannot be together.
 void checkOutcomes(const toml::table& table, std::int64_t rounds, std::int64_t wins,
-                   std::int64_t losses, FirstFault& fault) {
+                   std::int64_t losses, std::int64_t left, FirstFault& fault) {
     const toml::node* at = table.get("wins");
     const toml::node& where = at != nullptr ? *at : static_cast<const toml::node&>(table);
     if (wins > rounds) {
         fault.add(where, "\"wins\" (" + std::to_string(wins) + ") must not be more than " +
                              "\"rounds\" (" + std::to_string(rounds) + ")");
-    } else if (wins + losses != rounds) {
-        fault.add(where, "\"wins\" and \"losses\" must add up to \"rounds\"");
+    } else if (wins + losses + left != rounds) {
+        fault.add(where, table.get("left") != nullptr
+                             ? "\"wins\", \"losses\" and \"left\" must add up to \"rounds\""
+                             : "\"wins\" and \"losses\" must add up to \"rounds\"");
     }
 }
 
@@ -131,15 +133,16 @@ void readTotals(const toml::node& node, RecordTotals& totals, FirstFault& fault)
         fault.add(node, "\"totals\" must be a table");
         return;
     }
-    unknownKeys(*table, {"rounds", "wins", "losses", "kids_frightened"}, fault);
+    unknownKeys(*table, {"rounds", "wins", "losses", "left", "kids_frightened"}, fault);
     readCounts(*table,
                {{"rounds", &totals.rounds},
                 {"wins", &totals.wins},
                 {"losses", &totals.losses},
+                {"left", &totals.left},
                 {"kids_frightened", &totals.kidsFrightened}},
                fault);
     if (!fault.found()) {
-        checkOutcomes(*table, totals.rounds, totals.wins, totals.losses, fault);
+        checkOutcomes(*table, totals.rounds, totals.wins, totals.losses, totals.left, fault);
     }
 }
 
@@ -172,8 +175,8 @@ void checkBest(const toml::table& table, const ForestRecord& forest, FirstFault&
 std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fault) {
     ForestRecord forest;
     unknownKeys(table,
-                {"seed", "difficulty", "rounds", "wins", "losses", "best_seconds", "best_date",
-                 "most_kids_frightened", "last_round"},
+                {"seed", "difficulty", "rounds", "wins", "losses", "left", "best_seconds",
+                 "best_date", "most_kids_frightened", "last_round"},
                 fault);
     std::int64_t seed = 0;
     const toml::node* seedNode = table.get("seed");
@@ -191,6 +194,7 @@ std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fau
                {{"rounds", &forest.rounds},
                 {"wins", &forest.wins},
                 {"losses", &forest.losses},
+                {"left", &forest.left},
                 {"most_kids_frightened", &forest.mostKidsFrightened},
                 {"last_round", &forest.lastRound}},
                fault);
@@ -205,7 +209,7 @@ std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fau
     if (fault.found()) {
         return std::nullopt;
     }
-    checkOutcomes(table, forest.rounds, forest.wins, forest.losses, fault);
+    checkOutcomes(table, forest.rounds, forest.wins, forest.losses, forest.left, fault);
     checkBest(table, forest, fault);
     return fault.found() ? std::nullopt : std::optional<ForestRecord>(forest);
 }
@@ -334,6 +338,9 @@ std::string recordsText(const Records& records) {
     appendKey(text, "rounds", std::to_string(totals.rounds));
     appendKey(text, "wins", std::to_string(totals.wins));
     appendKey(text, "losses", std::to_string(totals.losses));
+    if (totals.left > 0) {
+        appendKey(text, "left", std::to_string(totals.left));
+    }
     appendKey(text, "kids_frightened", std::to_string(totals.kidsFrightened));
     for (const ForestRecord& forest : records.forests) {
         text += "\n[[forest]]\n";
@@ -345,6 +352,9 @@ std::string recordsText(const Records& records) {
         appendKey(text, "rounds", std::to_string(forest.rounds));
         appendKey(text, "wins", std::to_string(forest.wins));
         appendKey(text, "losses", std::to_string(forest.losses));
+        if (forest.left > 0) {
+            appendKey(text, "left", std::to_string(forest.left));
+        }
         if (forest.bestSeconds && forest.bestDate) {
             appendKey(text, "best_seconds", decimal(*forest.bestSeconds));
             appendKey(text, "best_date", forest.bestDate->text());

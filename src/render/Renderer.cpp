@@ -88,6 +88,7 @@ void Renderer::createPrograms() {
     // Fast and Low draw the same picture with it for much less work.
     programs["lanternFree"] = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
     glGenBuffers(1, &groundElements);
+    sightAreas_ = std::make_unique<SightAreas>(shaderDir);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -129,6 +130,7 @@ void Renderer::render(const scene::World& world, float healthFraction,
     // so the reordered draws of Fast could differ there: lines draw as Exact.
     const GraphicsQuality litQuality = options.wireframe ? GraphicsQuality::Exact : options.quality;
     renderMainPass(world, biasViewProjection(depthVP), litQuality);
+    drawSightAreas(world, viewProj, options.sightAreas);
     renderScreenPass(healthFraction, options);
 }
 
@@ -339,6 +341,18 @@ void Renderer::drawGroundPart(const ShaderProgram& program, const scene::Object&
     setUniform(program.program, "model", ground.modelMatrix);
     setUniform(program.program, "color_texture", 0);
     ground.model->drawTriangles(groundElements, first, count);
+}
+
+// Last in the lit pass, the same draws at every quality: what they tint is
+// the finished ground, which Exact and Fast draw alike.
+void Renderer::drawSightAreas(const scene::World& world, const mat4& viewProj,
+                              const std::vector<SightArea>& areas) const {
+    float groundHeight = 0.0f;
+    if (!areas.empty() &&
+        levelGroundHeight(world.ground.model->positions, world.ground.model->level,
+                          world.ground.modelMatrix, groundHeight)) {
+        sightAreas_->draw(areas, viewProj, groundHeight);
+    }
 }
 
 // The planes follow the camera, so the figure tells how many trees are

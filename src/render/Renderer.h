@@ -4,10 +4,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "math/Math.h"
 #include "render/PassScheduler.h"
 #include "render/RenderTarget.h"
+#include "render/SightAreas.h"
 #include "render/ViewFrustum.h"
 #include "settings/UserSettings.h"
 
@@ -38,6 +40,8 @@ struct FrameOptions {
     // The scene is drawn at this fraction of the window's width and height
     // (0.5..1) and scaled up to the window by the screen pass.
     float renderScale = 1.0f;
+    // Where the kids look, tinted on the ground (none: the ground as it is).
+    std::vector<SightArea> sightAreas;
 };
 
 // Draws a world: the shadow pass into the shadow map, the lit pass into the
@@ -108,6 +112,8 @@ private:
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
                         size_t count);
     void countTreesInView(const scene::World& world);
+    void drawSightAreas(const scene::World& world, const mat4& viewProj,
+                        const std::vector<SightArea>& areas) const;
 
     int width_;
     int height_;
@@ -120,6 +126,7 @@ private:
     std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
+    std::unique_ptr<SightAreas> sightAreas_;
     GLuint groundElements = 0;  // Fast and Low: the ground's triangles of the frame
     int boneCapacity_ = 0;
     PassScheduler passes;

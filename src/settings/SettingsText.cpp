@@ -163,6 +163,25 @@ const Key keys[] = {
      [](const toml::node& n, UserSettings& s) { return boolean(n, s.detectionMarkers); }},
     {"captions", "true or false", [] { return boolText(defaults.captions); },
      [](const toml::node& n, UserSettings& s) { return boolean(n, s.captions); }},
+    {"tips", "\"auto\", \"on\" or \"off\"",
+     [] { return "\"" + std::string(tipsModeName(defaults.tips)) + "\""; },
+     [](const toml::node& n, UserSettings& s) {
+         const auto* value = n.as_string();
+         const auto mode = value ? tipsModeNamed(value->get()) : std::nullopt;
+         if (mode) {
+             s.tips = *mode;
+         }
+         return mode.has_value();
+     }},
+    {"sight_areas", "true or false", [] { return std::string("false (true at \"Relaxed\")"); },
+     [](const toml::node& n, UserSettings& s) {
+         bool shown = false;
+         if (!boolean(n, shown)) {
+             return false;
+         }
+         s.sightAreas = shown;
+         return true;
+     }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
      [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
@@ -350,6 +369,10 @@ std::string settingsText(const UserSettings& values, bool withQuality) {
     text += "difficulty = \"" + std::string(difficultyLevelName(values.difficulty)) + "\"\n";
     text += "detection_markers = " + boolText(values.detectionMarkers) + "\n";
     text += "captions = " + boolText(values.captions) + "\n";
+    text += "tips = \"" + std::string(tipsModeName(values.tips)) + "\"\n";
+    if (values.sightAreas) {
+        text += "sight_areas = " + boolText(*values.sightAreas) + "\n";
+    }
     if (values.width) {
         text += "width = " + std::to_string(*values.width) + "\n";
     }

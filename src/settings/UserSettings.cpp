@@ -63,6 +63,30 @@ std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name) {
     return std::nullopt;
 }
 
+const char* tipsModeName(TipsMode mode) {
+    switch (mode) {
+        case TipsMode::On:
+            return "on";
+        case TipsMode::Off:
+            return "off";
+        default:
+            return "auto";
+    }
+}
+
+std::optional<TipsMode> tipsModeNamed(const std::string& name) {
+    for (TipsMode mode : {TipsMode::Auto, TipsMode::On, TipsMode::Off}) {
+        if (sameWord(name, tipsModeName(mode))) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
+bool UserSettings::sightAreasAt(DifficultyLevel level) const {
+    return sightAreas.value_or(level == DifficultyLevel::Relaxed);
+}
+
 float UserSettings::fieldOfViewRadians() const {
     return static_cast<float>(fieldOfView * 3.14159265358979323846 / 180.0);
 }
@@ -80,7 +104,8 @@ bool UserSettings::operator==(const UserSettings& other) const {
            height == other.height && keys == other.keys &&
            gamepadLookSpeed == other.gamepadLookSpeed && gamepadDeadZone == other.gamepadDeadZone &&
            renderScale == other.renderScale && difficulty == other.difficulty &&
-           detectionMarkers == other.detectionMarkers && captions == other.captions;
+           detectionMarkers == other.detectionMarkers && captions == other.captions &&
+           tips == other.tips && sightAreas == other.sightAreas;
 }
 
 bool frameCapAllowed(long long cap) {

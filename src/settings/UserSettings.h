@@ -28,6 +28,15 @@ const char* difficultyLevelName(DifficultyLevel level);
 // The level named, ignoring letter case; nothing for another word.
 std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name);
 
+// When the first-time player's tips show: while the records hold no
+// frightened kid yet, always, or never.
+enum class TipsMode { Auto, On, Off };
+
+// "auto", "on", "off".
+const char* tipsModeName(TipsMode mode);
+// The mode named, ignoring letter case; nothing for another word.
+std::optional<TipsMode> tipsModeNamed(const std::string& name);
+
 struct UserSettings {
     static constexpr double minMouseSensitivity = 0.0005;  // radians per pixel
     static constexpr double maxMouseSensitivity = 0.008;
@@ -66,6 +75,10 @@ struct UserSettings {
     bool detectionMarkers = true;
     // What the player hears, written at the bottom of the view.
     bool captions = false;
+    TipsMode tips = TipsMode::Auto;
+    // Where each kid looks, on the ground; unset until the player sets it
+    // (then on at Relaxed only, see sightAreasAt).
+    std::optional<bool> sightAreas;
 
     // The field of view in radians as the projection takes it: 60 degrees
     // gives 1.0471975803375244f.
@@ -75,6 +88,9 @@ struct UserSettings {
     // The scale the scene is drawn at: the player's, else 0.5 at Low and 1
     // otherwise.
     float renderScaleInUse() const;
+    // Whether the sight areas show in a round of that difficulty: the
+    // player's choice, else on at Relaxed and off at Standard and Hard.
+    bool sightAreasAt(DifficultyLevel level) const;
 
     bool operator==(const UserSettings& other) const;
     bool operator!=(const UserSettings& other) const { return !(*this == other); }

@@ -115,6 +115,38 @@ void markerArrow(ImDrawList* list, ImFont* font, const ArrowShape& arrow, Watch 
     markerBadge(list, font, imVec(arrow.badge), watch, alpha);
 }
 
+// The in-reach cue: a gold diamond with a dark ring (a shape of its own,
+// beside the round marks) over a small wedge pointing down at the kid.
+void reachDiamond(ImDrawList* list, ImVec2 centre) {
+    const float r = 10.0f;
+    const ImVec2 top(centre.x, centre.y - r);
+    const ImVec2 right(centre.x + r, centre.y);
+    const ImVec2 bottom(centre.x, centre.y + r);
+    const ImVec2 left(centre.x - r, centre.y);
+    list->AddQuadFilled(top, right, bottom, left, kGold);
+    list->AddQuad(top, right, bottom, left, IM_COL32(20, 16, 28, 255), 2.0f);
+    list->AddCircleFilled(centre, 3.0f, IM_COL32(20, 16, 28, 255), 6);
+}
+
+void reachCue(ImDrawList* list, const MarkerPlace& place) {
+    if (place.onScreen) {
+        // Above the watch marks' badge, which hangs 14 pixels over the point.
+        const ImVec2 centre(place.at.x, place.at.y - 44.0f);
+        list->AddTriangleFilled(ImVec2(centre.x - 6.0f, centre.y + 13.0f),
+                                ImVec2(centre.x + 6.0f, centre.y + 13.0f),
+                                ImVec2(centre.x, centre.y + 21.0f), kGold);
+        reachDiamond(list, centre);
+        return;
+    }
+    const ImVec2 tip(place.at.x, place.at.y);
+    const ImVec2 along(place.pointing.x, place.pointing.y);
+    const ImVec2 across(-along.y, along.x);
+    const ImVec2 base(tip.x - along.x * 12.0f, tip.y - along.y * 12.0f);
+    list->AddTriangleFilled(tip, ImVec2(base.x + across.x * 8.0f, base.y + across.y * 8.0f),
+                            ImVec2(base.x - across.x * 8.0f, base.y - across.y * 8.0f), kGold);
+    reachDiamond(list, ImVec2(base.x - along.x * 12.0f, base.y - along.y * 12.0f));
+}
+
 }  // namespace
 
 std::string kidsLeftLabel(int left, int total) {
@@ -152,9 +184,10 @@ void Hud::draw(const HudState& state, double now, const std::function<void()>& m
         drawTimer(list, state);
         drawToasts(list, now);
     }
-    drawCaptions(list, state.captions);
+    drawCaptions(list, state.captions, state.tip);
     if (visible) {
         drawMarkers(list, state.markers);  // clear of all the above
+        drawReachCues(list, state.inReach);
     }
     if (now < helpUntil) {
         drawHelp(list);
@@ -231,14 +264,34 @@ void Hud::drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers) {
     list->Flags = flags;
 }
 
+void Hud::drawReachCues(ImDrawList* list, const std::vector<MarkerPlace>& cues) {
+    const ImDrawListFlags flags = list->Flags;
+    list->Flags &= ~(ImDrawListFlags_AntiAliasedFill | ImDrawListFlags_AntiAliasedLines);
+    for (const MarkerPlace& place : cues) {
+        reachCue(list, place);
+    }
+    list->Flags = flags;
+}
+
 // Bottom centre, newest lowest.
-void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions) {
+void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions,
+                       const std::string& tip) {
     // Square boxes need no anti-aliased fringe.
     const ImDrawListFlags flags = list->Flags;
     list->Flags &= ~ImDrawListFlags_AntiAliasedFill;
     ImFont* font = imgui.textFont;
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     float y = display.y - kMargin - font->FontSize - 84.0f;  // clear of an arrow below
+    if (!tip.empty()) {
+        const float textWidth = textSize(font, tip.c_str()).x;
+        const float left = (display.x - textWidth) * 0.5f;
+        list->AddRectFilled(ImVec2(left - 10.0f, y - 4.0f),
+                            ImVec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f),
+                            IM_COL32(14, 12, 24, 200));
+        list->AddText(font, font->FontSize, ImVec2(left, y), kGold, tip.c_str());
+        take(vec2(left - 10.0f, y - 4.0f), vec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f));
+        y -= font->FontSize + 14.0f;
+    }
     for (auto line = captions.rbegin(); line != captions.rend(); ++line) {
         const float textWidth = textSize(font, line->text.c_str()).x;
         const float left = (display.x - textWidth) * 0.5f;
@@ -311,10 +364,20 @@ float Hud::drawSummary(ImDrawList* list, EndScreen screen, const EndSummary& sum
         }
         centredText(list, imgui.textFont, y, summary.newBest ? kGold : soft, time.c_str());
         y += imgui.textFont->FontSize + 8.0f;
-    } else if (summary.hasBest) {
-        const std::string best = "Best on this forest " + roundTimerLabel(summary.best);
-        centredText(list, imgui.textFont, y, soft, best.c_str());
+    } else {
+        std::string time = "Time " + roundTimerLabel(summary.seconds);
+        if (summary.hasBest) {
+            time += "  \xC2\xB7  Best on this forest " + roundTimerLabel(summary.best);
+        }
+        centredText(list, imgui.textFont, y, soft, time.c_str());
         y += imgui.textFont->FontSize + 8.0f;
+        for (const std::string* line : {&summary.seenFrom, &summary.tip}) {
+            if (!line->empty()) {
+                centredText(list, imgui.textFont, y, line == &summary.tip ? kGold : soft,
+                            line->c_str());
+                y += imgui.textFont->FontSize + 8.0f;
+            }
+        }
     }
     return y + 6.0f;
 }
@@ -324,7 +387,7 @@ EndChoice Hud::drawEndScreen(EndScreen screen, bool withTitle, const EndSummary&
     ImDrawList* list = ImGui::GetForegroundDrawList();
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     const bool won = screen == EndScreen::Won;
-    float y = display.y * (won ? 0.34f : 0.72f);
+    float y = display.y * (won ? 0.34f : 0.665f);
     if (won) {
         list->AddRectFilled(ImVec2(0, 0), display, IM_COL32(8, 6, 18, 120));
     }

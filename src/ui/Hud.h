@@ -32,6 +32,11 @@ struct HudState {
     // What the player hears, oldest first; shown even with the HUD hidden.
     std::vector<Toasts::Visible> captions;
     double roundSeconds = 0.0;  // the round timer
+    // Kids a scream would frighten now, placed over their heads or at the
+    // edge of the view; hidden with the HUD.
+    std::vector<MarkerPlace> inReach;
+    // The first-time player's tip, at the bottom of the view (empty: none).
+    std::string tip;
 };
 
 // What an end screen says of the round beside its title.
@@ -44,6 +49,9 @@ struct EndSummary {
     double best = 0.0;       // ... this one
     bool newBest = false;    // this round set it
     std::string difficulty;  // the rules it was played by
+    // A loss: where the last watcher saw the player from, and a tip.
+    std::string seenFrom;
+    std::string tip;
 };
 
 // A line of the help panel; a heading starts a group.
@@ -100,7 +108,10 @@ private:
     // Off the view, a mark is an arrow at its edge, moved clear of the bars
     // and text drawn before it.
     void drawMarkers(ImDrawList* list, const std::vector<HudMarker>& markers);
-    void drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions);
+    void drawReachCues(ImDrawList* list, const std::vector<MarkerPlace>& cues);
+    // From the bottom up, with the tip (if any) lowest.
+    void drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& captions,
+                      const std::string& tip);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
     // The two buttons of the end screens, from height y down.

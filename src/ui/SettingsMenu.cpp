@@ -237,18 +237,18 @@ void SettingsMenu::buildRecordsTab() {
         ImGui::TextUnformatted("No records yet: finish a round.");
         return;
     }
-    if (ImGui::BeginTable("records", 7, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
+    if (ImGui::BeginTable("records", 8, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
         const RecordsRow header = recordsHeader();
         for (const std::string* title :
              {&header.seed, &header.difficulty, &header.bestTime, &header.date, &header.wins,
-              &header.losses, &header.mostKids}) {
+              &header.losses, &header.left, &header.mostKids}) {
             ImGui::TableSetupColumn(title->c_str());
         }
         ImGui::TableHeadersRow();
         for (const RecordsRow& row : rows) {
             ImGui::TableNextRow();
             for (const std::string* cell : {&row.seed, &row.difficulty, &row.bestTime, &row.date,
-                                            &row.wins, &row.losses, &row.mostKids}) {
+                                            &row.wins, &row.losses, &row.left, &row.mostKids}) {
                 ImGui::TableNextColumn();
                 ImGui::TextUnformatted(cell->c_str());
             }

@@ -10,6 +10,7 @@ namespace dusk::ui {
 struct MenuChange {
     bool changed = false;
     bool finished = false;
+    bool tipsAgain = false;  // "Show the tips again" was clicked
 };
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
@@ -17,7 +18,7 @@ struct MenuChange {
 // and place, centred, whichever tab is shown.
 // Its tabs: "Game" (look, window, sound), "Controls" (a key of the player's
 // choice for every action, the pad's settings), "Play" (the difficulty,
-// detection marks, captions) and "Records" (the best forests and the
+// detection marks, captions, sight areas, tips) and "Records" (the best forests and the
 // totals, as --records prints them).
 class SettingsMenu {
 public:

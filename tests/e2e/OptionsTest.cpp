@@ -101,6 +101,13 @@ TEST(Options, DataDirSettingsAndSeedReachTheRunningGame) {
                               "\" line 3: unknown key \"colour\"; ignored\n";
     EXPECT_EQ(game.out().rfind(first, 0), 0u) << game.out();
     EXPECT_NE(game.out().find("Loading Model: Tree 3"), std::string::npos);
+    // Esc ended the round: it is in the records as left, neither won nor lost.
+    std::ifstream in(game.dataHome() / "duskhollow" / "records.toml");
+    const std::string records(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(records.find("[totals]\nrounds = 1\nwins = 0\nlosses = 0\nleft = 1\n"),
+              std::string::npos)
+        << records;
+    EXPECT_NE(records.find("seed = 7\n"), std::string::npos) << records;
 }
 
 // --records reads the file in the data folder and needs no display; a faulty
@@ -127,8 +134,8 @@ TEST(Options, RecordsPrintsTheTableWithoutADisplayAndAFaultyFileIsToldAtTheStart
     game.setArguments({"--records"});
     ASSERT_TRUE(game.run(quickTimeout)) << game.describe();
     EXPECT_EQ(game.out(),
-              "Seed      Difficulty  Best time  Date        Wins  Losses  Most kids\n"
-              "20261208  Standard     1:35.500  2026-12-08     2       1         10\n"
+              "Seed      Difficulty  Best time  Date        Wins  Losses  Left  Most kids\n"
+              "20261208  Standard     1:35.500  2026-12-08     2       1     0         10\n"
               "Totals: 3 rounds, 2 wins, 1 loss, 26 kids frightened, 1 forest\n");
     EXPECT_EQ(game.err(), "");
     EXPECT_EQ(game.exitCode(), 0);

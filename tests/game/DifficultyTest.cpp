@@ -54,6 +54,7 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
         ::testing::internal::GetCapturedStdout();
         const Difficulty& rules = round().difficulty();
         ASSERT_EQ(rules.name, difficultyLevelName(l.level));
+        EXPECT_EQ(rules.fairStartSeconds, l.level == DifficultyLevel::Relaxed ? 3.0 : 0.0);
 
         const vec3 side(0.01f, 0.0f, 0.0f);  // off the kid's own line
         EXPECT_TRUE(
@@ -66,8 +67,10 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
             screamReaches(kidSpot + vec3(0, 0, -(l.reach - 0.01f)), kidMatrix, rules.screamReach));
         EXPECT_FALSE(screamReaches(kidSpot + vec3(0, 0, -l.reach), kidMatrix, rules.screamReach));
 
-        // In the round: a kid just inside the level's sight drains its rate.
+        // In the round (after Relaxed's fair start): a kid just inside the
+        // level's sight drains its rate.
         parkOtherKids(0);
+        stepWith(kidSpot + vec3(0.0f, 1.5f, -30.0f), static_cast<float>(rules.fairStartSeconds));
         placeKid(0, kidSpot.x, kidSpot.z);
         stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight - 0.6f), 0.5f);
         EXPECT_TRUE(round().sightings()[0]);

@@ -50,10 +50,13 @@ TEST(RecordsStore, RoundsOfAnotherGameInBetweenAreKeptAndTheTextReadsBack) {
     EXPECT_EQ(c.bestBefore, 80.25);
     EXPECT_FALSE(c.newBest) << "slower than the other game's best";
     first.recordRound(9, standard, false, 40.0, 3, tuesday);
+    // Left before its end: neither a win nor a loss, even with every kid frightened.
+    const RoundOutcome left = second.recordLeftRound(9, standard, 30.0, 10, tuesday);
+    EXPECT_FALSE(left.newBest || left.bestAfter.has_value());
 
     const Records onDisk = readBack(path);
-    EXPECT_EQ(onDisk, first.records());
-    EXPECT_EQ(onDisk.totals, (RecordTotals{4, 3, 1, 33}));
+    EXPECT_EQ(onDisk, second.records());
+    EXPECT_EQ(onDisk.totals, (RecordTotals{5, 3, 1, 43, 1}));
     ASSERT_EQ(onDisk.forests.size(), 2u);
     const ForestRecord& five = onDisk.forests[0];
     EXPECT_EQ(five.seed, 5u);
@@ -62,7 +65,10 @@ TEST(RecordsStore, RoundsOfAnotherGameInBetweenAreKeptAndTheTextReadsBack) {
     EXPECT_EQ(five.bestSeconds, 80.25);
     EXPECT_EQ(five.bestDate, tuesday);
     EXPECT_EQ(five.lastRound, 3);
-    EXPECT_EQ(onDisk.forests[1].lastRound, 4);
+    EXPECT_EQ(onDisk.forests[1].lastRound, 5);
+    EXPECT_EQ(onDisk.forests[1].left, 1);
+    EXPECT_EQ(onDisk.forests[1].mostKidsFrightened, 10);
+    EXPECT_NE(readFile(path).find("\nleft = 1\n"), std::string::npos);
     EXPECT_EQ(readRecordsText(recordsText(onDisk), "x").records, onDisk);
 }
 

@@ -11,13 +11,14 @@ namespace {
 
 ForestRecord forest(std::uint32_t seed, std::int64_t wins, std::int64_t losses,
                     std::optional<double> best, std::int64_t kids,
-                    DifficultyLevel difficulty = DifficultyLevel::Standard) {
+                    DifficultyLevel difficulty = DifficultyLevel::Standard, std::int64_t left = 0) {
     ForestRecord f;
     f.seed = seed;
     f.difficulty = difficulty;
     f.wins = wins;
     f.losses = losses;
-    f.rounds = wins + losses;
+    f.left = left;
+    f.rounds = wins + losses + left;
     f.bestSeconds = best;
     if (best) {
         f.bestDate = CalendarDate{2026, 12, 8};
@@ -28,20 +29,27 @@ ForestRecord forest(std::uint32_t seed, std::int64_t wins, std::int64_t losses,
 
 TEST(RecordsTable, FastestFirstThenForestsWithoutAWinAlignedUnderTheirTitles) {
     Records records;
-    records.totals = {10, 5, 5, 67};
-    records.forests = {forest(1, 0, 2, std::nullopt, 7, DifficultyLevel::Relaxed),
+    records.totals = {12, 5, 5, 67, 2};
+    records.forests = {forest(1, 0, 2, std::nullopt, 7, DifficultyLevel::Relaxed, 2),
                        forest(42, 1, 0, 3725.5, 10), forest(20261208, 3, 1, 83.417, 10),
                        forest(20261208, 1, 0, 99.0, 10, DifficultyLevel::Hard),
                        forest(4000000000u, 0, 1, {}, 9)};
     const std::vector<std::string> lines = recordsTable(records);
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0], "Seed        Difficulty    Best time  Date        Wins  Losses  Most kids");
-    EXPECT_EQ(lines[1], "20261208    Standard       1:23.417  2026-12-08     3       1         10");
-    EXPECT_EQ(lines[2], "20261208    Hard           1:39.000  2026-12-08     1       0         10");
-    EXPECT_EQ(lines[3], "42          Standard    1:02:05.500  2026-12-08     1       0         10");
-    EXPECT_EQ(lines[4], "4000000000  Standard              -  -              0       1          9");
-    EXPECT_EQ(lines[5], "1           Relaxed               -  -              0       2          7");
-    EXPECT_EQ(lines[6], "Totals: 10 rounds, 5 wins, 5 losses, 67 kids frightened, 4 forests")
+    EXPECT_EQ(lines[0],
+              "Seed        Difficulty    Best time  Date        Wins  Losses  Left  Most kids");
+    EXPECT_EQ(lines[1],
+              "20261208    Standard       1:23.417  2026-12-08     3       1     0         10");
+    EXPECT_EQ(lines[2],
+              "20261208    Hard           1:39.000  2026-12-08     1       0     0         10");
+    EXPECT_EQ(lines[3],
+              "42          Standard    1:02:05.500  2026-12-08     1       0     0         10");
+    EXPECT_EQ(lines[4],
+              "4000000000  Standard              -  -              0       1     0          9");
+    EXPECT_EQ(lines[5],
+              "1           Relaxed               -  -              0       2     2          7");
+    EXPECT_EQ(lines[6],
+              "Totals: 12 rounds, 5 wins, 5 losses, 2 left, 67 kids frightened, 4 forests")
         << "forests are seeds, whatever the difficulty";
 
     EXPECT_EQ(recordsTable(Records()),

@@ -110,6 +110,11 @@ TEST(SettingsText, EachFaultGivesItsOneLineAndTheDefaultForThatKeyOnly) {
              s.detectionMarkers = false;
              return s;
          }()},
+        {"tips = \"sometimes\"\nsight_areas = \"yes\"\n",
+         {at + "1: \"tips\" must be \"auto\", \"on\" or \"off\"; using the default \"auto\"",
+          at + "2: \"sight_areas\" must be true or false; using the default false (true at "
+               "\"Relaxed\")"},
+         UserSettings()},
         {"[graphics]\nquality = \"Fast\"\n",
          {at + "1: unknown key \"graphics\"; ignored"},
          UserSettings()},
@@ -158,6 +163,8 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     values.difficulty = DifficultyLevel::Hard;
     values.detectionMarkers = false;
     values.captions = true;
+    values.tips = TipsMode::Off;
+    values.sightAreas = false;
     values.keys.bind(Action::Scream, 0, GLFW_KEY_E);
     values.keys.bind(Action::Pause, 0, KeyBindings::noKey);
     const std::string text = settingsText(values);
@@ -168,6 +175,8 @@ TEST(SettingsText, EveryValueReadsBackAsWritten) {
     EXPECT_EQ(graphicsQualityNamed("fast"), GraphicsQuality::Fast) << "any letter case";
     EXPECT_EQ(difficultyLevelNamed("rELAXED"), DifficultyLevel::Relaxed) << "any letter case";
     EXPECT_EQ(difficultyLevelNamed("Relaxe"), std::nullopt);
+    EXPECT_EQ(readSettingsText("tips = \"ON\"\n", name).values.tips, TipsMode::On);
+    EXPECT_FALSE(values.sightAreasAt(DifficultyLevel::Relaxed)) << "the player's choice holds";
 }
 
 TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
@@ -182,6 +191,11 @@ TEST(SettingsText, TheDefaultsAreTheGameAsItWas) {
     EXPECT_EQ(defaults.difficulty, DifficultyLevel::Standard);
     EXPECT_TRUE(defaults.detectionMarkers);
     EXPECT_FALSE(defaults.captions);
+    EXPECT_EQ(defaults.tips, TipsMode::Auto);
+    EXPECT_FALSE(defaults.sightAreasAt(DifficultyLevel::Standard));
+    EXPECT_FALSE(defaults.sightAreasAt(DifficultyLevel::Hard));
+    EXPECT_TRUE(defaults.sightAreasAt(DifficultyLevel::Relaxed));
+    EXPECT_EQ(settingsText(defaults).find("sight_areas"), std::string::npos);
 }
 
 TEST(SettingsText, LowDrawsAtHalfSizeUnlessThePlayerSetAScale) {
