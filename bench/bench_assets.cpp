@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Image.h"
 #include "render/GpuSkinnedModel.h"
 #include "render/GpuStaticModel.h"
 #include "render/GpuTexture.h"
@@ -90,10 +90,9 @@ void BM_LoadAllAssets(benchmark::State& state) {
         kid.load("Model/Object/animTest2.dae");
         const dusk::Image gameOver("Textures/gameOverScreen.png");
         // What the renderer uploads of them.
-        const dusk::GpuStaticModel uploaded[] = {dusk::GpuStaticModel(ground),
-                                                 dusk::GpuStaticModel(sky),
-                                                 dusk::GpuStaticModel(tree1),
-                                                 dusk::GpuStaticModel(tree3)};
+        const dusk::GpuStaticModel uploaded[] = {
+            dusk::GpuStaticModel(ground), dusk::GpuStaticModel(sky), dusk::GpuStaticModel(tree1),
+            dusk::GpuStaticModel(tree3)};
         const dusk::GpuSkinnedModel kidUploaded(kid);
         const dusk::GpuTexture picture(gameOver);
         glFinish();

@@ -1,6 +1,5 @@
 #include "assets/MeshArrays.h"
 
-
 namespace dusk {
 
 void MeshArrays::reserve(uint32_t vertexTotal, uint32_t indexTotal) {

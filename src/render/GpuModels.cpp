@@ -11,7 +11,8 @@ template <typename Gpu, typename Map, typename Model>
 const Gpu& uploaded(Map& map, const std::shared_ptr<const Model>& model) {
     auto found = map.find(model.get());
     if (found == map.end()) {
-        found = map.emplace(model.get(), typename Map::mapped_type{model, std::make_unique<Gpu>(*model)})
+        found = map.emplace(model.get(),
+                            typename Map::mapped_type{model, std::make_unique<Gpu>(*model)})
                     .first;
     }
     return *found->second.gpu;

@@ -321,8 +321,7 @@ void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& re
     }
     if (groups.reached.size() > reached) {
         ++lanternFreeDraws_;
-        drawGroundPart(*programs_.lanternFree, ground, reached,
-                       groups.reached.size() - reached);
+        drawGroundPart(*programs_.lanternFree, ground, reached, groups.reached.size() - reached);
     }
 }
 

@@ -58,8 +58,7 @@ std::unique_ptr<GpuTexture> loadGameOverPicture() {
 
 }  // namespace
 
-ScreenOverlay::ScreenOverlay(const ShaderProgram* program, GLuint colorTexture,
-                             GLuint depthTexture)
+ScreenOverlay::ScreenOverlay(const ShaderProgram* program, GLuint colorTexture, GLuint depthTexture)
     : program(program), colorTexture(colorTexture), depthTexture(depthTexture) {
     glUseProgram(program->id());
     setUniform(program->uniforms().transparencyFlag, 1);

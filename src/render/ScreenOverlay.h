@@ -42,8 +42,8 @@ public:
 
     const ShaderProgram* program;  // not owned
     std::unique_ptr<ShaderProgram> fullHealthProgram;
-    GLuint colorTexture;  // the scene target's, not owned
-    GLuint depthTexture;  // held, not read by the draw
+    GLuint colorTexture;                          // the scene target's, not owned
+    GLuint depthTexture;                          // held, not read by the draw
     std::unique_ptr<GpuTexture> gameOverPicture;  // null when it failed to load
     GlBuffer positionBuffer;
     GlBuffer uvBuffer;

@@ -5,9 +5,7 @@
 namespace dusk {
 
 ShadowTarget::ShadowTarget(int side)
-    : side_(side),
-      framebuffer_(GlFramebuffer::generate()),
-      depthTexture_(GlTexture::generate()) {
+    : side_(side), framebuffer_(GlFramebuffer::generate()), depthTexture_(GlTexture::generate()) {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.get());
     glBindTexture(GL_TEXTURE_2D, depthTexture_.get());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, side, side, 0, GL_DEPTH_COMPONENT,

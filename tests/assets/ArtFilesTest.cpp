@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Image.h"
 #include "support/GlTest.h"
 #include "support/RunDir.h"
 

@@ -10,10 +10,9 @@ using AssemblyTest = GameFixture;
 TEST_F(AssemblyTest, EveryProgramIsLinkedAndTheOverlayDrawsWithTheLensFlareOne) {
     const Renderer& renderer = session->renderer();
     const ScenePrograms& programs = renderer.programs();
-    for (const ShaderProgram* program : {programs.basic.get(), programs.skinning.get(),
-                                         programs.sky.get(), programs.depth.get(),
-                                         programs.lensFlare.get(), programs.upscale.get(),
-                                         programs.lanternFree.get()}) {
+    for (const ShaderProgram* program :
+         {programs.basic.get(), programs.skinning.get(), programs.sky.get(), programs.depth.get(),
+          programs.lensFlare.get(), programs.upscale.get(), programs.lanternFree.get()}) {
         GLint linked = 0;
         glGetProgramiv(program->id(), GL_LINK_STATUS, &linked);
         EXPECT_TRUE(linked);

@@ -24,8 +24,7 @@ TEST_F(GameOptionsTest, FieldOfViewReachesTheProjectionOfEveryProgram) {
                                          programs.sky.get(), programs.lanternFree.get()}) {
         const GLuint name = program->id();
         GLfloat uploaded[16];
-        glGetUniformfv(program->id(), glGetUniformLocation(program->id(), "view_proj"),
-                       uploaded);
+        glGetUniformfv(program->id(), glGetUniformLocation(program->id(), "view_proj"), uploaded);
         EXPECT_NEAR(uploaded[5], 1.0f, 1e-6) << name << ": 1 / tan(45 degrees)";
         EXPECT_NEAR(uploaded[0], 720.0f / 1280.0f, 1e-6) << name;
     }

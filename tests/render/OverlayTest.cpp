@@ -72,8 +72,8 @@ protected:
         glBindFramebuffer(GL_FRAMEBUFFER, screen->framebuffer());
     }
     std::unique_ptr<ScreenOverlay> makeOverlay() {
-        return std::make_unique<ScreenOverlay>(programs->all[LensFlare].get(), scene->colorTexture(),
-                                               scene->depthTexture());
+        return std::make_unique<ScreenOverlay>(programs->all[LensFlare].get(),
+                                               scene->colorTexture(), scene->depthTexture());
     }
     // The transparency flag as the last draw left it in the program.
     int flag(const ScreenOverlay& overlay) {

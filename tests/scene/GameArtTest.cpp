@@ -65,8 +65,7 @@ TEST_F(GameArtTest, GameKidFitsTheShaderIsPosedByItsWalkAndATerrifiedKidStandsSt
     const std::string said = testing::internal::GetCapturedStdout();
     EXPECT_EQ(said.find("Error"), std::string::npos) << said;
     ASSERT_GT(model->boneCount, 1u);
-    ASSERT_LT(static_cast<int>(model->boneCount),
-              activeUniformArraySize(skinning->id(), "gBones"));
+    ASSERT_LT(static_cast<int>(model->boneCount), activeUniformArraySize(skinning->id(), "gBones"));
 
     std::vector<mat4> pose;
     model->boneTransforms(0.3f, pose);

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Image.h"
+#include "math/Math.h"
 #include "render/GpuSkinnedModel.h"
 #include "render/GpuStaticModel.h"
-#include "math/Math.h"
 #include "render/Uniforms.h"
 
 namespace fs = std::filesystem;
