@@ -18,9 +18,6 @@ public:
     const GpuStaticModel& of(const std::shared_ptr<const StaticModel>& model);
     const GpuSkinnedModel& of(const std::shared_ptr<const SkinnedModel>& model);
 
-    // Models uploaded so far.
-    std::size_t size() const { return statics.size() + skinned.size(); }
-
 private:
     template <typename Model, typename Gpu>
     struct Entry {

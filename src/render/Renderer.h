@@ -107,6 +107,7 @@ private:
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
                         size_t count);
+    // The object's model on the GPU, uploaded the first time it is drawn.
     const GpuStaticModel& gpu(const scene::Object& object);
     void countTreesInView(const scene::World& world);
 
