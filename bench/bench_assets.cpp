@@ -11,9 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Texture.h"
+#include "render/GpuSkinnedModel.h"
+#include "render/GpuStaticModel.h"
+#include "render/GpuTexture.h"
 
 namespace {
 
@@ -59,7 +62,7 @@ void BM_KidBoneTransforms(benchmark::State& state) {
         Muted muted;
         kid->load("Model/Object/animTest2.dae");
     }
-    if (kid->scene == nullptr || kid->scene->mNumAnimations == 0) {
+    if (!kid->walkClock()) {
         state.SkipWithError("the kid did not load with an animation");
         return;
     }
@@ -85,10 +88,15 @@ void BM_LoadAllAssets(benchmark::State& state) {
         tree3.load("Model/Object/tree3.obj", "Model/Image/tree1.png");
         dusk::SkinnedModel kid;
         kid.load("Model/Object/animTest2.dae");
-        dusk::Texture gameOver("Textures/gameOverScreen.png");
-        dusk::Texture gameOverAgain("Textures/gameOverScreen.png");
+        const dusk::Image gameOver("Textures/gameOverScreen.png");
+        // What the renderer uploads of them.
+        const dusk::GpuStaticModel uploaded[] = {
+            dusk::GpuStaticModel(ground), dusk::GpuStaticModel(sky), dusk::GpuStaticModel(tree1),
+            dusk::GpuStaticModel(tree3)};
+        const dusk::GpuSkinnedModel kidUploaded(kid);
+        const dusk::GpuTexture picture(gameOver);
         glFinish();
-        if (ground.subMeshes.empty() || kid.boneCount == 0 || gameOver.textureObject == 0) {
+        if (ground.subMeshes.empty() || kid.boneCount == 0 || !gameOver.loaded()) {
             state.SkipWithError("an asset failed to load");
             break;
         }

@@ -15,7 +15,7 @@ GLint bufferBytes(GLenum target, GLuint buffer) {
 
 }  // namespace
 
-void checkModelBuffers(const std::vector<SubMesh>& subMeshes, const GLuint* buffers,
+void checkModelBuffers(const std::vector<SubMesh>& subMeshes, const std::vector<GLuint>& buffers,
                        const std::vector<int>& floatsPerVertex) {
     size_t indexTotal = 0;
     for (const SubMesh& sub : subMeshes) {

@@ -1,5 +1,5 @@
 // The skinned model loader on any bytes, written as a .dae and as an .obj
-// file, then a pose at a few times. Its texture ("Model/Object/animTest.png")
+// file, and its upload, then a pose at a few times. Its texture ("Model/Object/animTest.png")
 // is not in the fuzzer's working folder: textures have their own target.
 // Every bone influence must name a bone of the skeleton, and the pose at a
 // time that is not a number must be the pose at 0.
@@ -9,11 +9,12 @@
 #include "FuzzSupport.h"
 #include "ModelChecks.h"
 #include "assets/SkinnedModel.h"
+#include "render/GpuSkinnedModel.h"
 
 namespace {
 
-void checkInfluences(const dusk::SkinnedModel& model) {
-    glBindBuffer(GL_ARRAY_BUFFER, model.buffers[4]);
+void checkInfluences(const dusk::SkinnedModel& model, const dusk::GpuSkinnedModel& gpu) {
+    glBindBuffer(GL_ARRAY_BUFFER, gpu.buffers[4].get());
     GLint bytes = 0;
     glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &bytes);
     std::vector<dusk::VertexWeights> weights(size_t(bytes) / sizeof(dusk::VertexWeights));
@@ -63,9 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string path = dusk::fuzz::writeScratchFile(name, data, size);
         dusk::SkinnedModel model;
         model.load(path);
-        glBindVertexArray(model.vertexArray);
-        dusk::fuzz::checkModelBuffers(model.subMeshes, model.buffers, {3, 3, 2});
-        checkInfluences(model);
+        const dusk::GpuSkinnedModel gpu(model);
+        glBindVertexArray(gpu.vertexArray.get());
+        dusk::fuzz::checkModelBuffers(gpu.subMeshes, dusk::fuzz::namesOf(gpu.buffers), {3, 3, 2});
+        checkInfluences(model, gpu);
         glBindVertexArray(0);
         checkPoses(model);
         dusk::fuzz::drainGlErrors();

@@ -1,10 +1,10 @@
 // The static model loader on any bytes, written as an .obj and as a .dae file
-// (Assimp picks its importer from the extension first). The texture named is
-// missing: textures have their own target, and the GL texture objects a
-// loaded texture leaves behind would pile up over millions of runs.
+// (Assimp picks its importer from the extension first), and its upload. The
+// texture named is missing: images have their own target.
 #include "FuzzSupport.h"
 #include "ModelChecks.h"
 #include "assets/StaticModel.h"
+#include "render/GpuStaticModel.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     dusk::fuzz::makeGlContextOnce();
@@ -17,8 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string path = dusk::fuzz::writeScratchFile(name, data, size);
         dusk::StaticModel model;
         if (model.load(path, texture)) {
-            glBindVertexArray(model.vertexArray);
-            dusk::fuzz::checkModelBuffers(model.subMeshes, model.buffers, {3, 3, 2});
+            const dusk::GpuStaticModel gpu(model);
+            glBindVertexArray(gpu.vertexArray.get());
+            dusk::fuzz::checkModelBuffers(gpu.subMeshes, dusk::fuzz::namesOf(gpu.buffers),
+                                          {3, 3, 2});
             glBindVertexArray(0);
         }
         dusk::fuzz::drainGlErrors();

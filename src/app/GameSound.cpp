@@ -1,6 +1,7 @@
 #include "app/GameSound.h"
 
 #include <cmath>
+#include <optional>
 
 #include "assets/Animation.h"
 #include "assets/SkinnedModel.h"
@@ -15,12 +16,11 @@ namespace {
 constexpr float kFirstFootfall = 0.25f;
 
 float kidStride(const scene::AnimatedObject& kid, float seconds) {
-    const aiScene* scene = kid.model ? kid.model->scene : nullptr;
-    if (scene == nullptr || scene->mNumAnimations == 0) {
+    const std::optional<AnimationClock> walk = kid.model ? kid.model->walkClock() : std::nullopt;
+    if (!walk) {
         return stridePhase(1.0, 1.0, seconds);
     }
-    const aiAnimation& walk = *scene->mAnimations[0];
-    return stridePhase(walk.mTicksPerSecond, walk.mDuration, seconds);
+    return stridePhase(walk->ticksPerSecond, walk->duration, seconds);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include "assets/MeshArrays.h"
 
-#include <algorithm>
-
-#include "assets/Texture.h"
-
 namespace dusk {
 
 void MeshArrays::reserve(uint32_t vertexTotal, uint32_t indexTotal) {
@@ -56,37 +52,6 @@ std::vector<SubMesh> layOutSubMeshes(const aiScene& scene, uint32_t& vertexTotal
         indexTotal += sub.indexCount;
     }
     return subMeshes;
-}
-
-void uploadFloatAttribute(GLuint buffer, GLuint location, const std::vector<float>& data,
-                          GLint components) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(),
-                 GL_STATIC_DRAW);
-    glEnableVertexAttribArray(location);
-    glVertexAttribPointer(location, components, GL_FLOAT, GL_FALSE, 0, nullptr);
-}
-
-void uploadIndices(GLuint buffer, const std::vector<uint32_t>& indices) {
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
-                 indices.data(), GL_STATIC_DRAW);
-}
-
-void releaseModelObjects(std::vector<Texture*>& textures, GLuint* buffers, GLsizei bufferCount,
-                         GLuint& vertexArray) {
-    for (Texture*& texture : textures) {
-        delete texture;
-        texture = nullptr;
-    }
-    if (buffers[0] != 0) {
-        glDeleteBuffers(bufferCount, buffers);
-        std::fill(buffers, buffers + bufferCount, 0u);
-    }
-    if (vertexArray != 0) {
-        glDeleteVertexArrays(1, &vertexArray);
-        vertexArray = 0;
-    }
 }
 
 }  // namespace dusk

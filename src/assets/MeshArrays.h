@@ -1,5 +1,4 @@
 #pragma once
-#include <GL/glew.h>
 #include <assimp/scene.h>
 
 #include <cstdint>
@@ -9,8 +8,8 @@
 
 namespace dusk {
 
-// The flat CPU-side arrays both model kinds build from an imported scene
-// before they go to the GPU: every mesh's vertices one after the other, and
+// The flat arrays both model kinds build from an imported scene, as the
+// renderer uploads them: every mesh's vertices one after the other, and
 // indices that stay local to their own mesh (the draw adds baseVertex).
 struct MeshArrays {
     std::vector<float> positions;  // x, y, z per vertex
@@ -31,22 +30,5 @@ struct MeshArrays {
 // totals; the grand totals come back through the two references.
 std::vector<SubMesh> layOutSubMeshes(const aiScene& scene, uint32_t& vertexTotal,
                                      uint32_t& indexTotal);
-
-// Fills buffer as GL_ARRAY_BUFFER and points the attribute at location to it:
-// tightly packed floats, `components` per vertex.
-void uploadFloatAttribute(GLuint buffer, GLuint location, const std::vector<float>& data,
-                          GLint components);
-
-// Fills buffer as the element array of the vertex array bound at the moment.
-void uploadIndices(GLuint buffer, const std::vector<uint32_t>& indices);
-
-class Texture;
-
-// What clear does for both model kinds: destroys the texture records left in
-// the slots (emptying them), deletes the buffers with one call when slot 0
-// holds one, and deletes the vertex array when there is one; the names
-// become 0. The GL texture objects themselves stay.
-void releaseModelObjects(std::vector<Texture*>& textures, GLuint* buffers, GLsizei bufferCount,
-                         GLuint& vertexArray);
 
 }  // namespace dusk

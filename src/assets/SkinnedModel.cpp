@@ -7,7 +7,6 @@
 #include "assets/Animation.h"
 #include "assets/MeshArrays.h"
 #include "assets/ModelImport.h"
-#include "assets/Texture.h"
 #include "base/Console.h"
 
 namespace dusk {
@@ -21,18 +20,6 @@ const unsigned int kSkinnedImportFlags = aiProcess_Triangulate | aiProcess_GenSm
 // The kid's texture, whatever the file's materials say.
 const char* const kSkinTexture = "Model/Object/animTest.png";
 
-void uploadWeights(GLuint buffer, const std::vector<VertexWeights>& weights) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(weights.size() * sizeof(VertexWeights)),
-                 weights.data(), GL_STATIC_DRAW);
-    const GLsizei stride = sizeof(VertexWeights);
-    glEnableVertexAttribArray(3);
-    glVertexAttribIPointer(3, 4, GL_INT, stride, nullptr);
-    glEnableVertexAttribArray(4);
-    glVertexAttribPointer(4, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(VertexWeights, weights)));
-}
-
 }  // namespace
 
 mat4 toColumnMajor(const aiMatrix4x4& m) {
@@ -45,21 +32,17 @@ mat4 toColumnMajor(const aiMatrix4x4& m) {
     return out;
 }
 
-SkinnedModel::~SkinnedModel() { clear(); }
-
 bool SkinnedModel::load(const std::string& modelPath) {
-    clear();
     // A model loaded anew starts from an empty skeleton and no sub-meshes, so
     // nothing of an earlier file survives a failed or different import.
     subMeshes.clear();
+    arrays = MeshArrays();
+    image.reset();
     boneIndexByName.clear();
     bones.clear();
     bindPositions.clear();
     vertexWeights.clear();
     boneCount = 0;
-    glGenVertexArrays(1, &vertexArray);
-    glBindVertexArray(vertexArray);
-    glGenBuffers(5, buffers);
 
     std::string error;
     scene = importModel(importer, modelPath, kSkinnedImportFlags, error);
@@ -69,7 +52,6 @@ bool SkinnedModel::load(const std::string& modelPath) {
         globalInverseTransform = mat4(1.0f);
         buildScene();
     }
-    glBindVertexArray(0);
     return true;
 }
 
@@ -77,8 +59,6 @@ void SkinnedModel::buildScene() {
     uint32_t vertexTotal = 0;
     uint32_t indexTotal = 0;
     subMeshes = layOutSubMeshes(*scene, vertexTotal, indexTotal);
-    textures.assign(scene->mNumMaterials, nullptr);
-    MeshArrays arrays;
     arrays.reserve(vertexTotal, indexTotal);
     std::vector<VertexWeights> weights(vertexTotal);
     for (unsigned int i = 0; i < scene->mNumMeshes; ++i) {
@@ -86,13 +66,8 @@ void SkinnedModel::buildScene() {
         arrays.appendVertices(mesh);
         collectBones(mesh, subMeshes[i].baseVertex, weights);
         arrays.appendIndices(mesh);
-        loadTexture();
+        image = loadModelImage(kSkinTexture);
     }
-    uploadFloatAttribute(buffers[1], 0, arrays.positions, 3);
-    uploadFloatAttribute(buffers[3], 1, arrays.uvs, 2);
-    uploadFloatAttribute(buffers[2], 2, arrays.normals, 3);
-    uploadWeights(buffers[4], weights);
-    uploadIndices(buffers[0], arrays.indices);
     bindPositions.resize(arrays.positions.size() / 3);
     for (size_t v = 0; v < bindPositions.size(); ++v) {
         bindPositions[v] =
@@ -145,38 +120,13 @@ void SkinnedModel::collectBones(const aiMesh& mesh, uint32_t baseVertex,
     }
 }
 
-void SkinnedModel::loadTexture() {
-    // Every mesh loads the texture anew into slot 0 (which exists even for a
-    // file that names no material), replacing an earlier mesh's record.
-    if (textures.empty()) {
-        textures.resize(1);
+std::optional<AnimationClock> SkinnedModel::walkClock() const {
+    if (scene == nullptr || scene->mNumAnimations == 0) {
+        return std::nullopt;
     }
-    delete textures[0];
-    textures[0] = new Texture(kSkinTexture);
-    if (!textures[0]->load()) {
-        printLine(std::string("Error loading texture '") + kSkinTexture + "'");
-        delete textures[0];
-        textures[0] = nullptr;
-        return;
-    }
-    printLine(std::string("Loaded Texture: ") + kSkinTexture);
+    const aiAnimation& walk = *scene->mAnimations[0];
+    return AnimationClock{walk.mTicksPerSecond, walk.mDuration};
 }
-
-void SkinnedModel::draw() const {
-    glBindVertexArray(vertexArray);
-    for (const SubMesh& sub : subMeshes) {
-        if (sub.materialIndex < textures.size() && textures[sub.materialIndex] != nullptr) {
-            textures[sub.materialIndex]->bind();
-        }
-        glDrawElementsBaseVertex(
-            GL_TRIANGLES, GLsizei(sub.indexCount), GL_UNSIGNED_INT,
-            reinterpret_cast<const void*>(uintptr_t(sub.baseIndex) * sizeof(uint32_t)),
-            GLint(sub.baseVertex));
-    }
-    glBindVertexArray(0);
-}
-
-void SkinnedModel::clear() { releaseModelObjects(textures, buffers, 5, vertexArray); }
 
 void SkinnedModel::boneTransforms(float timeSeconds, std::vector<mat4>& out) {
     // A failed import, a file without animation or a channel without keys

@@ -1,13 +1,16 @@
 #pragma once
-#include <GL/glew.h>
 #include <assimp/scene.h>
 
 #include <assimp/Importer.hpp>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "assets/BoneRecord.h"
+#include "assets/Image.h"
+#include "assets/MeshArrays.h"
 #include "assets/SubMesh.h"
 #include "assets/VertexWeights.h"
 #include "math/Math.h"
@@ -15,25 +18,32 @@
 
 namespace dusk {
 
-class Texture;
-
 // The row-major aiMatrix4x4 as our column-major mat4 (same mathematical place).
 mat4 toColumnMajor(const aiMatrix4x4& m);
 
-// An animated, skinned model: shared buffers as StaticModel plus the bone
+// The timing of an animation: how its ticks run and how many a loop has.
+struct AnimationClock {
+    double ticksPerSecond = 0.0;
+    double duration = 0.0;
+};
+
+// An animated, skinned model: shared arrays as StaticModel plus the bone
 // influences, the skeleton's bones, and the imported scene kept alive for the
-// animation. Attribute locations: 0 position, 1 uv, 2 normal, 3 bone ids
-// (integer), 4 weights. Its texture is always "Model/Object/animTest.png".
+// animation. What the renderer uploads (GpuSkinnedModel); no GL here. Its
+// texture is always "Model/Object/animTest.png".
 class SkinnedModel {
 public:
     SkinnedModel() = default;
-    ~SkinnedModel();
     SkinnedModel(const SkinnedModel&) = delete;
     SkinnedModel& operator=(const SkinnedModel&) = delete;
 
-    bool load(const std::string& modelPath);  // always true; failures are printed
-    void draw() const;
-    void clear();
+    // Always true; failures are printed. Every mesh reads the texture anew
+    // (see loadModelImage), the last read is kept.
+    bool load(const std::string& modelPath);
+
+    // The clock of the first animation (the walk); none without a scene or
+    // an animation.
+    std::optional<AnimationClock> walkClock() const;
 
     // Poses the skeleton from the first animation at timeSeconds; out holds
     // boneCount matrices afterwards. Without a scene or an animation every bone
@@ -52,23 +62,22 @@ public:
     // as the program's unset ones are), in the model's own space.
     Sphere posedBounds(const std::vector<mat4>& pose) const;
 
-    GLuint vertexArray = 0;
-    GLuint buffers[5] = {0, 0, 0, 0, 0};  // 0 index, 1 position, 2 normal, 3 uv, 4 weights
     std::vector<SubMesh> subMeshes;
-    std::vector<Texture*> textures;
+    MeshArrays arrays;
+    std::unique_ptr<Image> image;  // of material 0; null when it failed to load
     std::map<std::string, uint32_t> boneIndexByName;
     uint32_t boneCount = 0;
     std::vector<BoneRecord> bones;
-    // What the vertex buffers hold, kept for posedBounds.
+    // The vertices as vectors, and every vertex's influences.
     std::vector<vec3> bindPositions;
     std::vector<VertexWeights> vertexWeights;
     mat4 globalInverseTransform{1.0f};
+    // The imported scene, read by the posing; null after a failed import.
     const aiScene* scene = nullptr;
-    Assimp::Importer importer;
 
 private:
     void buildScene();
-    void loadTexture();
+    Assimp::Importer importer;
     void updateNode(const aiAnimation& animation, float t, const aiNode& node,
                     const mat4& parentTransform);
 };

@@ -1,50 +1,45 @@
 #pragma once
-#include <GL/glew.h>
-
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "assets/Image.h"
+#include "assets/MeshArrays.h"
 #include "assets/SubMesh.h"
 #include "math/Math.h"
 #include "math/Sphere.h"
 
 namespace dusk {
 
-class Texture;
-struct MeshArrays;
-
-// All meshes of one model file in one set of shared buffers, with the one
-// texture the caller names. Attribute locations: 0 position, 1 normal, 2 uv.
+// All meshes of one model file in one set of shared arrays, with the one
+// image the caller names: what the renderer uploads (GpuStaticModel) and what
+// the CPU needs of the geometry. No GL here.
 class StaticModel {
 public:
     StaticModel() = default;
-    ~StaticModel();
     StaticModel(const StaticModel&) = delete;
     StaticModel& operator=(const StaticModel&) = delete;
 
-    // True when the import succeeded and GL reported no error after upload.
+    // Imports the model and then reads the image (see loadModelImage). True
+    // when the import succeeded; a failed import ("Error parsing '<file>':
+    // '<reason>'") leaves an empty model that draws nothing, and reads no image.
     bool load(const std::string& modelPath, const std::string& texturePath);
-    void draw() const;
-    // Draws count indices from elementBuffer (uploaded by the caller, indices
-    // as in `triangles`) starting at index first, the texture bound as draw
-    // binds it for a model of one mesh. The model's own indices stay bound.
-    void drawTriangles(GLuint elementBuffer, size_t first, size_t count) const;
-    void clear();
 
-    GLuint vertexArray = 0;
-    GLuint buffers[6] = {0, 0, 0, 0, 0, 0};  // 0 index, 1 position, 2 normal, 3 uv
     std::vector<SubMesh> subMeshes;
-    std::vector<Texture*> textures;  // exactly one slot after a load
-    // The geometry as loaded, for tests on the CPU side: every vertex, and
-    // three indices per triangle counted from the first vertex of the model.
+    // Every mesh's vertices one after the other, indices local to their mesh.
+    MeshArrays arrays;
+    // The texture of material 0; null when it failed to load. A sub-mesh of
+    // another material draws with whatever texture unit 0 holds.
+    std::unique_ptr<Image> image;
+    // The geometry for the CPU side: every vertex, and three indices per
+    // triangle counted from the first vertex of the model.
     std::vector<vec3> positions;
     std::vector<uint32_t> triangles;
     Sphere bounds;       // around positions
     bool level = false;  // every position at one height (a flat ground)
 
 private:
-    void keepGeometry(const MeshArrays& arrays);
-    void bindTextureOf(const SubMesh& sub) const;
+    void keepGeometry();
 };
 
 }  // namespace dusk

@@ -9,10 +9,9 @@
 namespace dusk {
 namespace {
 
-GLuint makeTexture(int width, int height, GLint internalFormat, GLenum format, GLenum type) {
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
+GlTexture makeTexture(int width, int height, GLint internalFormat, GLenum format, GLenum type) {
+    GlTexture texture = GlTexture::generate();
+    glBindTexture(GL_TEXTURE_2D, texture.get());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
@@ -32,15 +31,15 @@ RenderTarget::Size RenderTarget::scaledSize(Size window, float scale) {
     return {scaledSide(window.width, clamped), scaledSide(window.height, clamped)};
 }
 
-RenderTarget::RenderTarget(int width, int height) : size_{width, height} {
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    colorTexture = makeTexture(width, height, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE);
-    depthTexture = makeTexture(width, height, GL_DEPTH_COMPONENT24, GL_DEPTH_COMPONENT, GL_FLOAT);
-    glFramebufferTexture(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, colorTexture, 0);
-    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depthTexture, 0);
-    drawBuffers.push_back(GL_COLOR_ATTACHMENT0);
-    glDrawBuffers(static_cast<GLsizei>(drawBuffers.size()), drawBuffers.data());
+RenderTarget::RenderTarget(int width, int height)
+    : size_{width, height}, framebuffer_(GlFramebuffer::generate()) {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.get());
+    colorTexture_ = makeTexture(width, height, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE);
+    depthTexture_ = makeTexture(width, height, GL_DEPTH_COMPONENT24, GL_DEPTH_COMPONENT, GL_FLOAT);
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, colorTexture_.get(), 0);
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depthTexture_.get(), 0);
+    const GLenum drawBuffer = GL_COLOR_ATTACHMENT0;
+    glDrawBuffers(1, &drawBuffer);
 
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         printLine("Error! FrameBuffer is not complete");
@@ -48,12 +47,6 @@ RenderTarget::RenderTarget(int width, int height) : size_{width, height} {
         std::abort();
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-}
-
-RenderTarget::~RenderTarget() {
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &colorTexture);
-    glDeleteTextures(1, &depthTexture);
 }
 
 }  // namespace dusk

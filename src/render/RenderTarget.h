@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "render/GlHandle.h"
+
 namespace dusk {
 
 // The off-screen target of the main pass: an RGBA8 colour texture and a
@@ -24,20 +26,20 @@ public:
     // each side scaled and rounded to the nearest pixel, at least 1.
     static Size scaledSize(Size window, float scale);
 
+    // Leaves framebuffer 0 bound (and the depth texture bound to the active
+    // unit). The three GL objects are freed with the target.
     RenderTarget(int width, int height);
-    ~RenderTarget();
-    RenderTarget(const RenderTarget&) = delete;
-    RenderTarget& operator=(const RenderTarget&) = delete;
 
     Size size() const { return size_; }
-
-    GLuint framebuffer = 0;
-    GLuint colorTexture = 0;
-    GLuint depthTexture = 0;
-    std::vector<GLenum> drawBuffers;
+    GLuint framebuffer() const { return framebuffer_.get(); }
+    GLuint colorTexture() const { return colorTexture_.get(); }
+    GLuint depthTexture() const { return depthTexture_.get(); }
 
 private:
     Size size_;
+    GlFramebuffer framebuffer_;
+    GlTexture colorTexture_;
+    GlTexture depthTexture_;
 };
 
 }  // namespace dusk

@@ -26,16 +26,12 @@ std::unique_ptr<ShaderProgram> makeProgram(const char* vertex, const char* fragm
                                            std::string(shaderDir) + fragment, defines);
 }
 
-// The programs that see the world through the camera, in the order they are
-// sent its uniforms.
-const char* const sceneProgramNames[] = {"basic", "skinning", "sky", "depth", "lensFlare"};
-
 }  // namespace
 
-void drawModel(const ShaderProgram& program, const StaticModel& model, const mat4& modelMatrix) {
-    glUseProgram(program.program);
-    setUniform(program.program, "model", modelMatrix);
-    setUniform(program.program, "color_texture", 0);
+void drawModel(const ShaderProgram& program, const GpuStaticModel& model, const mat4& modelMatrix) {
+    glUseProgram(program.id());
+    setUniform(program.uniforms().model, modelMatrix);
+    setUniform(program.uniforms().colorTexture, 0);
     model.draw();
 }
 
@@ -69,36 +65,37 @@ Renderer::Renderer(int width, int height, GraphicsQuality quality)
     shadowMap_ = std::make_unique<ShadowTarget>(PassScheduler::shadowMapSize(quality));
 }
 
-Renderer::~Renderer() { glDeleteBuffers(1, &groundElements); }
+Renderer::~Renderer() = default;
 
 void Renderer::createPrograms() {
-    programs["basic"] = makeProgram("basic.vert", "basic.frag");
-    programs["skinning"] = makeProgram("skinning.vert", "basic.frag");
-    programs["sky"] = makeProgram("basic.vert", "sky.frag");
-    programs["depth"] = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
+    programs_.basic = makeProgram("basic.vert", "basic.frag");
+    programs_.skinning = makeProgram("skinning.vert", "basic.frag");
+    programs_.sky = makeProgram("basic.vert", "sky.frag");
+    programs_.depth = makeProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
     sceneTarget_ = std::make_unique<RenderTarget>(width_, height_);
-    programs["lensFlare"] = makeProgram("lensFlare.vert", "lensFlare.frag");
-    programs["upscale"] = makeProgram("upscale.vert", "upscale.frag");
+    programs_.lensFlare = makeProgram("lensFlare.vert", "lensFlare.frag");
+    programs_.upscale = makeProgram("upscale.vert", "upscale.frag");
     overlay_ = std::make_unique<ScreenOverlay>(
-        programs["lensFlare"].get(), sceneTarget_->colorTexture, sceneTarget_->depthTexture);
+        programs_.lensFlare.get(), sceneTarget_->colorTexture(), sceneTarget_->depthTexture());
     overlay_->takeFullHealthProgram(
-        makeProgram("lensFlare.vert", "lensFlare.frag", "#define FULL_HEALTH_ONE_TO_ONE\n")
-            .release());
+        makeProgram("lensFlare.vert", "lensFlare.frag", "#define FULL_HEALTH_ONE_TO_ONE\n"));
     // basic.frag built without the lantern loop: where no lantern reaches,
     // Fast and Low draw the same picture with it for much less work.
-    programs["lanternFree"] = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
-    glGenBuffers(1, &groundElements);
+    programs_.lanternFree = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
+    groundElements = GlBuffer::generate();
     sightAreas_ = std::make_unique<SightAreas>(shaderDir);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
-    const GLuint skinning = programs["skinning"]->program;
-    glUseProgram(skinning);
-    setUniform(skinning, "shadowMap", 1);
-    boneCapacity_ = activeUniformArraySize(skinning, "gBones");
+    const ShaderProgram& skinning = *programs_.skinning;
+    glUseProgram(skinning.id());
+    setUniform(skinning.uniforms().shadowMap, 1);
+    boneCapacity_ = activeUniformArraySize(skinning.id(), "gBones");
 }
 
-ShaderProgram& Renderer::program(const std::string& name) const { return *programs.at(name); }
+const GpuStaticModel& Renderer::gpu(const scene::Object& object) {
+    return models_.of(object.model);
+}
 
 // ---------------------------------------------------------------- frame --
 
@@ -153,24 +150,23 @@ void Renderer::setSceneState(bool wireframe) const {
 // frame, to every program that draws the world.
 void Renderer::uploadFrameUniforms(const scene::World& world, const mat4& viewProj) {
     const int lanternCount = static_cast<int>(world.lanterns.size());
-    for (const char* name : sceneProgramNames) {
-        const GLuint id = programs.at(name)->program;
-        glUseProgram(id);
-        setUniform(id, "view_proj", viewProj);
-        setUniformArray(id, "pLightPos", world.lanterns.data(), lanternCount);
-        setUniform(id, "pLightCount", lanternCount);
-        setUniform(id, "lightDir", world.light.direction);
+    for (const ShaderProgram* program : programs_.cameraUsers()) {
+        const UniformLocations& u = program->uniforms();
+        glUseProgram(program->id());
+        setUniform(u.viewProj, viewProj);
+        setUniformArray(u.lanterns, world.lanterns.data(), lanternCount);
+        setUniform(u.lanternCount, lanternCount);
+        setUniform(u.lightDir, world.light.direction);
     }
-    const GLuint lanternFree = programs.at("lanternFree")->program;
-    glUseProgram(lanternFree);
-    setUniform(lanternFree, "view_proj", viewProj);
-    setUniform(lanternFree, "lightDir", world.light.direction);
+    const ShaderProgram& lanternFree = *programs_.lanternFree;
+    glUseProgram(lanternFree.id());
+    setUniform(lanternFree.uniforms().viewProj, viewProj);
+    setUniform(lanternFree.uniforms().lightDir, world.light.direction);
     // A skeleton larger than the shader's array would write past its end.
     const int bones = std::min(static_cast<int>(world.kidPose.size()), boneCapacity_);
     if (bones > 0) {
-        const GLuint skinning = programs.at("skinning")->program;
-        glUseProgram(skinning);
-        setUniformArray(skinning, "gBones", world.kidPose.data(), bones);
+        glUseProgram(programs_.skinning->id());
+        setUniformArray(programs_.skinning->uniforms().bones, world.kidPose.data(), bones);
     }
 }
 
@@ -194,32 +190,32 @@ void Renderer::renderShadowPass(const scene::World& world, const mat4& depthVP,
     if (!passes.shadowMapNeedsDrawing(options.quality, shadowInputs)) {
         return;
     }
-    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap_->framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap_->framebuffer());
     glViewport(0, 0, side, side);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    const ShaderProgram& depth = *programs.at("depth");
-    glUseProgram(depth.program);
-    setUniform(depth.program, "depth_view_proj", depthVP);
-    drawModel(depth, *world.ground.model, world.ground.modelMatrix);
+    const ShaderProgram& depth = *programs_.depth;
+    glUseProgram(depth.id());
+    setUniform(depth.uniforms().depthViewProj, depthVP);
+    drawModel(depth, gpu(world.ground), world.ground.modelMatrix);
     for (const auto& tree : world.trees) {
-        drawModel(depth, *tree->model, tree->modelMatrix);
+        drawModel(depth, gpu(*tree), tree->modelMatrix);
     }
     passes.shadowMapDrawn(shadowInputs);
 }
 
 void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
                               GraphicsQuality quality) {
-    const ShaderProgram& basic = *programs.at("basic");
-    glUseProgram(basic.program);
-    setUniform(basic.program, "myTextureSampler", 0);
+    const ShaderProgram& basic = *programs_.basic;
+    glUseProgram(basic.id());
+    setUniform(basic.uniforms().textureSampler, 0);
     glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, shadowMap_->depthTexture);
-    setUniform(basic.program, "shadowMap", 1);
-    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget_->framebuffer);
+    glBindTexture(GL_TEXTURE_2D, shadowMap_->depthTexture());
+    setUniform(basic.uniforms().shadowMap, 1);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget_->framebuffer());
     const RenderTarget::Size scene = sceneTarget_->size();
     glViewport(0, 0, scene.width, scene.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setUniform(basic.program, "biasVP", biasVP);
+    setUniform(basic.uniforms().biasVP, biasVP);
 
     drawKids(world, quality);
     countTreesInView(world);
@@ -229,10 +225,10 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     }
     treesDrawn_ = static_cast<int>(world.trees.size());
     for (const auto& tree : world.trees) {
-        drawModel(basic, *tree->model, tree->modelMatrix);
+        drawModel(basic, gpu(*tree), tree->modelMatrix);
     }
-    drawModel(*programs.at("sky"), *world.sky.model, world.sky.modelMatrix);
-    drawModel(basic, *world.ground.model, world.ground.modelMatrix);
+    drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
+    drawModel(basic, gpu(world.ground), world.ground.modelMatrix);
 }
 
 // Exact draws every kid; Fast and Low leave out a kid whose posed body is
@@ -240,7 +236,7 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
 // from the pose the skinning program was sent, so a kid is only left out
 // once a pose has been sent this round.
 void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
-    const ShaderProgram& skinning = *programs.at("skinning");
+    const ShaderProgram& skinning = *programs_.skinning;
     const bool cull = quality != GraphicsQuality::Exact && !world.kidPose.empty() &&
                       static_cast<int>(world.kidPose.size()) <= boneCapacity_;
     const SkinnedModel* posedModel = nullptr;
@@ -258,10 +254,10 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
             }
         }
         ++kidsDrawn_;
-        glUseProgram(skinning.program);
-        setUniform(skinning.program, "model", kid->modelMatrix);
-        setUniform(skinning.program, "color_texture", 0);
-        kid->model->draw();
+        glUseProgram(skinning.id());
+        setUniform(skinning.uniforms().model, kid->modelMatrix);
+        setUniform(skinning.uniforms().colorTexture, 0);
+        models_.of(kid->model).draw();
     }
 }
 
@@ -275,12 +271,11 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
 // A tree is tested with a ball around its own model, far tighter than the
 // 50-unit one the trees-in-view count uses.
 void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
-    for (const char* name : {"basic", "lanternFree"}) {
-        const GLuint lit = programs.at(name)->program;
-        glUseProgram(lit);
-        setUniform(lit, "myTextureSampler", 0);
-        setUniform(lit, "shadowMap", 1);
-        setUniform(lit, "biasVP", biasVP);
+    for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
+        glUseProgram(lit->id());
+        setUniform(lit->uniforms().textureSampler, 0);
+        setUniform(lit->uniforms().shadowMap, 1);
+        setUniform(lit->uniforms().biasVP, biasVP);
     }
     lanternLitDraws_ = 0;
     lanternFreeDraws_ = 0;
@@ -294,13 +289,13 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
         }
     }
     drawGroundLit(world.ground, reach);
-    drawModel(*programs.at("sky"), *world.sky.model, world.sky.modelMatrix);
+    drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
 }
 
 void Renderer::drawTreeLit(const scene::Tree& tree, const LanternReach& reach) {
     const bool lit = reach.reaches(tree.model->bounds.placedBy(tree.modelMatrix));
     ++(lit ? lanternLitDraws_ : lanternFreeDraws_);
-    drawModel(*programs.at(lit ? "basic" : "lanternFree"), *tree.model, tree.modelMatrix);
+    drawModel(lit ? *programs_.basic : *programs_.lanternFree, gpu(tree), tree.modelMatrix);
 }
 
 // The ground's triangles in two draws: those a lantern reaches, then the
@@ -311,25 +306,24 @@ void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& re
     const StaticModel& model = *ground.model;
     if (model.subMeshes.size() != 1 || !model.level) {
         ++lanternLitDraws_;
-        drawModel(*programs.at("basic"), model, ground.modelMatrix);
+        drawModel(*programs_.basic, gpu(ground), ground.modelMatrix);
         return;
     }
     LanternReach::Groups groups =
         reach.splitTriangles(model.positions, model.triangles, ground.modelMatrix);
     const size_t reached = groups.reached.size();
     groups.reached.insert(groups.reached.end(), groups.unreached.begin(), groups.unreached.end());
-    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements.get());
     glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(groups.reached.size() * sizeof(uint32_t)),
                  groups.reached.data(), GL_STREAM_DRAW);
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
     if (reached > 0) {
         ++lanternLitDraws_;
-        drawGroundPart(*programs.at("basic"), ground, 0, reached);
+        drawGroundPart(*programs_.basic, ground, 0, reached);
     }
     if (groups.reached.size() > reached) {
         ++lanternFreeDraws_;
-        drawGroundPart(*programs.at("lanternFree"), ground, reached,
-                       groups.reached.size() - reached);
+        drawGroundPart(*programs_.lanternFree, ground, reached, groups.reached.size() - reached);
     }
 }
 
@@ -337,10 +331,10 @@ void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& re
 // from first.
 void Renderer::drawGroundPart(const ShaderProgram& program, const scene::Object& ground,
                               size_t first, size_t count) {
-    glUseProgram(program.program);
-    setUniform(program.program, "model", ground.modelMatrix);
-    setUniform(program.program, "color_texture", 0);
-    ground.model->drawTriangles(groundElements, first, count);
+    glUseProgram(program.id());
+    setUniform(program.uniforms().model, ground.modelMatrix);
+    setUniform(program.uniforms().colorTexture, 0);
+    gpu(ground).drawTriangles(groundElements.get(), first, count);
 }
 
 // Last in the lit pass, the same draws at every quality: what they tint is
@@ -378,7 +372,7 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
+    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture());
     const int filter = minificationFilter(options.mipmapMode, options.bilinear);
     if (filter != 0) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
@@ -407,13 +401,13 @@ void Renderer::renderScreenPass(float healthFraction, const FrameOptions& option
 // to the window by a quad that only reads it.
 void Renderer::drawScaledUp(float healthFraction, bool shortcut) {
     const RenderTarget::Size scene = sceneTarget_->size();
-    glBindFramebuffer(GL_FRAMEBUFFER, gradedTarget_->framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, gradedTarget_->framebuffer());
     glViewport(0, 0, scene.width, scene.height);
     overlay_->draw(healthFraction, shortcut);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, width_, height_);
-    overlay_->drawTexture(*programs.at("upscale"), gradedTarget_->colorTexture);
-    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture);
+    overlay_->drawTexture(*programs_.upscale, gradedTarget_->colorTexture());
+    glBindTexture(GL_TEXTURE_2D, sceneTarget_->colorTexture());
 }
 
 bool Renderer::drawEndPicture(bool lost, float healthFraction, int transparencyFlag) {
@@ -456,8 +450,8 @@ void Renderer::replaceSceneTarget(RenderTarget::Size size) {
     if (size != RenderTarget::Size{width_, height_}) {
         gradedTarget_ = std::make_unique<RenderTarget>(size.width, size.height);
     }
-    overlay_->colorTexture = sceneTarget_->colorTexture;
-    overlay_->depthTexture = sceneTarget_->depthTexture;
+    overlay_->colorTexture = sceneTarget_->colorTexture();
+    overlay_->depthTexture = sceneTarget_->depthTexture();
 }
 
 }  // namespace dusk

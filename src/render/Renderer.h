@@ -1,14 +1,16 @@
 #pragma once
 #include <GL/glew.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "math/Math.h"
+#include "render/GlHandle.h"
+#include "render/GpuModels.h"
 #include "render/PassScheduler.h"
 #include "render/RenderTarget.h"
+#include "render/ScenePrograms.h"
 #include "render/SightAreas.h"
 #include "render/ViewFrustum.h"
 #include "settings/UserSettings.h"
@@ -17,9 +19,7 @@ namespace dusk {
 
 class LanternReach;
 class ScreenOverlay;
-class ShaderProgram;
 class ShadowTarget;
-class StaticModel;
 
 namespace scene {
 class Camera;
@@ -46,17 +46,17 @@ struct FrameOptions {
 
 // Draws a world: the shadow pass into the shadow map, the lit pass into the
 // scene target, the screen pass into the window. Owns every GL object it uses
-// (programs, by name: "basic", "skinning", "sky", "depth", "lensFlare",
-// "lanternFree" and "upscale"; targets; buffers) and sets at each frame the
-// state the frame needs, so nothing depends on what a former frame or another
-// drawer left.
+// (programs, targets, buffers, and the GPU copies of the world's models, made
+// the first time a world shows them) and sets at each frame the state the
+// frame needs, so nothing depends on what a former frame or another drawer
+// left.
 class Renderer {
 public:
     // Builds the programs (a broken one ends the process with its message),
     // the scene target of the window's size and the shadow map of the
     // quality's size.
     Renderer(int width, int height, GraphicsQuality quality);
-    ~Renderer();
+    ~Renderer();  // the GL context must still be current
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
@@ -74,7 +74,7 @@ public:
     // times its view.
     mat4 viewProjection(const scene::Camera& camera, float fieldOfView) const;
 
-    ShaderProgram& program(const std::string& name) const;
+    const ScenePrograms& programs() const { return programs_; }
     // Matrices the skinning program's "gBones" array has room for.
     int boneCapacity() const { return boneCapacity_; }
     int width() const { return width_; }
@@ -111,6 +111,8 @@ private:
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
                         size_t count);
+    // The object's model on the GPU, uploaded the first time it is drawn.
+    const GpuStaticModel& gpu(const scene::Object& object);
     void countTreesInView(const scene::World& world);
     void drawSightAreas(const scene::World& world, const mat4& viewProj,
                         const std::vector<SightArea>& areas) const;
@@ -118,7 +120,8 @@ private:
     int width_;
     int height_;
     float renderScale_ = 1.0f;
-    std::map<std::string, std::unique_ptr<ShaderProgram>> programs;
+    ScenePrograms programs_;
+    GpuModels models_;
     ViewFrustum frustum;
     std::unique_ptr<RenderTarget> sceneTarget_;
     // Below scale 1: the screen pass's picture at the scene's size, which the
@@ -127,7 +130,7 @@ private:
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
     std::unique_ptr<SightAreas> sightAreas_;
-    GLuint groundElements = 0;  // Fast and Low: the ground's triangles of the frame
+    GlBuffer groundElements;  // Fast and Low: the ground's triangles of the frame
     int boneCapacity_ = 0;
     PassScheduler passes;
     ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
@@ -140,7 +143,7 @@ private:
 
 // Draws one static model with the program at the matrix ("model",
 // "color_texture" on unit 0).
-void drawModel(const ShaderProgram& program, const StaticModel& model, const mat4& modelMatrix);
+void drawModel(const ShaderProgram& program, const GpuStaticModel& model, const mat4& modelMatrix);
 
 // The declared size of a uniform array that is active in the program (GL
 // names it "name[0]"); 1 for an active plain uniform; 0 when not active.

@@ -1,6 +1,6 @@
 #include "render/ScreenOverlay.h"
 
-#include "assets/Texture.h"
+#include "assets/Image.h"
 #include "render/ShaderProgram.h"
 #include "render/Uniforms.h"
 
@@ -18,10 +18,9 @@ namespace {
 
 const char* const gameOverFile = "Textures/gameOverScreen.png";
 
-GLuint makeBuffer(const float* data, GLsizeiptr bytes) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+GlBuffer makeBuffer(const float* data, GLsizeiptr bytes) {
+    GlBuffer buffer = GlBuffer::generate();
+    glBindBuffer(GL_ARRAY_BUFFER, buffer.get());
     glBufferData(GL_ARRAY_BUFFER, bytes, data, GL_STATIC_DRAW);
     return buffer;
 }
@@ -36,31 +35,40 @@ void attach(GLuint program, const char* name, GLint components) {
     }
 }
 
-GLuint makeQuadArray(GLuint program, GLuint positions, GLuint uvs) {
-    GLuint array = 0;
-    glGenVertexArrays(1, &array);
-    glBindVertexArray(array);
-    glBindBuffer(GL_ARRAY_BUFFER, positions);
+GlVertexArray makeQuadArray(GLuint program, const GlBuffer& positions, const GlBuffer& uvs) {
+    GlVertexArray array = GlVertexArray::generate();
+    glBindVertexArray(array.get());
+    glBindBuffer(GL_ARRAY_BUFFER, positions.get());
     attach(program, "position", 3);
-    glBindBuffer(GL_ARRAY_BUFFER, uvs);
+    glBindBuffer(GL_ARRAY_BUFFER, uvs.get());
     attach(program, "uv", 2);
     return array;
 }
 
+// The picture, read as there have always been two records of it: a file that
+// fails is read again, so its message comes twice.
+std::unique_ptr<GpuTexture> loadGameOverPicture() {
+    const Image picture(gameOverFile);
+    if (!picture.loaded()) {
+        const Image again(gameOverFile);
+        return nullptr;
+    }
+    return std::make_unique<GpuTexture>(picture);
+}
+
 }  // namespace
 
-ScreenOverlay::ScreenOverlay(ShaderProgram* program, GLuint colorTexture, GLuint depthTexture)
+ScreenOverlay::ScreenOverlay(const ShaderProgram* program, GLuint colorTexture, GLuint depthTexture)
     : program(program), colorTexture(colorTexture), depthTexture(depthTexture) {
-    glUseProgram(program->program);
-    setUniform(program->program, "transparencyFlag", 1);
+    glUseProgram(program->id());
+    setUniform(program->uniforms().transparencyFlag, 1);
 
     positionBuffer = makeBuffer(overlayQuadPositions, sizeof(overlayQuadPositions));
     uvBuffer = makeBuffer(overlayQuadUvs, sizeof(overlayQuadUvs));
 
-    vertexArray = makeQuadArray(program->program, positionBuffer, uvBuffer);
+    vertexArray = makeQuadArray(program->id(), positionBuffer, uvBuffer);
 
-    gameOverImage[0] = std::make_unique<Texture>(gameOverFile);
-    gameOverImage[1] = std::make_unique<Texture>(gameOverFile);
+    gameOverPicture = loadGameOverPicture();
 
     float flipped[12];
     for (int i = 0; i < 12; i += 2) {
@@ -68,60 +76,50 @@ ScreenOverlay::ScreenOverlay(ShaderProgram* program, GLuint colorTexture, GLuint
         flipped[i + 1] = 1.0f - overlayQuadUvs[i + 1];
     }
     flippedUvBuffer = makeBuffer(flipped, sizeof(flipped));
-    flippedVertexArray = makeQuadArray(program->program, positionBuffer, flippedUvBuffer);
+    flippedVertexArray = makeQuadArray(program->id(), positionBuffer, flippedUvBuffer);
     // The scene quad's array is the one left bound.
-    glBindVertexArray(vertexArray);
-}
-
-ScreenOverlay::~ScreenOverlay() {
-    const GLuint arrays[2] = {vertexArray, flippedVertexArray};
-    glDeleteVertexArrays(2, arrays);
-    const GLuint buffers[3] = {positionBuffer, uvBuffer, flippedUvBuffer};
-    glDeleteBuffers(3, buffers);
+    glBindVertexArray(vertexArray.get());
 }
 
 void ScreenOverlay::draw(float healthFraction, bool shortcut) {
     const bool fullHealthShortcut = shortcut && fullHealthProgram && healthFraction >= 1.0f;
-    const GLuint shader = fullHealthShortcut ? fullHealthProgram->program : program->program;
-    glUseProgram(shader);
-    setUniform(shader, "transparencyFlag", transparency);
+    const ShaderProgram& shader = fullHealthShortcut ? *fullHealthProgram : *program;
+    glUseProgram(shader.id());
+    setUniform(shader.uniforms().transparencyFlag, transparency);
     if (!fullHealthShortcut) {
-        setUniform(shader, "healthPercentage", healthFraction);
+        setUniform(shader.uniforms().healthPercentage, healthFraction);
     }
-    setUniform(shader, "sceneTexture", 0);
-    drawQuad(vertexArray, colorTexture);
+    setUniform(shader.uniforms().sceneTexture, 0);
+    drawQuad(vertexArray.get(), colorTexture);
 }
 
-void ScreenOverlay::takeFullHealthProgram(ShaderProgram* shortcutProgram) {
-    std::unique_ptr<ShaderProgram> taken(shortcutProgram);
+void ScreenOverlay::takeFullHealthProgram(std::unique_ptr<ShaderProgram> shortcutProgram) {
     for (const char* input : {"position", "uv"}) {
-        if (glGetAttribLocation(taken->program, input) !=
-            glGetAttribLocation(program->program, input)) {
+        if (glGetAttribLocation(shortcutProgram->id(), input) !=
+            glGetAttribLocation(program->id(), input)) {
             return;  // the quad's array would feed it wrongly
         }
     }
-    fullHealthProgram = std::move(taken);
+    fullHealthProgram = std::move(shortcutProgram);
 }
 
 bool ScreenOverlay::drawGameOver() {
-    const GLuint picture = gameOverImage[0] ? gameOverImage[0]->textureObject : 0;
-    if (picture == 0) {
+    if (!gameOverPicture) {
         return false;
     }
-    const GLuint shader = program->program;
-    glUseProgram(shader);
-    setUniform(shader, "healthPercentage", 1.0f);
-    setUniform(shader, "transparencyFlag", 0);
-    setUniform(shader, "sceneTexture", 0);
-    drawQuad(flippedVertexArray, picture);
+    glUseProgram(program->id());
+    setUniform(program->uniforms().healthPercentage, 1.0f);
+    setUniform(program->uniforms().transparencyFlag, 0);
+    setUniform(program->uniforms().sceneTexture, 0);
+    drawQuad(flippedVertexArray.get(), gameOverPicture->name());
     glBindTexture(GL_TEXTURE_2D, colorTexture);
     return true;
 }
 
 void ScreenOverlay::drawTexture(const ShaderProgram& textureProgram, GLuint texture) {
-    glUseProgram(textureProgram.program);
-    setUniform(textureProgram.program, "sceneTexture", 0);
-    drawQuad(vertexArray, texture);
+    glUseProgram(textureProgram.id());
+    setUniform(textureProgram.uniforms().sceneTexture, 0);
+    drawQuad(vertexArray.get(), texture);
 }
 
 void ScreenOverlay::drawQuad(GLuint quadArray, GLuint texture) {

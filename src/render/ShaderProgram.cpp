@@ -33,23 +33,18 @@ bool succeeded(GLuint object, GLenum statusName, GetParameter getParameter, GetL
 }  // namespace
 
 ShaderProgram::ShaderProgram(const std::string& vertexPath, const std::string& fragmentPath,
-                             const std::string& fragmentDefines) {
-    program = glCreateProgram();
-    if (program == 0) {
+                             const std::string& fragmentDefines)
+    : program_(glCreateProgram()) {
+    if (!program_) {
         failAndExit("ERROR: Could not create Program..", false);
     }
-    loadShader(vertexPath, GL_VERTEX_SHADER, vertexShader);
-    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader, fragmentDefines);
+    loadShader(vertexPath, GL_VERTEX_SHADER, vertexShader_);
+    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader_, fragmentDefines);
     link();
+    uniforms_ = UniformLocations::of(program_.get());
 }
 
-ShaderProgram::~ShaderProgram() {
-    glDeleteProgram(program);
-    glDeleteShader(vertexShader);
-    glDeleteShader(fragmentShader);
-}
-
-void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& target,
+void ShaderProgram::loadShader(const std::string& path, GLenum type, GlShader& target,
                                const std::string& defines) {
     std::ifstream file(path, std::ios::in | std::ios::binary);
     if (!file.is_open()) {
@@ -59,8 +54,8 @@ void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& tar
                              std::istreambuf_iterator<char>());
     file.close();
 
-    target = glCreateShader(type);
-    if (target == 0) {
+    target.reset(glCreateShader(type));
+    if (!target) {
         failAndExit("ERROR: Could not create shader", true);
     }
     // #version must stay the first line; the defines follow it.
@@ -69,22 +64,22 @@ void ShaderProgram::loadShader(const std::string& path, GLenum type, GLuint& tar
     const std::string head = source.substr(0, split);
     const std::string tail = source.substr(split);
     const char* parts[] = {head.c_str(), defines.c_str(), tail.c_str()};
-    glShaderSource(target, 3, parts, nullptr);
-    glCompileShader(target);
+    glShaderSource(target.get(), 3, parts, nullptr);
+    glCompileShader(target.get());
 
     std::string log;
-    if (!succeeded(target, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, log)) {
+    if (!succeeded(target.get(), GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, log)) {
         failAndExit(log + " check", true);
     }
 }
 
 void ShaderProgram::link() {
-    glAttachShader(program, vertexShader);
-    glAttachShader(program, fragmentShader);
-    glLinkProgram(program);
+    glAttachShader(program_.get(), vertexShader_.get());
+    glAttachShader(program_.get(), fragmentShader_.get());
+    glLinkProgram(program_.get());
 
     std::string log;
-    if (!succeeded(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, log)) {
+    if (!succeeded(program_.get(), GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, log)) {
         failAndExit(log, true);
     }
 }

@@ -4,11 +4,10 @@
 
 namespace dusk {
 
-ShadowTarget::ShadowTarget(int side) : side_(side) {
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glGenTextures(1, &depthTexture);
-    glBindTexture(GL_TEXTURE_2D, depthTexture);
+ShadowTarget::ShadowTarget(int side)
+    : side_(side), framebuffer_(GlFramebuffer::generate()), depthTexture_(GlTexture::generate()) {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_.get());
+    glBindTexture(GL_TEXTURE_2D, depthTexture_.get());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, side, side, 0, GL_DEPTH_COMPONENT,
                  GL_FLOAT, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -17,7 +16,7 @@ ShadowTarget::ShadowTarget(int side) : side_(side) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
-    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depthTexture, 0);
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depthTexture_.get(), 0);
     glDrawBuffer(GL_NONE);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         printLine("error: Frame Buffer not completed");
@@ -25,14 +24,9 @@ ShadowTarget::ShadowTarget(int side) : side_(side) {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
-ShadowTarget::~ShadowTarget() {
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &depthTexture);
-}
-
 void ShadowTarget::resize(int newSide) {
     glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, depthTexture);
+    glBindTexture(GL_TEXTURE_2D, depthTexture_.get());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT16, newSide, newSide, 0, GL_DEPTH_COMPONENT,
                  GL_FLOAT, nullptr);
     glActiveTexture(GL_TEXTURE0);

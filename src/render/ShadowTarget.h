@@ -1,6 +1,8 @@
 #pragma once
 #include <GL/glew.h>
 
+#include "render/GlHandle.h"
+
 namespace dusk {
 
 // The shadow map: a square 16-bit depth texture (linear, clamped, compared
@@ -9,19 +11,17 @@ class ShadowTarget {
 public:
     // A side the driver refuses prints "error: Frame Buffer not completed".
     explicit ShadowTarget(int side);
-    ~ShadowTarget();
-    ShadowTarget(const ShadowTarget&) = delete;
-    ShadowTarget& operator=(const ShadowTarget&) = delete;
 
     // Gives the texture a new side (its contents are undefined until drawn).
     void resize(int newSide);
     int side() const { return side_; }
-
-    GLuint framebuffer = 0;
-    GLuint depthTexture = 0;
+    GLuint framebuffer() const { return framebuffer_.get(); }
+    GLuint depthTexture() const { return depthTexture_.get(); }
 
 private:
     int side_ = 0;
+    GlFramebuffer framebuffer_;
+    GlTexture depthTexture_;
 };
 
 }  // namespace dusk

@@ -24,20 +24,17 @@ constexpr std::size_t kMaxAreas = 10;
 SightAreas::SightAreas(const std::string& shaderDir)
     : program(std::make_unique<ShaderProgram>(shaderDir + "sightArea.vert",
                                               shaderDir + "sightArea.frag")) {
-    glGenVertexArrays(1, &vertexArray);
-    glBindVertexArray(vertexArray);
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    vertexArray = GlVertexArray::generate();
+    glBindVertexArray(vertexArray.get());
+    buffer = GlBuffer::generate();
+    glBindBuffer(GL_ARRAY_BUFFER, buffer.get());
     glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
     glBindVertexArray(0);
 }
 
-SightAreas::~SightAreas() {
-    glDeleteBuffers(1, &buffer);
-    glDeleteVertexArrays(1, &vertexArray);
-}
+SightAreas::~SightAreas() = default;
 
 void SightAreas::draw(const std::vector<SightArea>& areas, const mat4& viewProjection,
                       float groundHeight) const {
@@ -61,7 +58,7 @@ void SightAreas::draw(const std::vector<SightArea>& areas, const mat4& viewProje
     }
     // Every kid's reach around it, a little more so the rims lie inside.
     const vec2 margin(reach * 1.01f + 0.01f);
-    const GLuint id = program->program;
+    const GLuint id = program->id();
     glUseProgram(id);
     setUniform(id, "view_proj", viewProjection);
     glUniform4f(glGetUniformLocation(id, "bounds"), low.x - margin.x, low.y - margin.y,
@@ -81,7 +78,7 @@ void SightAreas::draw(const std::vector<SightArea>& areas, const mat4& viewProje
     // depth test on the ground and lose it to whatever stands there.
     glPolygonOffset(4.0f, -2.0f);
     glDisable(GL_CULL_FACE);
-    glBindVertexArray(vertexArray);
+    glBindVertexArray(vertexArray.get());
     glDrawArrays(GL_TRIANGLES, 0, 6);
     glBindVertexArray(0);
     glEnable(GL_CULL_FACE);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "math/Math.h"
+#include "render/GlHandle.h"
 
 namespace dusk {
 
@@ -43,8 +44,8 @@ public:
 
 private:
     std::unique_ptr<ShaderProgram> program;
-    GLuint vertexArray = 0;
-    GLuint buffer = 0;
+    GlVertexArray vertexArray;
+    GlBuffer buffer;
 };
 
 // The height of a level ground (every position at one height) as its matrix

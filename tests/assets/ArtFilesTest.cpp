@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Texture.h"
 #include "support/GlTest.h"
 #include "support/RunDir.h"
 
@@ -510,14 +510,12 @@ TEST_F(ArtThroughGameLoaders, EveryModelLoadsWithItsTextureAndTheKidPoses) {
         dusk::StaticModel loaded;
         EXPECT_TRUE(loaded.load(model, texture));
         ASSERT_FALSE(loaded.subMeshes.empty());
-        ASSERT_EQ(loaded.textures.size(), 1u);
-        EXPECT_NE(loaded.textures[0], nullptr);
+        EXPECT_NE(loaded.image, nullptr);
     }
     dusk::SkinnedModel kid;
     kid.load(kKidModel);
     ASSERT_NE(kid.scene, nullptr);
-    ASSERT_FALSE(kid.textures.empty());
-    EXPECT_NE(kid.textures[0], nullptr);
+    EXPECT_NE(kid.image, nullptr);
     EXPECT_GE(kid.boneCount, 15u);
     // Poses a quarter cycle apart differ, and a whole cycle later the pose returns.
     std::vector<dusk::mat4> a, b, c;

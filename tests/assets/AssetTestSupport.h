@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/Texture.h"
+#include "assets/Image.h"
 
 namespace dusk::test {
 

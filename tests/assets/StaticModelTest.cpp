@@ -1,8 +1,9 @@
-// Static models: sub-mesh layout in the shared buffers, what the importer is
-// asked for (triangles, flipped V, normals), the texture messages, broken
-// files, and what a draw binds.
+// Static models and their upload: sub-mesh layout in the shared buffers,
+// what the importer is asked for (triangles, flipped V, normals), the texture
+// messages, broken files, and what a draw binds.
 #include "AssetTestSupport.h"
 #include "assets/StaticModel.h"
+#include "render/GpuStaticModel.h"
 #include "support/GlTest.h"
 #include "support/RunDir.h"
 
@@ -65,8 +66,9 @@ TEST_F(StaticModelTest, MeshesShareBuffersWithRunningBasesLocalIndicesAndFlipped
     EXPECT_EQ(quad.materialIndex, 1u);
     EXPECT_EQ(pentagon.materialIndex, 0u);
 
-    glBindVertexArray(model.vertexArray);
-    const auto indices = bufferContents<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, model.buffers[0]);
+    const GpuStaticModel gpu(model);
+    glBindVertexArray(gpu.vertexArray.get());
+    const auto indices = bufferContents<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, gpu.buffers[0].get());
     ASSERT_EQ(indices.size(), 15u);
     EXPECT_EQ(*std::max_element(indices.begin() + 6, indices.end()), 4u)
         << "the pentagon's indices count from its own first vertex";
@@ -76,11 +78,11 @@ TEST_F(StaticModelTest, MeshesShareBuffersWithRunningBasesLocalIndicesAndFlipped
     for (size_t i = 0; i < 15; ++i) {
         EXPECT_EQ(model.triangles[i], indices[i] + (i < 6 ? 0u : 4u)) << "index " << i;
     }
-    EXPECT_EQ(bufferContents<float>(GL_ARRAY_BUFFER, model.buffers[1]).size(), 9u * 3);
-    const auto normals = bufferContents<float>(GL_ARRAY_BUFFER, model.buffers[2]);
+    EXPECT_EQ(bufferContents<float>(GL_ARRAY_BUFFER, gpu.buffers[1].get()).size(), 9u * 3);
+    const auto normals = bufferContents<float>(GL_ARRAY_BUFFER, gpu.buffers[2].get());
     ASSERT_EQ(normals.size(), 9u * 3);
     EXPECT_FLOAT_EQ(std::abs(normals[2]), 1.0f) << "a face in z = 0 gets a z normal";
-    const auto uvs = bufferContents<float>(GL_ARRAY_BUFFER, model.buffers[3]);
+    const auto uvs = bufferContents<float>(GL_ARRAY_BUFFER, gpu.buffers[3].get());
     ASSERT_EQ(uvs.size(), 9u * 2);
     EXPECT_EQ(std::vector<float>(uvs.begin(), uvs.begin() + 2), std::vector<float>({0.25f, 0.9f}))
         << "V is flipped";
@@ -91,7 +93,7 @@ TEST_F(StaticModelTest, MeshesShareBuffersWithRunningBasesLocalIndicesAndFlipped
     for (GLuint location = 0; location < 3; ++location) {
         GLint buffer = 0;
         glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING, &buffer);
-        EXPECT_EQ(GLuint(buffer), model.buffers[location + 1]) << "location " << location;
+        EXPECT_EQ(GLuint(buffer), gpu.buffers[location + 1].get()) << "location " << location;
     }
     glBindVertexArray(0);
     EXPECT_EQ(drainGlErrors(), 0);
@@ -101,7 +103,7 @@ TEST_F(StaticModelTest, TextureMessagesComeInLoadOrder) {
     StaticModel good, missing;
     EXPECT_EQ(printedLines([&] { good.load("two.obj", "red.png"); }),
               std::vector<std::string>({"Loaded Texture: red.png"}));
-    EXPECT_NE(good.textures.at(0), nullptr);
+    EXPECT_NE(good.image, nullptr);
 
     bool loaded = false;
     const auto lines = printedLines([&] { loaded = missing.load("two.obj", "gone.png"); });
@@ -110,7 +112,7 @@ TEST_F(StaticModelTest, TextureMessagesComeInLoadOrder) {
     EXPECT_EQ(lines[1], lines[0]);
     EXPECT_EQ(lines[2], "Error loading texture 'gone.png'");
     EXPECT_TRUE(loaded) << "the model itself still loads";
-    EXPECT_EQ(missing.textures.at(0), nullptr);
+    EXPECT_EQ(missing.image, nullptr);
 }
 
 TEST_F(StaticModelTest, BrokenModelFilesNeitherCrashNorDraw) {
@@ -121,20 +123,18 @@ TEST_F(StaticModelTest, BrokenModelFilesNeitherCrashNorDraw) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rfind("Error parsing 'empty.obj': '", 0), 0u) << lines[0];
     EXPECT_TRUE(model.subMeshes.empty());
-    model.draw();
+    GpuStaticModel(model).draw();
 
     // A face cut short arrives as a line; it fills its three index slots as
     // a degenerate triangle instead of reading past its two indices.
     printedLines([&] { ASSERT_TRUE(model.load("cut.obj", "red.png")); });
-    glBindVertexArray(model.vertexArray);
-    EXPECT_EQ(bufferContents<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, model.buffers[0]),
-              std::vector<uint32_t>({0, 1, 1}));
-    glBindVertexArray(0);
+    EXPECT_EQ(model.arrays.indices, std::vector<uint32_t>({0, 1, 1}));
 
     // A failed load after a good one leaves nothing of the earlier file to draw.
     printedLines([&] { model.load("two.obj", "red.png"), model.load("empty.obj", "red.png"); });
     EXPECT_TRUE(model.subMeshes.empty());
-    model.draw();
+    EXPECT_EQ(model.image, nullptr);
+    GpuStaticModel(model).draw();
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
@@ -142,8 +142,9 @@ TEST_F(StaticModelTest, BrokenModelFilesNeitherCrashNorDraw) {
 // 0: the model's red texture) the right half. With green on unit 0 first, the
 // quad draws green and the pentagon binds red.
 TEST_F(StaticModelTest, DrawBindsTheModelTextureOnlyForMaterialZero) {
-    StaticModel model;
-    printedLines([&] { ASSERT_TRUE(model.load("two.obj", "red.png")); });
+    StaticModel loaded;
+    printedLines([&] { ASSERT_TRUE(loaded.load("two.obj", "red.png")); });
+    const GpuStaticModel model(loaded);
     const char* vertex =
         "#version 330 core\nlayout(location = 0) in vec3 p;\n"
         "void main() { gl_Position = vec4(p.xy * 0.999, 0.0, 1.0); }\n";

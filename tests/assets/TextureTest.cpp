@@ -1,10 +1,11 @@
-// Image files decode into 8-bit RGBA textures whatever the file holds, and bad
-// files fail with one message instead of taking the game down.
+// Image files decode into 8-bit RGBA whatever the file holds and upload as
+// such, and bad files fail with one message instead of taking the game down.
 #include <gmock/gmock.h>
 
 #include <fstream>
 
 #include "AssetTestSupport.h"
+#include "render/GpuTexture.h"
 #include "support/GlTest.h"
 #include "support/RunDir.h"
 
@@ -53,31 +54,29 @@ TEST_F(TextureTest, DeepGreyAndPaletteFilesArriveAsEightBitRgbaTopRowFirst) {
         file.ping(c.read);
         ASSERT_EQ(file.depth(), c.depth) << "the test file is not what it claims to be";
 
-        Texture texture(c.read);
-        ASSERT_NE(texture.textureObject, 0u);
-        EXPECT_EQ(texture.pixels.length(), 16u * 16 * 4);
+        const Image image(c.read);
+        ASSERT_TRUE(image.loaded());
+        EXPECT_EQ(image.pixels.length(), 16u * 16 * 4);
+        const GpuTexture texture(image);
         int w = 0, h = 0;
         const std::array<int, 4> top =
             c.grey ? std::array{204, 204, 204, 255} : std::array{255, 128, 0, 255};
         const std::array<int, 4> bottom =
             c.grey ? std::array{51, 51, 51, 255} : std::array{0, 64, 255, 255};
         const int tolerance = c.grey ? 6 : 0;  // JPEG is lossy
-        EXPECT_THAT(texel(texture.textureObject, 0, 0, &w, &h), TexelNear(top, tolerance));
+        EXPECT_THAT(texel(texture.name(), 0, 0, &w, &h), TexelNear(top, tolerance));
         EXPECT_EQ(w, 16);
         EXPECT_EQ(h, 16);
-        EXPECT_THAT(texel(texture.textureObject, 15, 7), TexelNear(top, tolerance));
-        EXPECT_THAT(texel(texture.textureObject, 0, 8), TexelNear(bottom, tolerance));
+        EXPECT_THAT(texel(texture.name(), 15, 7), TexelNear(top, tolerance));
+        EXPECT_THAT(texel(texture.name(), 0, 8), TexelNear(bottom, tolerance));
     }
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
-TEST_F(TextureTest, EveryLoadMakesANewLinearTextureAndBindUsesUnitZero) {
+TEST_F(TextureTest, TheTextureIsLinearBindUsesUnitZeroAndAFailedReloadKeepsThePixels) {
     writeTwoToneImage("a.png", 2, 2, "red", "blue");
-    Texture texture("a.png");
-    const GLuint first = texture.textureObject;
-    ASSERT_TRUE(texture.load());
-    ASSERT_NE(texture.textureObject, first);
-    EXPECT_FALSE(glIsTexture(first)) << "the earlier texture object is freed, not leaked";
+    Image image("a.png");
+    const GpuTexture texture(image);
 
     glActiveTexture(GL_TEXTURE3);
     texture.bind();
@@ -87,14 +86,15 @@ TEST_F(TextureTest, EveryLoadMakesANewLinearTextureAndBindUsesUnitZero) {
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
     EXPECT_EQ(active, GL_TEXTURE0);
-    EXPECT_EQ(GLuint(bound), texture.textureObject);
+    EXPECT_EQ(GLuint(bound), texture.name());
     EXPECT_EQ(minFilter, GL_LINEAR);
     EXPECT_EQ(magFilter, GL_LINEAR);
 
     run.remove("a.png");
-    const GLuint kept = texture.textureObject;
-    printedLines([&] { EXPECT_FALSE(texture.load()); });
-    EXPECT_EQ(texture.textureObject, kept) << "a failed load keeps the texture it had";
+    printedLines([&] { EXPECT_FALSE(image.load()); });
+    EXPECT_TRUE(image.loaded()) << "a failed load keeps the image it had";
+    EXPECT_EQ(image.pixels.length(), 2u * 2 * 4);
+    EXPECT_EQ(image.width(), 2);
 }
 
 // ImageMagick only warns ("No image was loaded") about a PNG cut in half:
@@ -116,20 +116,18 @@ TEST_F(TextureTest, MissingEmptyGarbageAndTruncatedFilesFailCleanly) {
     for (const std::string bad :
          {"none.png", "empty.png", "empty.jpg", "garbage.png", "garbage.jpg", "half.png"}) {
         SCOPED_TRACE(bad);
-        std::unique_ptr<Texture> texture;
-        const auto lines = printedLines([&] { texture = std::make_unique<Texture>(bad); });
+        std::unique_ptr<Image> image;
+        const auto lines = printedLines([&] { image = std::make_unique<Image>(bad); });
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].rfind("Error loading texture '" + bad + "': ", 0), 0u) << lines[0];
         EXPECT_GT(lines[0].size(), bad.size() + 27) << "the library's own text follows";
-        EXPECT_EQ(texture->textureObject, 0u);
+        EXPECT_FALSE(image->loaded());
     }
-    std::unique_ptr<Texture> half;
-    EXPECT_TRUE(printedLines([&] { half = std::make_unique<Texture>("half.jpg"); }).empty());
-    int w = 0, h = 0;
-    texel(half->textureObject, 0, 0, &w, &h);
-    EXPECT_EQ(w, 64);
-    EXPECT_EQ(h, 64);
-    EXPECT_EQ(drainGlErrors(), 0);
+    std::unique_ptr<Image> half;
+    EXPECT_TRUE(printedLines([&] { half = std::make_unique<Image>("half.jpg"); }).empty());
+    EXPECT_TRUE(half->loaded());
+    EXPECT_EQ(half->width(), 64);
+    EXPECT_EQ(half->height(), 64);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/Texture.h"
+#include "assets/Image.h"
 #include "support/GameProcess.h"
 #include "support/GlTest.h"
 #include "support/RunDir.h"

@@ -7,14 +7,17 @@ namespace dusk::test {
 
 using AssemblyTest = GameFixture;
 
-TEST_F(AssemblyTest, ProgramsByNameAndTheOverlayDrawsWithTheLensFlareOne) {
-    Renderer& renderer = session->renderer();
-    for (const char* name :
-         {"basic", "skinning", "sky", "depth", "lensFlare", "lanternFree", "upscale"}) {
-        EXPECT_NE(renderer.program(name).program, 0u) << name;
+TEST_F(AssemblyTest, EveryProgramIsLinkedAndTheOverlayDrawsWithTheLensFlareOne) {
+    const Renderer& renderer = session->renderer();
+    const ScenePrograms& programs = renderer.programs();
+    for (const ShaderProgram* program :
+         {programs.basic.get(), programs.skinning.get(), programs.sky.get(), programs.depth.get(),
+          programs.lensFlare.get(), programs.upscale.get(), programs.lanternFree.get()}) {
+        GLint linked = 0;
+        glGetProgramiv(program->id(), GL_LINK_STATUS, &linked);
+        EXPECT_TRUE(linked);
     }
-    EXPECT_EQ(renderer.overlay().program, &renderer.program("lensFlare"));
-    EXPECT_THROW(renderer.program("none"), std::out_of_range);
+    EXPECT_EQ(renderer.overlay().program, programs.lensFlare.get());
 }
 
 TEST_F(AssemblyTest, BuildsTenKidsAndSeventyTreesOnModelsLoadedOnce) {
@@ -56,11 +59,11 @@ TEST_F(AssemblyTest, StartsWithFullHealthAndMagic) {
 
 TEST_F(AssemblyTest, ShadowFramebufferIsCompleteWithAComparingDepthTexture) {
     const ShadowTarget& shadow = session->renderer().shadowMap();
-    glBindFramebuffer(GL_FRAMEBUFFER, shadow.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, shadow.framebuffer());
     EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER),
               static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glBindTexture(GL_TEXTURE_2D, shadow.depthTexture);
+    glBindTexture(GL_TEXTURE_2D, shadow.depthTexture());
     GLint width = 0;
     GLint mode = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);

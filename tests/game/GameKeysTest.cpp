@@ -52,7 +52,7 @@ TEST_F(GameKeysTest, F2PrintsTheTwelveHelpLinesAndTogglesTheFrameTime) {
 }
 
 TEST_F(GameKeysTest, F9SendsTheTransparencyFlagToTheOverlay) {
-    const GLuint lensFlare = session->renderer().program("lensFlare").program;
+    const GLuint lensFlare = session->renderer().programs().lensFlare->id();
     EXPECT_EQ(uniformInt(lensFlare, "transparencyFlag"), 1) << "the overlay starts with it on";
     EXPECT_EQ(tap("F9"), "enable transparency\n");
     renderFrame();

@@ -19,11 +19,12 @@ TEST_F(GameOptionsTest, FieldOfViewReachesTheProjectionOfEveryProgram) {
     settings::current().fieldOfView = 90.0;
     renderFrame();
     settings::reset();
-    for (const char* name : {"basic", "skinning", "sky", "lanternFree"}) {
-        const ShaderProgram* program = &session->renderer().program(name);
+    const ScenePrograms& programs = session->renderer().programs();
+    for (const ShaderProgram* program : {programs.basic.get(), programs.skinning.get(),
+                                         programs.sky.get(), programs.lanternFree.get()}) {
+        const GLuint name = program->id();
         GLfloat uploaded[16];
-        glGetUniformfv(program->program, glGetUniformLocation(program->program, "view_proj"),
-                       uploaded);
+        glGetUniformfv(program->id(), glGetUniformLocation(program->id(), "view_proj"), uploaded);
         EXPECT_NEAR(uploaded[5], 1.0f, 1e-6) << name << ": 1 / tan(45 degrees)";
         EXPECT_NEAR(uploaded[0], 720.0f / 1280.0f, 1e-6) << name;
     }

@@ -91,7 +91,7 @@ protected:
 
     void appendLevelOne(std::vector<unsigned char>& into) {
         std::vector<unsigned char> level(640 * 360 * 4);
-        glBindTexture(GL_TEXTURE_2D, session->renderer().sceneTarget().colorTexture);
+        glBindTexture(GL_TEXTURE_2D, session->renderer().sceneTarget().colorTexture());
         glGetTexImage(GL_TEXTURE_2D, 1, GL_RGBA, GL_UNSIGNED_BYTE, level.data());
         into.insert(into.end(), level.begin(), level.end());
     }
@@ -143,7 +143,7 @@ protected:
 
     GLint shadowMapWidth() {
         glActiveTexture(GL_TEXTURE1);
-        glBindTexture(GL_TEXTURE_2D, session->renderer().shadowMap().depthTexture);
+        glBindTexture(GL_TEXTURE_2D, session->renderer().shadowMap().depthTexture());
         GLint width = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
         glActiveTexture(GL_TEXTURE0);

@@ -23,7 +23,7 @@ protected:
     }
     GLint sceneFilter(GLenum which) {
         glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, session->renderer().sceneTarget().colorTexture);
+        glBindTexture(GL_TEXTURE_2D, session->renderer().sceneTarget().colorTexture());
         GLint value = 0;
         glGetTexParameteriv(GL_TEXTURE_2D, which, &value);
         return value;

@@ -159,7 +159,7 @@ TEST_F(GameRulesTest, ScreamingInSightOrWithTheRightControlDoesNothing) {
 }
 
 TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) {
-    const GLuint basic = session->renderer().program("basic").program;
+    const GLuint basic = session->renderer().programs().basic->id();
     parkOtherKids(0);
     stepWith(vec3(0.0f, 2.5f, 0.0f), frame);
     renderFrame();

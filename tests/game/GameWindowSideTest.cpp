@@ -10,7 +10,6 @@
 
 #include "FrameLoopFixture.h"
 #include "app/Settings.h"
-#include "assets/Texture.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "support/Xdo.h"
@@ -152,7 +151,7 @@ TEST_F(GameWindowSideTest, TheLossScreenStaysDrawnUntilEnterInTheWindow) {
 
 TEST_F(GameWindowSideTest, WithoutTheGameOverPictureTheLossShowsTheLastFrameNotFlatGrey) {
     session->runFrame();
-    session->renderer().overlay().gameOverImage[0].reset();  // as when the file failed to load
+    session->renderer().overlay().gameOverPicture.reset();  // as when the file failed to load
     round().health = 0.01f;
     ::testing::internal::CaptureStdout();
     stepWith(inSight, 1.0f / 60.0f);

@@ -104,7 +104,7 @@ public:
         session.renderer().render(session.round().world(), session.round().healthFraction(),
                                   session.frameOptions());
         std::vector<unsigned char> pixels(1280 * 720 * 4);
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, session.renderer().sceneTarget().framebuffer);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, session.renderer().sceneTarget().framebuffer());
         glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }

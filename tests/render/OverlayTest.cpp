@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "RenderTestSupport.h"
-#include "assets/Texture.h"
+#include "assets/Image.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/Uniforms.h"
@@ -23,7 +23,7 @@ TEST_F(RenderTargetTest, texturesHaveTheTargetSizeAndTheTargetIsComplete) {
     GLint bound = -1;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
     EXPECT_EQ(bound, 0) << "the window's framebuffer is bound again";
-    for (GLuint texture : {target.colorTexture, target.depthTexture}) {
+    for (GLuint texture : {target.colorTexture(), target.depthTexture()}) {
         GLint w = 0, h = 0;
         glBindTexture(GL_TEXTURE_2D, texture);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
@@ -31,7 +31,7 @@ TEST_F(RenderTargetTest, texturesHaveTheTargetSizeAndTheTargetIsComplete) {
         EXPECT_EQ(w, 200);
         EXPECT_EQ(h, 120);
     }
-    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer());
     EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
     GLint depthBits = 0;
     glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT,
@@ -61,7 +61,7 @@ protected:
         scene = std::make_unique<RenderTarget>(32, 32);
         screen = std::make_unique<RenderTarget>(32, 32);
         glViewport(0, 0, 32, 32);
-        glBindFramebuffer(GL_FRAMEBUFFER, scene->framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, scene->framebuffer());
         glClearColor(sceneBlue.r, sceneBlue.g, sceneBlue.b, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_SCISSOR_TEST);
@@ -69,15 +69,15 @@ protected:
         glClearColor(0.9f, 0.1f, 0.1f, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glDisable(GL_SCISSOR_TEST);
-        glBindFramebuffer(GL_FRAMEBUFFER, screen->framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, screen->framebuffer());
     }
     std::unique_ptr<ScreenOverlay> makeOverlay() {
-        return std::make_unique<ScreenOverlay>(programs->all[LensFlare].get(), scene->colorTexture,
-                                               scene->depthTexture);
+        return std::make_unique<ScreenOverlay>(programs->all[LensFlare].get(),
+                                               scene->colorTexture(), scene->depthTexture());
     }
     // The transparency flag as the last draw left it in the program.
     int flag(const ScreenOverlay& overlay) {
-        const GLuint p = overlay.program->program;
+        const GLuint p = overlay.program->id();
         GLint value = -1;
         glGetUniformiv(p, glGetUniformLocation(p, "transparencyFlag"), &value);
         return value;
@@ -102,14 +102,14 @@ TEST_F(OverlayTest, holdsTheQuadStartsTransparentAndLeavesItsArrayBound) {
     const auto overlay = makeOverlay();
     GLint array = 0;
     glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &array);
-    EXPECT_EQ(static_cast<GLuint>(array), overlay->vertexArray);
+    EXPECT_EQ(static_cast<GLuint>(array), overlay->vertexArray.get());
     EXPECT_EQ(flag(*overlay), 1);
 
     const std::vector<float> positions = {-1, -1, 0, 1, -1, 0, -1, 1, 0,
                                           -1, 1,  0, 1, -1, 0, 1,  1, 0};
     const std::vector<float> uvs = {0, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 1};
-    EXPECT_EQ(bufferContents(overlay->positionBuffer), positions);  // 72 bytes
-    EXPECT_EQ(bufferContents(overlay->uvBuffer), uvs);              // 48 bytes
+    EXPECT_EQ(bufferContents(overlay->positionBuffer.get()), positions);  // 72 bytes
+    EXPECT_EQ(bufferContents(overlay->uvBuffer.get()), uvs);              // 48 bytes
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
@@ -171,7 +171,7 @@ TEST_F(GameOverTest, showsThePictureUprightAndUnalteredThenRestoresTheOverlay) {
     writePicture();
     const ScopedCwd cwd(run.path());
     const auto overlay = makeOverlay();
-    ASSERT_NE(overlay->gameOverImage[0]->textureObject, 0u);
+    ASSERT_NE(overlay->gameOverPicture->name(), 0u);
     for (int before : {1, 0}) {
         overlay->setTransparencyFlag(before);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -186,7 +186,7 @@ TEST_F(GameOverTest, showsThePictureUprightAndUnalteredThenRestoresTheOverlay) {
         EXPECT_EQ(flag(*overlay), before) << "the next draw has the flag back";
         GLint texture = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-        EXPECT_EQ(static_cast<GLuint>(texture), scene->colorTexture);
+        EXPECT_EQ(static_cast<GLuint>(texture), scene->colorTexture());
     }
     EXPECT_EQ(drainGlErrors(), 0);
 }

@@ -76,7 +76,7 @@ void PixelTest::SetUp() {
     RenderTest::SetUp();
     programs = std::make_unique<GamePrograms>();
     target = std::make_unique<RenderTarget>(64, 64);
-    glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer());
     glViewport(0, 0, 64, 64);
 }
 

@@ -22,7 +22,7 @@ enum ProgramIndex { Basic, Skinning, Sky, Depth, LensFlare };
 struct GamePrograms {
     GamePrograms();
     std::array<std::unique_ptr<ShaderProgram>, 5> all;
-    GLuint operator[](ProgramIndex i) const { return all[i]->program; }
+    GLuint operator[](ProgramIndex i) const { return all[i]->id(); }
 };
 
 // A square of half-size h in the plane y = 0, facing up, in the static

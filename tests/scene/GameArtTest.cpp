@@ -4,6 +4,7 @@
 #include "SceneTestSupport.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
+#include "render/GpuStaticModel.h"
 #include "render/Renderer.h"
 #include "render/Uniforms.h"
 #include "scene/AnimatedObject.h"
@@ -40,8 +41,8 @@ protected:
         auto program = std::make_unique<ShaderProgram>("Duskhollow/Shader/" + vertex,
                                                        "Duskhollow/Shader/" + fragment);
         // Keep the shadow sampler off the colour texture's unit.
-        glUseProgram(program->program);
-        setUniform(program->program, "shadowMap", 1);
+        glUseProgram(program->id());
+        setUniform(program->id(), "shadowMap", 1);
         return program;
     }
 
@@ -64,8 +65,7 @@ TEST_F(GameArtTest, GameKidFitsTheShaderIsPosedByItsWalkAndATerrifiedKidStandsSt
     const std::string said = testing::internal::GetCapturedStdout();
     EXPECT_EQ(said.find("Error"), std::string::npos) << said;
     ASSERT_GT(model->boneCount, 1u);
-    ASSERT_LT(static_cast<int>(model->boneCount),
-              activeUniformArraySize(skinning->program, "gBones"));
+    ASSERT_LT(static_cast<int>(model->boneCount), activeUniformArraySize(skinning->id(), "gBones"));
 
     std::vector<mat4> pose;
     model->boneTransforms(0.3f, pose);
@@ -92,25 +92,26 @@ TEST_F(GameArtTest, ModelDrawsWithTheGivenProgramMatrixAndTextureUnitZero) {
 
     OffscreenTarget target;
     ASSERT_TRUE(target.complete());
-    glUseProgram(basic->program);
-    setUniform(basic->program, "color_texture", 5);
-    setUniform(basic->program, "view_proj", lookingAt(vec3(tree.modelMatrix[3]) + vec3(0, 3, 0)));
-    EXPECT_GT(samplesPassed([&] { drawModel(*basic, *tree.model, tree.modelMatrix); }), 50u);
-    EXPECT_EQ(readUniformMatrix(basic->program, "model"), tree.modelMatrix);
-    EXPECT_EQ(readUniformInt(basic->program, "color_texture"), 0);
+    glUseProgram(basic->id());
+    setUniform(basic->id(), "color_texture", 5);
+    setUniform(basic->id(), "view_proj", lookingAt(vec3(tree.modelMatrix[3]) + vec3(0, 3, 0)));
+    const GpuStaticModel treeModel(*tree.model);
+    EXPECT_GT(samplesPassed([&] { drawModel(*basic, treeModel, tree.modelMatrix); }), 50u);
+    EXPECT_EQ(readUniformMatrix(basic->id(), "model"), tree.modelMatrix);
+    EXPECT_EQ(readUniformInt(basic->id(), "color_texture"), 0);
 
-    drawModel(*depth, *tree.model, tree.modelMatrix);
+    drawModel(*depth, treeModel, tree.modelMatrix);
     GLint current = 0;
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    EXPECT_EQ(GLuint(current), depth->program);
-    EXPECT_EQ(readUniformMatrix(depth->program, "model"), tree.modelMatrix);
+    EXPECT_EQ(GLuint(current), depth->id());
+    EXPECT_EQ(readUniformMatrix(depth->id(), "model"), tree.modelMatrix);
 
     // Without a texture of its own the model still says unit 0.
     const auto bare = staticModel("Model/Object/tree3.obj", "Model/Image/missing.png");
-    glUseProgram(basic->program);
-    setUniform(basic->program, "color_texture", 3);
-    drawModel(*basic, *bare, mat4(1.0f));
-    EXPECT_EQ(readUniformInt(basic->program, "color_texture"), 0);
+    glUseProgram(basic->id());
+    setUniform(basic->id(), "color_texture", 3);
+    drawModel(*basic, GpuStaticModel(*bare), mat4(1.0f));
+    EXPECT_EQ(readUniformInt(basic->id(), "color_texture"), 0);
     EXPECT_EQ(drainGlErrors(), 0);
 }
 
@@ -122,13 +123,13 @@ TEST_F(GameArtTest, ModelDrawsWithTheGivenProgramMatrixAndTextureUnitZero) {
 TEST_F(GameArtTest, TheDepthPassDropsTheFlatGroundButNoTreeVertex) {
     auto depth = gameProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
     const char* position = "gl_Position";
-    glTransformFeedbackVaryings(depth->program, 1, &position, GL_INTERLEAVED_ATTRIBS);
-    glLinkProgram(depth->program);
+    glTransformFeedbackVaryings(depth->id(), 1, &position, GL_INTERLEAVED_ATTRIBS);
+    glLinkProgram(depth->id());
     GLint linked = 0;
-    glGetProgramiv(depth->program, GL_LINK_STATUS, &linked);
+    glGetProgramiv(depth->id(), GL_LINK_STATUS, &linked);
     ASSERT_TRUE(linked);
-    glUseProgram(depth->program);
-    setUniform(depth->program, "depth_view_proj", mat4(1.0f));
+    glUseProgram(depth->id());
+    setUniform(depth->id(), "depth_view_proj", mat4(1.0f));
 
     // How many of the object's drawn vertices went behind the far plane.
     auto dropped = [&](const Object& object, size_t& drawn) {
@@ -141,11 +142,12 @@ TEST_F(GameArtTest, TheDepthPassDropsTheFlatGroundButNoTreeVertex) {
         glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, buffer);
         glBufferData(GL_TRANSFORM_FEEDBACK_BUFFER, GLsizeiptr(drawn * sizeof(vec4)), nullptr,
                      GL_STATIC_READ);
-        // Object::draw's own steps: the program cannot change during feedback.
-        setUniform(depth->program, "model", object.modelMatrix);
+        // drawModel's own steps: the program cannot change during feedback.
+        const GpuStaticModel model(*object.model);
+        setUniform(depth->id(), "model", object.modelMatrix);
         glEnable(GL_RASTERIZER_DISCARD);
         glBeginTransformFeedback(GL_TRIANGLES);
-        object.model->draw();
+        model.draw();
         glEndTransformFeedback();
         glDisable(GL_RASTERIZER_DISCARD);
         std::vector<vec4> out(drawn);

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "assets/Image.h"
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
-#include "assets/Texture.h"
 #include "math/Math.h"
+#include "render/GpuSkinnedModel.h"
+#include "render/GpuStaticModel.h"
 #include "render/Uniforms.h"
 
 namespace fs = std::filesystem;
@@ -129,7 +131,7 @@ struct Camera {
 };
 
 struct Placed {
-    const dusk::StaticModel* model;
+    const dusk::GpuStaticModel* model;
     mat4 matrix;
     bool unlit;
 };
@@ -144,12 +146,8 @@ public:
     explicit Previewer(fs::path outDir) : out(std::move(outDir)) {
         staticProgram = link(kStaticVertex, kFragment);
         skinnedProgram = link(kSkinnedVertex, kFragment);
-        const std::string image = "Model/Image/";
-        ground.load("Model/Object/ground20.obj", image + "ground19.jpg");
-        sky.load("Model/Object/skybox.obj", image + "skybox2.jpg");
-        conifer.load("Model/Object/tree1.obj", image + "tree1.png");
-        broadleaf.load("Model/Object/tree3.obj", image + "tree1.png");
         kid.load("Model/Object/animTest2.dae");
+        kidUploaded = std::make_unique<dusk::GpuSkinnedModel>(kid);
     }
 
     void shot(const std::string& name, const Camera& camera, const std::vector<Placed>& statics,
@@ -168,15 +166,25 @@ public:
             std::vector<mat4> bones;
             kid.boneTransforms(k.time, bones);
             dusk::setUniformArray(skinnedProgram, "gBones", bones.data(), int(bones.size()));
-            kid.draw();
+            kidUploaded->draw();
         }
         save(name);
     }
 
-    dusk::StaticModel ground, sky, conifer, broadleaf;
+    dusk::GpuStaticModel ground = upload("ground20.obj", "ground19.jpg");
+    dusk::GpuStaticModel sky = upload("skybox.obj", "skybox2.jpg");
+    dusk::GpuStaticModel conifer = upload("tree1.obj", "tree1.png");
+    dusk::GpuStaticModel broadleaf = upload("tree3.obj", "tree1.png");
     dusk::SkinnedModel kid;
+    std::unique_ptr<dusk::GpuSkinnedModel> kidUploaded;
 
 private:
+    static dusk::GpuStaticModel upload(const std::string& model, const std::string& image) {
+        dusk::StaticModel loaded;
+        loaded.load("Model/Object/" + model, "Model/Image/" + image);
+        return dusk::GpuStaticModel(loaded);
+    }
+
     void useProgram(GLuint program, const mat4& vp, const mat4& model, bool unlit) {
         glUseProgram(program);
         dusk::setUniform(program, "view_proj", vp);

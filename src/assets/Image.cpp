@@ -1,4 +1,4 @@
-#include "assets/Texture.h"
+#include "assets/Image.h"
 
 #include <cerrno>
 #include <cstring>
@@ -88,32 +88,30 @@ bool decodeRgba(const std::string& fileName, Magick::Image& image, Magick::Blob&
 
 // fileName is declared before image, so the library is up before the image
 // member is constructed.
-Texture::Texture(const std::string& path) : fileName((initImageLibrary(), path)) { load(); }
+Image::Image(const std::string& path) : fileName((initImageLibrary(), path)) { load(); }
 
-Texture::~Texture() { glDeleteTextures(1, &textureObject); }
-
-bool Texture::load() {
+bool Image::load() {
+    Magick::Image decoded;
+    Magick::Blob bytes;
     std::string error;
-    if (!decodeRgba(fileName, image, pixels, error)) {
+    if (!decodeRgba(fileName, decoded, bytes, error)) {
         printLine("Error loading texture '" + fileName + "': " + error);
         return false;
     }
-    const GLuint former = textureObject;
-    glGenTextures(1, &textureObject);
-    glDeleteTextures(1, &former);  // a former load's texture; 0 is ignored
-    glBindTexture(target, textureObject);
-    // The image's top row goes first: it ends up at t = 0.
-    glTexImage2D(target, 0, GL_RGBA, GLsizei(image.columns()), GLsizei(image.rows()), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, pixels.data());
-    glTexParameterf(target, GL_TEXTURE_MIN_FILTER, 9729.0f);  // GL_LINEAR
-    glTexParameterf(target, GL_TEXTURE_MAG_FILTER, 9729.0f);
-    glBindTexture(target, 0);
+    image = decoded;
+    pixels = bytes;
+    loaded_ = true;
     return true;
 }
 
-void Texture::bind() const {
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(target, textureObject);
+std::unique_ptr<Image> loadModelImage(const std::string& fileName) {
+    auto image = std::make_unique<Image>(fileName);
+    if (!image->loaded() && !image->load()) {
+        printLine("Error loading texture '" + fileName + "'");
+        return nullptr;
+    }
+    printLine("Loaded Texture: " + fileName);
+    return image;
 }
 
 }  // namespace dusk
