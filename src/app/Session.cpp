@@ -59,6 +59,13 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
     if (options.machineQuality) {
         hud_.toast(machineQualityToast(settings::current()), glfwGetTime());
     }
+    // A player started from a desktop menu sees no console: what was said
+    // about the player's files is on the HUD too.
+    for (const auto* lines : {&settings::store().loadLines(), &records::store().loadLines()}) {
+        for (const std::string& line : *lines) {
+            hud_.toast(line, glfwGetTime());
+        }
+    }
 }
 
 Session::~Session() = default;
@@ -72,6 +79,7 @@ void Session::loadPadMappings() {
     if (const auto fault =
             loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
         printLine(*fault);
+        hud_.toast(*fault, glfwGetTime());
     }
 }
 

@@ -27,7 +27,7 @@ bool ForestRecord::operator==(const ForestRecord& other) const {
     return seed == other.seed && difficulty == other.difficulty && rounds == other.rounds &&
            wins == other.wins && losses == other.losses && bestSeconds == other.bestSeconds &&
            bestDate == other.bestDate && mostKidsFrightened == other.mostKidsFrightened &&
-           lastRound == other.lastRound;
+           lastRound == other.lastRound && otherKeys == other.otherKeys;
 }
 
 const ForestRecord* Records::find(std::uint32_t seed, DifficultyLevel difficulty) const {
