@@ -110,6 +110,11 @@ public:
         }
         names_.emplace_back(line, name);
     }
+    void add(const UnknownKeys& others) {
+        for (const auto& [line, name] : others.names_) {
+            add(line, name);
+        }
+    }
     // "Records file "F" line 3: "forest.left" and "extra" are not known to
     // this version; kept as they are", empty when there are none.
     std::string line(const std::string& fileName) {
@@ -351,12 +356,14 @@ void readForests(const toml::node& node, const ForestContext& context, Records& 
     std::map<std::pair<std::uint32_t, DifficultyLevel>, Line> seen;
     for (const toml::node& element : *list) {
         FirstFault fault;
+        // Named only for an entry that is kept: the others go with it.
+        UnknownKeys unknown;
         const toml::table* table = element.as_table();
         std::optional<ForestRecord> forest;
         if (table == nullptr) {
             fault.add(element, "each \"forest\" must be a table");
         } else {
-            forest = readForest(*table, context, fault);
+            forest = readForest(*table, {context.totals, context.latest, unknown}, fault);
         }
         if (forest) {
             const Line line = table->get("seed")->source().begin.line;
@@ -370,6 +377,7 @@ void readForests(const toml::node& node, const ForestContext& context, Records& 
             ++faults.setAside;
         } else {
             records.forests.push_back(*forest);
+            context.unknown.add(unknown);
         }
     }
 }

@@ -39,10 +39,10 @@ struct EndSummary {
     unsigned long seed = 0;  // "Forest 4242"
     int kidsFrightened = 0;
     int kidsTotal = 0;
-    double seconds = 0.0;  // the round's time (shown for a win)
-    bool hasBest = false;  // the forest has a best time
-    double best = 0.0;     // ... this one
-    bool newBest = false;  // this round set it
+    double seconds = 0.0;    // the round's time (shown for a win)
+    bool hasBest = false;    // the forest has a best time
+    double best = 0.0;       // ... this one
+    bool newBest = false;    // this round set it
     std::string difficulty;  // the rules it was played by
 };
 
@@ -67,7 +67,9 @@ public:
 
     explicit Hud(GLFWwindow* window);
 
-    void toast(const std::string& text, double now);
+    // A toast for the Toasts' lifetime, or for seconds; a line too long for
+    // the view is wrapped.
+    void toast(const std::string& text, double now, double seconds = Toasts::lifetime);
     void showHelp(double now);
     void toggleVisible() { visible = !visible; }
     bool isVisible() const { return visible; }
