@@ -38,7 +38,7 @@ TEST(Options, FaultsEndWithStatusTwoBeforeAnyWindowAndHelpAndVersionWithZero) {
         {{"--seed", "abc"}, 2, ""},
         {{"--difficulty", "Nightmare"}, 2, ""},
         {{"--difficulty", "hard"}, 1, "ERROR: Could not init glfw.\n"},
-        {{"--version"}, 0, "Duskhollow 1.0.0\n"},
+        {{"--version"}, 0, "Duskhollow 1.1.0\n"},
         {{"--help"}, 0, nullptr},
     };
     for (const auto& c : cases) {
