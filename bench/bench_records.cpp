@@ -171,7 +171,8 @@ void BM_RecordRoundAfterAnotherGame(benchmark::State& state) {
 // Reading and checking the file's text alone (no disk).
 void BM_ReadRecordsText(benchmark::State& state) {
     for (auto _ : state) {
-        const dusk::RecordsReading reading = dusk::readRecordsText(bench().text(), "records.toml");
+        const dusk::RecordsReading reading =
+            dusk::readRecordsText(bench().text(), "records.toml", day);
         benchmark::DoNotOptimize(reading.records.forests.data());
     }
 }

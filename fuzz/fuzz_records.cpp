@@ -2,8 +2,9 @@
 // must hold only what a records file may (every count in range, wins and
 // losses adding up to rounds, a best time only with a win and its date, each
 // seed once at each difficulty), must read back the same from its written
-// text, and must stay so with rounds added and forests dropped. A file it
-// refuses gives one printable line naming the file and nothing else.
+// text (keys it does not know included), and must stay so with rounds added
+// and forests dropped. A fault gives one printable line naming the file, and
+// no records when it costs the whole file.
 #include <cmath>
 
 #include "FuzzSupport.h"
@@ -16,6 +17,8 @@ namespace {
 using dusk::fuzz::require;
 
 const char* const fileName = "records.toml";
+// Any best date is allowed: the rounds made below have dates up to 2099.
+const dusk::CalendarDate latest{9999, 12, 31};
 
 bool count(std::int64_t value) { return value >= 0 && value <= dusk::Records::maxCount; }
 
@@ -45,7 +48,7 @@ void requireSound(const dusk::Records& records, const std::string& what) {
 
 void requireRoundTrip(const dusk::Records& records, const std::string& what) {
     const std::string text = dusk::recordsText(records);
-    const dusk::RecordsReading again = dusk::readRecordsText(text, fileName);
+    const dusk::RecordsReading again = dusk::readRecordsText(text, fileName, latest);
     require(again.fault.empty(), what + ": its own text is refused: " + again.fault);
     require(again.records == records, what + ": reads back different");
     require(dusk::recordsText(again.records) == text, what + ": text changes on a rewrite");
@@ -78,17 +81,21 @@ std::vector<dusk::RoundResult> roundsFrom(const uint8_t* data, size_t size,
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const dusk::RecordsReading reading = dusk::readRecordsText(bytes, fileName);
-    if (!reading.fault.empty()) {
+    const dusk::RecordsReading reading = dusk::readRecordsText(bytes, fileName, latest);
+    for (const std::string& line : {reading.fault, reading.unknown}) {
         const std::string start = "Records file \"records.toml\"";
-        require(reading.fault.compare(0, start.size(), start) == 0, "fault line: " + reading.fault);
-        for (const char c : reading.fault) {
+        require(line.empty() || line.compare(0, start.size(), start) == 0, "line: " + line);
+        for (const char c : line) {
             require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f,
-                    "control character in the fault line");
+                    "control character in the line");
         }
-        require(reading.records == dusk::Records(), "records beside a fault");
+    }
+    if (reading.wholeFile) {
+        require(reading.records == dusk::Records() && reading.unknown.empty(),
+                "records beside a whole-file fault");
         return 0;
     }
+    require(reading.fault.empty() == (reading.setAside == 0), "entries set aside without a line");
     requireSound(reading.records, "read");
     requireRoundTrip(reading.records, "read");
     dusk::Records merged =

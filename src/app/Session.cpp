@@ -55,27 +55,53 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
       lastThrottled(glfwGetTime()),
       dailyRound(options.daily) {
     input.centreCursor();
-    loadPadMappings();
+    const std::optional<std::string> padFault = loadPadMappings();
     // Only what differs from the defaults is applied: vsync, for one, stays
     // the driver's unless asked for, as the game always was.
     applySettings(settings::current());
     if (options.machineQuality) {
         hud_.toast(machineQualityToast(settings::current()), glfwGetTime());
     }
+    std::vector<std::string> fileLines = settings::store().loadLines();
+    const std::vector<std::string>& recordsLines = records::store().loadLines();
+    fileLines.insert(fileLines.end(), recordsLines.begin(), recordsLines.end());
+    if (padFault) {
+        fileLines.push_back(*padFault);
+    }
+    toastFileLines(fileLines);
+}
+
+// A player started from a desktop menu sees no console: what was said about
+// the player's files is on the HUD too, long enough to be read, as many
+// lines as there is room for and then how many more there are.
+void Session::toastFileLines(std::vector<std::string> lines) {
+    constexpr double seconds = 10.0;
+    const std::size_t room = ui::Toasts::capacity - (options.machineQuality ? 1 : 0);
+    if (lines.size() > room) {
+        const std::size_t more = lines.size() - (room - 1);
+        lines.resize(room - 1);
+        lines.push_back(std::to_string(more) +
+                        " more lines about the player's files: start duskhollow from a "
+                        "terminal to read them");
+    }
+    for (const std::string& line : lines) {
+        hud_.toast(line, glfwGetTime(), seconds);
+    }
 }
 
 Session::~Session() = default;
 
 // gamecontrollerdb.txt beside the settings file, when there is one.
-void Session::loadPadMappings() {
+std::optional<std::string> Session::loadPadMappings() {
     const std::filesystem::path settingsFile = settings::store().file().path();
     if (settingsFile.empty()) {
-        return;
+        return std::nullopt;
     }
-    if (const auto fault =
-            loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt")) {
+    const auto fault = loadGamepadMappings(settingsFile.parent_path() / "gamecontrollerdb.txt");
+    if (fault) {
         printLine(*fault);
     }
+    return fault;
 }
 
 bool Session::finished() const { return glfwWindowShouldClose(window_) == GLFW_TRUE; }

@@ -120,7 +120,9 @@ private:
     void handleWindowAction(Action action);
     void captureKey(int key);
     void announcePad(const InputFrame& frame);
-    void loadPadMappings();
+    // Prints the mapping file's fault line and returns it, if any.
+    std::optional<std::string> loadPadMappings();
+    void toastFileLines(std::vector<std::string> lines);
     void handleRoundEvents(const std::vector<RoundEvent>& events);
     void endRound(ui::EndScreen screen);
     void recordRound(bool won);

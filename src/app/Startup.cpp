@@ -73,9 +73,12 @@ bool takeSoftwareRasterizerQuality() {
 }  // namespace
 
 int printRecords() {
-    const RecordsReading reading = RecordsFile(RecordsFile::defaultPath()).read();
-    if (!reading.fault.empty()) {
-        printLine(reading.fault);
+    const RecordsReading reading =
+        RecordsFile(RecordsFile::defaultPath()).read(RecordsFile::Purpose::List);
+    for (const std::string& line : {reading.fault, reading.unknown}) {
+        if (!line.empty()) {
+            printLine(line);
+        }
     }
     for (const std::string& line : recordsTable(reading.records)) {
         printLine(line);

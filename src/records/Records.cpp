@@ -27,7 +27,8 @@ bool ForestRecord::operator==(const ForestRecord& other) const {
     return seed == other.seed && difficulty == other.difficulty && rounds == other.rounds &&
            wins == other.wins && losses == other.losses && left == other.left &&
            bestSeconds == other.bestSeconds && bestDate == other.bestDate &&
-           mostKidsFrightened == other.mostKidsFrightened && lastRound == other.lastRound;
+           mostKidsFrightened == other.mostKidsFrightened && lastRound == other.lastRound &&
+           otherKeys == other.otherKeys;
 }
 
 const ForestRecord* Records::find(std::uint32_t seed, DifficultyLevel difficulty) const {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "records/CalendarDate.h"
@@ -32,6 +33,9 @@ struct ForestRecord {
     // The number of the round (counted in the totals) in which this forest
     // was last played: the forests played least recently are dropped first.
     std::int64_t lastRound = 0;
+    // Keys this version does not know (from a newer one), as the TOML lines
+    // that write them back unchanged; empty when there are none.
+    std::string otherKeys;
 
     bool operator==(const ForestRecord& other) const;
     bool operator!=(const ForestRecord& other) const { return !(*this == other); }
@@ -60,10 +64,17 @@ struct Records {
     // The largest count or number of seconds a file may hold: far beyond
     // any real play, and small enough that no sum of them overflows.
     static constexpr std::int64_t maxCount = 1000000000;
+    // The kids of a forest: no round frightens more.
+    static constexpr std::int64_t kidsInAForest = 10;
 
     RecordTotals totals;
     // One entry per seed and difficulty, in the order of listedBefore.
     std::vector<ForestRecord> forests;
+    // The top-level keys and tables, and the keys of [totals], that this
+    // version does not know, as the TOML text that writes them back
+    // unchanged; empty when there are none.
+    std::string otherKeys;
+    std::string otherTotalsKeys;
 
     // The forest's entry at that difficulty, nullptr when it was never
     // played there (or dropped).
@@ -73,7 +84,8 @@ struct Records {
     bool empty() const { return totals.rounds == 0 && forests.empty(); }
 
     bool operator==(const Records& other) const {
-        return totals == other.totals && forests == other.forests;
+        return totals == other.totals && forests == other.forests && otherKeys == other.otherKeys &&
+               otherTotalsKeys == other.otherTotalsKeys;
     }
     bool operator!=(const Records& other) const { return !(*this == other); }
 };

@@ -1,10 +1,8 @@
 #include "records/RecordsFile.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <tuple>
 
 #include "settings/AtomicFile.h"
 #include "settings/GameFilePaths.h"
@@ -23,40 +21,84 @@ fs::path RecordsFile::defaultPath() {
     return defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-fs::path RecordsFile::badCopyPath() const { return besidePath(path_, ".bad"); }
+namespace {
+
+// The latest day a best time may have been set on: today by the player's
+// clock or by UTC, whichever is later.
+CalendarDate latestBestDate() {
+    const CalendarDate local = CalendarDate::todayLocal();
+    const CalendarDate utc = CalendarDate::todayUtc();
+    return std::tie(local.year, local.month, local.day) > std::tie(utc.year, utc.month, utc.day)
+               ? local
+               : utc;
+}
+
+// "; starting with empty records (the file is kept as records.toml.bad)" and
+// the like: what becomes of a file with this fault. keptAs: the bad copy's
+// name at the next write, empty when none will be made.
+std::string consequence(const RecordsReading& reading, RecordsFile::Purpose purpose,
+                        const fs::path& keptAs) {
+    const bool play = purpose == RecordsFile::Purpose::Play;
+    if (reading.leaveAlone) {
+        return play ? "; starting with empty records, and this run's rounds are not saved (the "
+                      "file is left as it is)"
+                    : "; no records shown";
+    }
+    std::string what;
+    if (reading.wholeFile) {
+        what = play ? "; starting with empty records" : "; no records shown";
+    } else {
+        const std::size_t more = reading.setAside - 1;
+        what = "; that entry" + (more > 0 ? " and " + std::to_string(more) + " more" : "") +
+               (more > 0 ? " are" : " is") + (play ? " set aside" : " not shown");
+    }
+    if (play && !keptAs.empty()) {
+        what += " (the file is kept as " + keptAs.filename().string() + ")";
+    }
+    return what;
+}
+
+}  // namespace
 
 fs::path RecordsFile::lockPath() const { return besidePath(path_, ".lock"); }
 
-RecordsReading RecordsFile::read() const {
+RecordsReading RecordsFile::read(Purpose purpose) const {
     RecordsReading reading;
     const std::string name = path_.string();
     const auto fault = [&](const std::string& what) {
-        reading.fault = recordsProblem(name, "", what + recordsFaultConsequence);
-        return reading;
+        reading.fault = recordsProblem(name, "", what);
+        reading.wholeFile = true;
     };
     std::error_code status;
     const fs::file_status kind = fs::status(path_, status);
+    bool regular = false;
     if (kind.type() == fs::file_type::not_found) {
         return reading;
+    } else if (kind.type() == fs::file_type::directory) {
+        fault("is a folder, not a file");
+    } else if (kind.type() != fs::file_type::regular) {
+        fault("is not a regular file");  // a pipe or a device could block or never end
+    } else {
+        regular = true;
+        std::string text;
+        std::string error;
+        switch (readPlayerFile(path_, maxPlayerFileBytes, text, error)) {
+            case PlayerFileRead::Read:
+                reading = readRecordsText(text, name, latestBestDate());
+                break;
+            case PlayerFileRead::TooLarge:
+                fault("is " + std::string(playerFileTooLarge));
+                reading.leaveAlone = true;
+                break;
+            case PlayerFileRead::Failed:
+                fault("cannot be read (" + error + ")");
+                break;
+        }
     }
-    if (kind.type() == fs::file_type::directory) {
-        return fault("is a folder, not a file");
+    if (!reading.fault.empty()) {
+        reading.fault += consequence(reading, purpose, regular ? freeBadCopyPath(path_) : "");
     }
-    // A pipe or a device could block the game or never end.
-    if (kind.type() != fs::file_type::regular) {
-        return fault("is not a regular file");
-    }
-    errno = 0;
-    std::ifstream in(path_, std::ios::binary);
-    std::string text;
-    if (in.is_open()) {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    if (!in.is_open() || in.bad()) {
-        return fault("cannot be read (" +
-                     std::string(errno != 0 ? std::strerror(errno) : "read error") + ")");
-    }
-    return readRecordsText(text, name);
+    return reading;
 }
 
 bool RecordsFile::fail(const std::string& what) {
@@ -78,9 +120,13 @@ bool RecordsFile::keepBadCopy() {
     if (!fs::is_regular_file(path_, error)) {
         return true;
     }
-    error = keepFileAs(path_, badCopyPath());
+    const fs::path copy = freeBadCopyPath(path_);
+    if (copy.empty()) {
+        return fail("the faulty file could not be kept: every name for a bad copy is taken");
+    }
+    error = keepFileAs(path_, copy);
     if (error) {
-        return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
+        return fail("the faulty file could not be kept as " + copy.string() + ": " +
                     error.message());
     }
     return true;

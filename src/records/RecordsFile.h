@@ -1,7 +1,7 @@
 #pragma once
 // The records file on disk: where it is, reading it, keeping a faulty one
-// as "records.toml.bad", and writing it whole (AtomicFile: a temporary file,
-// flushed, renamed over it).
+// as "records.toml.bad" (".bad.2", ".bad.3" ... when that is taken), and
+// writing it whole (AtomicFile: a temporary file, flushed, renamed over it).
 #include <filesystem>
 #include <string>
 
@@ -20,21 +20,26 @@ public:
     // The same from this process's environment.
     static std::filesystem::path defaultPath();
 
-    // A missing file gives empty records and no fault; a folder, a device, a
-    // file that cannot be read or has a fault gives empty records and the
-    // fault line.
-    RecordsReading read() const;
+    // What the fault line says becomes of a faulty file: in a game, it is
+    // kept as a bad copy at the next write; a listing only shows less.
+    enum class Purpose { Play, List };
+
+    // A missing file gives empty records and no fault. A folder, a device, a
+    // file that cannot be read, is larger than maxPlayerFileBytes (not read,
+    // and leaveAlone) or has a whole-file fault gives empty records; faulty
+    // forest entries are left out. The fault line says which and what
+    // becomes of the file (for Play: the name keepBadCopy will give it).
+    RecordsReading read(Purpose purpose = Purpose::Play) const;
     // Creates the folder if need be (a failure sets error()).
     bool makeFolder();
-    // Keeps the present (faulty) file as badCopyPath(), replacing an older
-    // copy; a symlinked file is kept as its target's contents. Nothing is
-    // done when no regular file is there.
+    // Keeps the present (faulty) file under the first free bad copy name,
+    // never replacing an older copy; a symlinked file is kept as its
+    // target's contents. Nothing is done when no regular file is there.
     bool keepBadCopy();
     // Writes the records atomically; the folder must exist.
     bool write(const Records& records);
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path badCopyPath() const;
     std::filesystem::path lockPath() const;
     // The line to print after a failed makeFolder, keepBadCopy or write.
     const std::string& error() const { return error_; }

@@ -29,9 +29,14 @@ void RecordsStore::load(const std::filesystem::path& file) {
     // after it, the first write need not read it again either.
     written_.keep(file_.path());
     const RecordsReading reading = file_.read();
-    if (!reading.fault.empty()) {
-        report(reading.fault);
+    loadLines_.clear();
+    for (const std::string& line : {reading.fault, reading.unknown}) {
+        if (!line.empty()) {
+            printLine(line);
+            loadLines_.push_back(line);
+        }
     }
+    lastFault_ = reading.fault;
     if (!reading.fault.empty() || !written_.unchanged(file_.path())) {
         written_.forget();
     }
@@ -66,14 +71,18 @@ bool RecordsStore::writePending(std::optional<double>& bestBefore) {
     const RecordsReading reading = file_.read();
     if (!reading.fault.empty()) {
         // Faulty from the start, or changed by hand since: it is kept aside
-        // and this run's records go on from what they were.
+        // and this run's records go on from what was read of it (from what
+        // they were, when nothing could be).
         report(reading.fault);
+        if (reading.leaveAlone) {
+            return false;  // its line says that the rounds are not saved
+        }
         if (!file_.keepBadCopy()) {
             reportWriteFault(file_.error());
             return false;
         }
     }
-    view_ = withPending(reading.fault.empty() ? reading.records : onDisk_, bestBefore);
+    view_ = withPending(reading.wholeFile ? onDisk_ : reading.records, bestBefore);
     return writeView();
 }
 

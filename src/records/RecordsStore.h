@@ -10,10 +10,13 @@
 // (flock on "records.toml.lock" beside it), reads it again, adds this run's
 // rounds that are not in it yet to what it holds now, writes it atomically
 // and unlocks: games ending rounds at the same moment never lose a round.
-// A faulty file gives one line at load and empty records; at the first
-// write it is kept as "records.toml.bad" and a new file is written. A file
-// that cannot be written gives one line at the first failure and none
-// after; its rounds are tried again at the next round's end.
+// A faulty file gives one line at load and empty records (or, for faulty
+// forest entries, the others); at the first write it is kept as
+// "records.toml.bad" (or the first free ".bad.N") and a new file is written.
+// A file too large to read is never written. Keys this version does not know
+// are named in one line at load and written back as they were. A file that
+// cannot be written gives one line at the first failure and none after; its
+// rounds are tried again at the next round's end.
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -50,9 +53,11 @@ public:
     RecordsStore(const RecordsStore&) = delete;
     RecordsStore& operator=(const RecordsStore&) = delete;
 
-    // Reads the file and prints its fault line, if any. Reading creates and
-    // writes nothing.
+    // Reads the file and prints its fault line and the line naming unknown
+    // keys, if any. Reading creates and writes nothing.
     void load(const std::filesystem::path& file);
+    // The lines the last load printed, in order.
+    const std::vector<std::string>& loadLines() const { return loadLines_; }
 
     // Counts a finished round (see above). difficulty: the rules it was
     // played by, whose entry of the forest it counts in; seconds: the
@@ -95,6 +100,7 @@ private:
     // write need not read it again.
     KeptFile written_;
     std::string lastFault_;
+    std::vector<std::string> loadLines_;
     bool writeFaultShown_ = false;
     std::chrono::milliseconds lockTimeout_{2000};
 };

@@ -7,14 +7,13 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <sstream>
+#include <tuple>
 #include <utility>
 
 #include "settings/SettingsText.h"
 
 namespace dusk {
-
-const char* const recordsFaultConsequence =
-    "; starting with empty records (the file is kept as records.toml.bad)";
 
 namespace {
 
@@ -98,18 +97,90 @@ void readCounts(const toml::table& table, std::initializer_list<CountKey> counts
     }
 }
 
-void unknownKeys(const toml::table& table, std::initializer_list<const char*> known,
-                 FirstFault& fault) {
-    for (const auto& [key, node] : table) {
-        const std::string name(key.str());
-        bool found = false;
-        for (const char* k : known) {
-            found = found || name == k;
+// The names of the keys this version does not know, each once with the
+// line it first came at.
+class UnknownKeys {
+public:
+    void add(Line line, const std::string& name) {
+        for (auto& [at, known] : names_) {
+            if (known == name) {
+                at = std::min(at, line);
+                return;
+            }
         }
-        if (!found) {
-            fault.add(key.source().begin.line, "unknown key " + quoted(name));
+        names_.emplace_back(line, name);
+    }
+    void add(const UnknownKeys& others) {
+        for (const auto& [line, name] : others.names_) {
+            add(line, name);
         }
     }
+    // "Records file "F" line 3: "forest.left" and "extra" are not known to
+    // this version; kept as they are", empty when there are none.
+    std::string line(const std::string& fileName) {
+        if (names_.empty()) {
+            return "";
+        }
+        constexpr std::size_t named = 5;
+        std::sort(names_.begin(), names_.end());
+        std::string list;
+        for (std::size_t i = 0; i < names_.size() && i < named; ++i) {
+            const bool last = i + 1 == names_.size();
+            list += (i == 0 ? "" : last ? " and " : ", ") + quoted(names_[i].second);
+        }
+        if (names_.size() > named) {
+            list += " and " + std::to_string(names_.size() - named) + " more";
+        }
+        const bool one = names_.size() == 1;
+        return recordsProblem(fileName, " line " + std::to_string(names_.front().first),
+                              list + (one ? " is" : " are") +
+                                  " not known to this version; kept as " +
+                                  (one ? "it is" : "they are"));
+    }
+
+private:
+    std::vector<std::pair<Line, std::string>> names_;
+};
+
+// Tables (at any depth) written inline, so that they stay inside the
+// table they were read from.
+void makeInline(toml::node& node) {
+    if (toml::table* table = node.as_table()) {
+        table->is_inline(true);
+        for (auto&& [key, value] : *table) {
+            makeInline(value);
+        }
+    } else if (toml::array* array = node.as_array()) {
+        for (toml::node& value : *array) {
+            makeInline(value);
+        }
+    }
+}
+
+// The entries of table whose keys are not among known, as TOML text that
+// reads back as the same entries (tables inline when asked), each named in
+// unknown as prefix + key.
+std::string otherKeys(const toml::table& table, std::initializer_list<const char*> known,
+                      const std::string& prefix, bool inlineTables, UnknownKeys& unknown) {
+    toml::table others;
+    for (const auto& [key, node] : table) {
+        const std::string name(key.str());
+        if (std::find_if(known.begin(), known.end(), [&](const char* k) { return name == k; }) !=
+            known.end()) {
+            continue;
+        }
+        unknown.add(key.source().begin.line, prefix + name);
+        toml::node& copy = others.insert(key, node).first->second;
+        if (inlineTables) {
+            makeInline(copy);
+        }
+    }
+    if (others.empty()) {
+        return "";
+    }
+    std::ostringstream text;
+    text << toml::toml_formatter(others, toml::format_flags::none);
+    return text.str() + "\n";
 }
 
 // Rounds, wins and losses that cannot be together.
@@ -127,13 +198,16 @@ void checkOutcomes(const toml::table& table, std::int64_t rounds, std::int64_t w
     }
 }
 
-void readTotals(const toml::node& node, RecordTotals& totals, FirstFault& fault) {
+// The totals, and their keys this version does not know as text.
+void readTotals(const toml::node& node, Records& records, FirstFault& fault, UnknownKeys& unknown) {
     const toml::table* table = node.as_table();
     if (table == nullptr) {
         fault.add(node, "\"totals\" must be a table");
         return;
     }
-    unknownKeys(*table, {"rounds", "wins", "losses", "left", "kids_frightened"}, fault);
+    RecordTotals& totals = records.totals;
+    records.otherTotalsKeys = otherKeys(
+        *table, {"rounds", "wins", "losses", "left", "kids_frightened"}, "totals.", true, unknown);
     readCounts(*table,
                {{"rounds", &totals.rounds},
                 {"wins", &totals.wins},
@@ -162,22 +236,70 @@ bool difficulty(const toml::node& node, DifficultyLevel& into) {
     return false;
 }
 
-void checkBest(const toml::table& table, const ForestRecord& forest, FirstFault& fault) {
+void checkBest(const toml::table& table, const ForestRecord& forest, const CalendarDate& latest,
+               FirstFault& fault) {
     if (forest.bestSeconds.has_value() != forest.bestDate.has_value()) {
         const char* given = forest.bestSeconds ? "best_seconds" : "best_date";
         const char* missing = forest.bestSeconds ? "best_date" : "best_seconds";
         fault.add(*table.get(given), quoted(given) + " needs " + quoted(missing) + " beside it");
     } else if (forest.bestSeconds && forest.wins == 0) {
         fault.add(*table.get("best_seconds"), "\"best_seconds\" needs a win (\"wins\" is 0)");
+    } else if (forest.bestDate && std::make_tuple(forest.bestDate->year, forest.bestDate->month,
+                                                  forest.bestDate->day) >
+                                      std::make_tuple(latest.year, latest.month, latest.day)) {
+        fault.add(*table.get("best_date"),
+                  "\"best_date\" (" + forest.bestDate->text() + ") is later than today");
     }
 }
 
-std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fault) {
+// Counts of a forest that its own rounds or the totals cannot hold.
+void checkAgainstTotals(const toml::table& table, const ForestRecord& forest,
+                        const RecordTotals& totals, FirstFault& fault) {
+    if (forest.mostKidsFrightened > Records::kidsInAForest) {
+        fault.add(*table.get("most_kids_frightened"),
+                  "\"most_kids_frightened\" (" + std::to_string(forest.mostKidsFrightened) +
+                      ") must not be more than the " + std::to_string(Records::kidsInAForest) +
+                      " kids of a forest");
+    }
+    const struct {
+        const char* key;
+        std::int64_t value;
+        const char* total;
+        std::int64_t most;
+    } limits[] = {
+        {"rounds", forest.rounds, "rounds", totals.rounds},
+        {"wins", forest.wins, "wins", totals.wins},
+        {"losses", forest.losses, "losses", totals.losses},
+        {"left", forest.left, "left", totals.left},
+        {"last_round", forest.lastRound, "rounds", totals.rounds},
+        {"most_kids_frightened", forest.mostKidsFrightened, "kids_frightened",
+         totals.kidsFrightened},
+    };
+    for (const auto& limit : limits) {
+        if (limit.value > limit.most) {
+            fault.add(*table.get(limit.key),
+                      quoted(limit.key) + " (" + std::to_string(limit.value) +
+                          ") must not be more than the total " + quoted(limit.total) + " (" +
+                          std::to_string(limit.most) + ")");
+        }
+    }
+}
+
+// What a forest entry is read against.
+struct ForestContext {
+    const RecordTotals& totals;
+    const CalendarDate& latest;
+    UnknownKeys& unknown;
+};
+
+std::optional<ForestRecord> readForest(const toml::table& table, const ForestContext& context,
+                                       FirstFault& fault) {
     ForestRecord forest;
-    unknownKeys(table,
-                {"seed", "difficulty", "rounds", "wins", "losses", "left", "best_seconds",
-                 "best_date", "most_kids_frightened", "last_round"},
-                fault);
+    forest.otherKeys = otherKeys(table,
+                                 {"seed", "difficulty", "rounds", "wins", "losses", "left",
+                                  "best_seconds", "best_date", "most_kids_frightened",
+                                  "last_round"},
+                                 "forest.", true, context.unknown);
     std::int64_t seed = 0;
     const toml::node* seedNode = table.get("seed");
     if (seedNode == nullptr) {
@@ -210,7 +332,8 @@ std::optional<ForestRecord> readForest(const toml::table& table, FirstFault& fau
         return std::nullopt;
     }
     checkOutcomes(table, forest.rounds, forest.wins, forest.losses, forest.left, fault);
-    checkBest(table, forest, fault);
+    checkBest(table, forest, context.latest, fault);
+    checkAgainstTotals(table, forest, context.totals, fault);
     return fault.found() ? std::nullopt : std::optional<ForestRecord>(forest);
 }
 
@@ -220,61 +343,59 @@ std::string atLevel(DifficultyLevel level) {
                                               : " at " + std::string(difficultyLevelName(level));
 }
 
-void readForests(const toml::node& node, Records& records, FirstFault& fault) {
+// Faults of the whole file, and the first of the forest entries set aside.
+struct Faults {
+    FirstFault wholeFile;
+    FirstFault entry;
+    std::size_t setAside = 0;
+};
+
+// The forests without a fault; each one with a fault is set aside and its
+// first fault noted.
+void readForests(const toml::node& node, const ForestContext& context, Records& records,
+                 Faults& faults) {
     const toml::array* list = node.as_array();
     if (list == nullptr) {
-        fault.add(node, "\"forest\" must be a list of tables ([[forest]])");
+        faults.wholeFile.add(node, "\"forest\" must be a list of tables ([[forest]])");
         return;
     }
     std::map<std::pair<std::uint32_t, DifficultyLevel>, Line> seen;
     for (const toml::node& element : *list) {
+        FirstFault fault;
+        // Named only for an entry that is kept: the others go with it.
+        UnknownKeys unknown;
         const toml::table* table = element.as_table();
+        std::optional<ForestRecord> forest;
         if (table == nullptr) {
             fault.add(element, "each \"forest\" must be a table");
-            continue;
+        } else {
+            forest = readForest(*table, {context.totals, context.latest, unknown}, fault);
         }
-        const std::optional<ForestRecord> forest = readForest(*table, fault);
-        if (!forest) {
-            continue;
-        }
-        const Line line = table->get("seed")->source().begin.line;
-        if (!seen.emplace(std::make_pair(forest->seed, forest->difficulty), line).second) {
-            fault.add(line, "seed " + std::to_string(forest->seed) + atLevel(forest->difficulty) +
-                                " is listed twice");
-            continue;
-        }
-        records.forests.push_back(*forest);
-    }
-}
-
-// Forests that cannot be beside the totals.
-void checkAgainstTotals(const toml::table& root, const Records& records, FirstFault& fault) {
-    const toml::array* list = root["forest"].as_array();
-    for (const toml::node& element : *list) {
-        const toml::table& table = *element.as_table();
-        for (const char* key : {"rounds", "last_round"}) {
-            std::int64_t value = 0;
-            const toml::node* node = table.get(key);
-            if (node != nullptr && wholeNumber(*node, 0, Records::maxCount, value) &&
-                value > records.totals.rounds) {
-                fault.add(*node, quoted(key) + " (" + std::to_string(value) +
-                                     ") must not be more than the total \"rounds\" (" +
-                                     std::to_string(records.totals.rounds) + ")");
+        if (forest) {
+            const Line line = table->get("seed")->source().begin.line;
+            if (!seen.emplace(std::make_pair(forest->seed, forest->difficulty), line).second) {
+                fault.add(line, "seed " + std::to_string(forest->seed) +
+                                    atLevel(forest->difficulty) + " is listed twice");
             }
         }
+        if (fault.found()) {
+            faults.entry.add(fault.line(), fault.what());
+            ++faults.setAside;
+        } else {
+            records.forests.push_back(*forest);
+            context.unknown.add(unknown);
+        }
     }
 }
 
-void readRoot(const toml::table& root, Records& records, FirstFault& fault) {
-    unknownKeys(root, {"totals", "forest"}, fault);
+void readRoot(const toml::table& root, const CalendarDate& latest, Records& records, Faults& faults,
+              UnknownKeys& unknown) {
+    records.otherKeys = otherKeys(root, {"totals", "forest"}, "", false, unknown);
     if (const toml::node* totals = root.get("totals")) {
-        readTotals(*totals, records.totals, fault);
+        readTotals(*totals, records, faults.wholeFile, unknown);
     }
-    if (const toml::node* forests = root.get("forest")) {
-        readForests(*forests, records, fault);
-    }
-    if (!fault.found() && root.get("forest") != nullptr) {
-        checkAgainstTotals(root, records, fault);
+    if (const toml::node* forests = root.get("forest"); forests && !faults.wholeFile.found()) {
+        readForests(*forests, ForestContext{records.totals, latest, unknown}, records, faults);
     }
 }
 
@@ -304,27 +425,35 @@ std::string recordsProblem(const std::string& fileName, const std::string& where
     return withoutControls("Records file \"" + fileName + "\"" + where + ": " + what);
 }
 
-RecordsReading readRecordsText(const std::string& text, const std::string& fileName) {
+RecordsReading readRecordsText(const std::string& text, const std::string& fileName,
+                               const CalendarDate& latest) {
     RecordsReading reading;
     if (text.empty()) {
-        reading.fault = recordsProblem(fileName, "",
-                                       "the file is empty" + std::string(recordsFaultConsequence));
+        reading.fault = recordsProblem(fileName, "", "the file is empty");
+        reading.wholeFile = true;
         return reading;
     }
-    FirstFault fault;
+    Faults faults;
+    UnknownKeys unknown;
     try {
         const toml::table root = toml::parse(text, fileName);
-        readRoot(root, reading.records, fault);
+        readRoot(root, latest, reading.records, faults, unknown);
     } catch (const toml::parse_error& error) {
-        fault.add(error.source().begin.line,
-                  "not valid TOML (" + std::string(error.description()) + ")");
+        faults.wholeFile.add(error.source().begin.line,
+                             "not valid TOML (" + std::string(error.description()) + ")");
     }
-    if (fault.found()) {
+    const FirstFault& first = faults.wholeFile.found() ? faults.wholeFile : faults.entry;
+    if (first.found()) {
+        reading.fault =
+            recordsProblem(fileName, " line " + std::to_string(first.line()), first.what());
+    }
+    if (faults.wholeFile.found()) {
         reading.records = Records();
-        reading.fault = recordsProblem(fileName, " line " + std::to_string(fault.line()),
-                                       fault.what() + recordsFaultConsequence);
+        reading.wholeFile = true;
         return reading;
     }
+    reading.setAside = faults.setAside;
+    reading.unknown = unknown.line(fileName);
     std::sort(reading.records.forests.begin(), reading.records.forests.end(), listedBefore);
     return reading;
 }
@@ -334,6 +463,9 @@ std::string recordsText(const Records& records) {
         "# Duskhollow records. The game rewrites this file at the end of every round.\n";
     text.reserve(64 + records.forests.size() * 200);
     const RecordTotals& totals = records.totals;
+    if (!records.otherKeys.empty()) {
+        text += records.otherKeys + "\n";
+    }
     text += "[totals]\n";
     appendKey(text, "rounds", std::to_string(totals.rounds));
     appendKey(text, "wins", std::to_string(totals.wins));
@@ -342,6 +474,7 @@ std::string recordsText(const Records& records) {
         appendKey(text, "left", std::to_string(totals.left));
     }
     appendKey(text, "kids_frightened", std::to_string(totals.kidsFrightened));
+    text += records.otherTotalsKeys;
     for (const ForestRecord& forest : records.forests) {
         text += "\n[[forest]]\n";
         appendKey(text, "seed", std::to_string(forest.seed));
@@ -361,6 +494,7 @@ std::string recordsText(const Records& records) {
         }
         appendKey(text, "most_kids_frightened", std::to_string(forest.mostKidsFrightened));
         appendKey(text, "last_round", std::to_string(forest.lastRound));
+        text += forest.otherKeys;
     }
     return text;
 }

@@ -1,5 +1,12 @@
 #include "settings/GameFilePaths.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "settings/AtomicFile.h"
 
 namespace fs = std::filesystem;
@@ -25,18 +32,71 @@ fs::path besidePath(const fs::path& path, const char* suffix) {
     return beside;
 }
 
+fs::path freeBadCopyPath(const fs::path& path) {
+    constexpr int lastNumber = 999;
+    for (int number = 1; number <= lastNumber; ++number) {
+        const fs::path copy =
+            besidePath(path, number == 1 ? ".bad" : (".bad." + std::to_string(number)).c_str());
+        std::error_code error;
+        if (fs::symlink_status(copy, error).type() == fs::file_type::not_found) {
+            return copy;
+        }
+    }
+    return {};
+}
+
 std::error_code keepFileAs(const fs::path& path, const fs::path& copy) {
     std::error_code error;
-    fs::remove(copy, error);
     const fs::path target = AtomicFile::linkTarget(path, error);
     if (!error) {
         fs::create_hard_link(target, copy, error);
     }
-    if (error) {
+    if (error && error != std::errc::file_exists) {
         error.clear();
-        fs::copy_file(path, copy, fs::copy_options::overwrite_existing, error);
+        fs::copy_file(path, copy, fs::copy_options::none, error);
     }
     return error;
+}
+
+const char* const playerFileTooLarge = "larger than 4 MB";
+
+PlayerFileRead readPlayerFile(const fs::path& path, std::uintmax_t maxBytes, std::string& text,
+                              std::string& error) {
+    text.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        error = std::strerror(errno);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return PlayerFileRead::Failed;
+    }
+    PlayerFileRead result = static_cast<std::uintmax_t>(info.st_size) > maxBytes
+                                ? PlayerFileRead::TooLarge
+                                : PlayerFileRead::Read;
+    char buffer[1 << 16];
+    while (result == PlayerFileRead::Read) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = std::strerror(errno);
+            result = PlayerFileRead::Failed;
+        } else if (got == 0) {
+            break;
+        } else if (text.size() + static_cast<std::size_t>(got) > maxBytes) {
+            result = PlayerFileRead::TooLarge;
+        } else {
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    if (result != PlayerFileRead::Read) {
+        text.clear();
+    }
+    return result;
 }
 
 }  // namespace dusk

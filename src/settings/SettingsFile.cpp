@@ -1,10 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "settings/AtomicFile.h"
 #include "settings/GameFilePaths.h"
@@ -23,11 +19,10 @@ fs::path SettingsFile::defaultPath() {
     return defaultPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-fs::path SettingsFile::badCopyPath() const { return besidePath(path_, ".bad"); }
-
 SettingsReading SettingsFile::read() {
     SettingsReading reading;
     const std::string name = path_.string();
+    tooLarge_ = false;
     std::error_code status;
     const fs::file_status kind = fs::status(path_, status);
     if (kind.type() == fs::file_type::not_found) {
@@ -52,14 +47,18 @@ SettingsReading SettingsFile::read() {
             settingsProblem(name, "", "is not a regular file; using the defaults"));
         return reading;
     }
-    errno = 0;
-    std::ifstream in(path_, std::ios::binary);
     std::string text;
-    if (in.is_open()) {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string why;
+    const PlayerFileRead read = readPlayerFile(path_, maxPlayerFileBytes, text, why);
+    if (read == PlayerFileRead::TooLarge) {
+        tooLarge_ = true;
+        reading.problems.push_back(settingsProblem(
+            name, "",
+            "is " + std::string(playerFileTooLarge) +
+                "; using the defaults, and changes are not saved (the file is left as it is)"));
+        return reading;
     }
-    if (!in.is_open() || in.bad()) {
-        const std::string why = errno != 0 ? std::strerror(errno) : "read error";
+    if (read == PlayerFileRead::Failed) {
         reading.problems.push_back(
             settingsProblem(name, "", "cannot be read (" + why + "); using the defaults"));
         return reading;
@@ -75,15 +74,24 @@ bool SettingsFile::fail(const std::string& what) {
 }
 
 bool SettingsFile::keepFaultyFile() {
-    const std::error_code error = keepFileAs(path_, badCopyPath());
+    const fs::path copy = freeBadCopyPath(path_);
+    if (copy.empty()) {
+        return fail("the faulty file could not be kept: every name for a bad copy is taken");
+    }
+    const std::error_code error = keepFileAs(path_, copy);
     if (error) {
-        return fail("the faulty file could not be kept as " + badCopyPath().string() + ": " +
+        return fail("the faulty file could not be kept as " + copy.string() + ": " +
                     error.message());
     }
+    keptAs_ = copy;
     return true;
 }
 
 bool SettingsFile::save(const UserSettings& values, bool withQuality) {
+    keptAs_.clear();
+    if (tooLarge_) {
+        return true;
+    }
     if (path_.empty()) {
         return fail("no home folder to keep settings in");
     }

@@ -2,7 +2,8 @@
 // The settings file on disk: where it is, reading it, and writing it back
 // without ever leaving a half-written file. A file with faults is kept as it
 // was until the first save, which puts it beside the new one as
-// "settings.toml.bad".
+// "settings.toml.bad" (or the first free ".bad.N"). A file larger than
+// maxPlayerFileBytes is not read, and never written.
 #include <filesystem>
 #include <string>
 
@@ -27,12 +28,15 @@ public:
     SettingsReading read();
     // Writes the values atomically, creating the folder if need be. After a
     // read that found faults, the faulty file is first kept as
-    // badCopyPath(). The graphics quality is written only withQuality.
-    // False on failure, with error() set to a line to print.
+    // keptAs(). The graphics quality is written only withQuality. False on
+    // failure, with error() set to a line to print; true, writing nothing,
+    // for a file too large to read.
     bool save(const UserSettings& values, bool withQuality = true);
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path badCopyPath() const;
+    // The name the faulty file was kept under by the last save; empty when
+    // none was kept.
+    const std::filesystem::path& keptAs() const { return keptAs_; }
     const std::string& error() const { return error_; }
     // Whether the next save keeps the present file as the bad copy first.
     bool keepsFaultyFile() const { return faulty_; }
@@ -43,6 +47,8 @@ private:
 
     std::filesystem::path path_;
     bool faulty_ = false;
+    bool tooLarge_ = false;
+    std::filesystem::path keptAs_;
     std::string error_;
 };
 

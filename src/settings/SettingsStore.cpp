@@ -12,6 +12,7 @@ void SettingsStore::load(const std::filesystem::path& file) {
     for (const std::string& line : reading.problems) {
         printLine(line);
     }
+    loadLines_ = reading.problems;
     inFile_ = reading.values;
     current_ = reading.values;
     forced_ = ForcedSettings();
@@ -63,6 +64,11 @@ bool SettingsStore::save() {
     if (!file_.save(values, qualityChosen_)) {
         printLine(file_.error());
         return false;
+    }
+    if (!file_.keptAs().empty()) {
+        printLine(
+            settingsProblem(file_.path().string(), "",
+                            "the faulty file is kept as " + file_.keptAs().filename().string()));
     }
     inFile_ = values;
     return true;

@@ -14,6 +14,8 @@
 // save leaves it out of the file.
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "settings/SettingsFile.h"
 #include "settings/UserSettings.h"
@@ -34,6 +36,8 @@ public:
     // Reads the file, prints a line for each fault it finds, and makes its
     // values (defaults where it has none) the current ones.
     void load(const std::filesystem::path& file);
+    // The lines the last load printed, in order.
+    const std::vector<std::string>& loadLines() const { return loadLines_; }
     void force(const ForcedSettings& forced);
     // Makes quality the current one unless the player has chosen a quality;
     // true when it did. The file is not written for it.
@@ -45,7 +49,8 @@ public:
     UserSettings& current() { return current_; }
     // Writes the current values (see above) when they differ from what was
     // read or last written; so a faulty file stays as it is until a setting
-    // really changes. False after a failure, whose line has been printed.
+    // really changes, and a line then says the name it is kept under.
+    // False after a failure, whose line has been printed.
     bool save();
 
     const SettingsFile& file() const { return file_; }
@@ -57,6 +62,7 @@ private:
     UserSettings inFile_;
     UserSettings current_;
     ForcedSettings forced_;
+    std::vector<std::string> loadLines_;
     bool qualityChosen_ = false;
     std::optional<GraphicsQuality> machineQuality_;  // the default taken, if any
 };

@@ -24,12 +24,14 @@ ImU32 withAlpha(ImU32 colour, float alpha) {
     return (colour & ~IM_COL32_A_MASK) | (a << IM_COL32_A_SHIFT);
 }
 
-// Text with a soft drop shadow, so it reads on the sky and on the grass.
-void shadowedText(ImDrawList* list, ImFont* font, ImVec2 at, ImU32 colour, const char* text) {
+// Text with a soft drop shadow, so it reads on the sky and on the grass;
+// wrapped at wrap pixels when that is above 0.
+void shadowedText(ImDrawList* list, ImFont* font, ImVec2 at, ImU32 colour, const char* text,
+                  float wrap = 0.0f) {
     const float alpha = static_cast<float>((colour >> IM_COL32_A_SHIFT) & 0xFF) / 255.0f;
-    list->AddText(font, font->FontSize, ImVec2(at.x + 2, at.y + 2), withAlpha(kShadow, alpha),
-                  text);
-    list->AddText(font, font->FontSize, at, colour, text);
+    list->AddText(font, font->FontSize, ImVec2(at.x + 2, at.y + 2), withAlpha(kShadow, alpha), text,
+                  nullptr, wrap);
+    list->AddText(font, font->FontSize, at, colour, text, nullptr, wrap);
 }
 
 ImVec2 textSize(ImFont* font, const char* text) {
@@ -170,7 +172,9 @@ vec2 Hud::viewSize() const {
     return size.x > 0.0f && size.y > 0.0f ? vec2(size.x, size.y) : vec2(0.0f);
 }
 
-void Hud::toast(const std::string& text, double now) { toasts.add(text, now); }
+void Hud::toast(const std::string& text, double now, double seconds) {
+    toasts.add(text, now, seconds);
+}
 
 void Hud::showHelp(double now) { helpUntil = now + helpTime; }
 
@@ -225,18 +229,20 @@ void Hud::drawBars(ImDrawList* list, const HudState& state) {
 void Hud::drawToasts(ImDrawList* list, double now) {
     ImFont* font = imgui.textFont;
     const float width = ImGui::GetIO().DisplaySize.x;
+    // Long lines (a file's path and its fault) wrap in the middle of the
+    // view, clear of the kids counter and the timer in the corners.
+    const float wrap = std::max(width * 0.6f, std::min(width - 2.0f * kMargin, 320.0f));
     float y = kMargin;
     for (const auto& shown : toasts.visible(now)) {
-        const float textWidth = textSize(font, shown.text.c_str()).x;
-        const float left = (width - textWidth) * 0.5f;
+        const char* text = shown.text.c_str();
+        const ImVec2 size = font->CalcTextSizeA(font->FontSize, 10000.0f, wrap, text);
+        const float left = (width - size.x) * 0.5f;
         list->AddRectFilled(ImVec2(left - 14.0f, y - 5.0f),
-                            ImVec2(left + textWidth + 14.0f, y + font->FontSize + 5.0f),
+                            ImVec2(left + size.x + 14.0f, y + size.y + 5.0f),
                             withAlpha(IM_COL32(14, 12, 24, 170), shown.alpha), 12.0f);
-        shadowedText(list, font, ImVec2(left, y), withAlpha(kText, shown.alpha),
-                     shown.text.c_str());
-        take(vec2(left - 14.0f, y - 5.0f),
-             vec2(left + textWidth + 14.0f, y + font->FontSize + 5.0f));
-        y += font->FontSize + 16.0f;
+        shadowedText(list, font, ImVec2(left, y), withAlpha(kText, shown.alpha), text, wrap);
+        take(vec2(left - 14.0f, y - 5.0f), vec2(left + size.x + 14.0f, y + size.y + 5.0f));
+        y += size.y + 16.0f;
     }
 }
 

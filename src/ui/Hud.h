@@ -75,7 +75,9 @@ public:
 
     explicit Hud(GLFWwindow* window);
 
-    void toast(const std::string& text, double now);
+    // A toast for the Toasts' lifetime, or for seconds; a line too long for
+    // the view is wrapped.
+    void toast(const std::string& text, double now, double seconds = Toasts::lifetime);
     void showHelp(double now);
     void toggleVisible() { visible = !visible; }
     bool isVisible() const { return visible; }

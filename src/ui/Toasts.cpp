@@ -4,20 +4,20 @@
 
 namespace dusk::ui {
 
-void Toasts::add(const std::string& text, double now) {
-    entries.push_back({text, now});
+void Toasts::add(const std::string& text, double now, double seconds) {
+    entries.push_back({text, now + seconds});
     while (entries.size() > capacity) {
         entries.pop_front();
     }
 }
 
 std::vector<Toasts::Visible> Toasts::visible(double now) {
-    while (!entries.empty() && now - entries.front().born >= lifetime) {
-        entries.pop_front();
-    }
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [now](const Entry& entry) { return now >= entry.gone; }),
+                  entries.end());
     std::vector<Visible> shown;
     for (const auto& entry : entries) {
-        const double left = lifetime - (now - entry.born);
+        const double left = entry.gone - now;
         const double alpha = std::clamp(left / fadeTime, 0.0, 1.0);
         shown.push_back({entry.text, static_cast<float>(alpha)});
     }

@@ -5,9 +5,9 @@
 
 namespace dusk::ui {
 
-// Short messages shown over the picture for a few seconds: each stays fully
-// visible, then fades out. At most `capacity` are kept; a new one pushes
-// the oldest out.
+// Short messages shown over the picture for a few seconds (`lifetime`, or
+// as long as asked): each stays fully visible, then fades out. At most
+// `capacity` are kept; a new one pushes the oldest out.
 class Toasts {
 public:
     struct Visible {
@@ -19,7 +19,7 @@ public:
     static constexpr double fadeTime = 0.8;  // the last part of it, fading
     static constexpr size_t capacity = 4;
 
-    void add(const std::string& text, double now);
+    void add(const std::string& text, double now, double seconds = lifetime);
     // The toasts still on screen at `now`, oldest first; expired ones are dropped.
     std::vector<Visible> visible(double now);
     void clear() { entries.clear(); }
@@ -27,7 +27,7 @@ public:
 private:
     struct Entry {
         std::string text;
-        double born;
+        double gone;  // the time it is no longer shown
     };
     std::deque<Entry> entries;
 };

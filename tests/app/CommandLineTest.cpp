@@ -65,7 +65,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
     const CommandLine version = parse({"--version"});
     EXPECT_FALSE(version.shouldRun());
     EXPECT_EQ(version.exitStatus(), 0);
-    EXPECT_EQ(version.output(), "Duskhollow 1.0.0\n");
+    EXPECT_EQ(version.output(), "Duskhollow 1.1.0\n");
     const CommandLine help = parse({"--help"});
     EXPECT_FALSE(help.shouldRun());
     EXPECT_EQ(help.exitStatus(), 0);

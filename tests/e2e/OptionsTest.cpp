@@ -38,7 +38,7 @@ TEST(Options, FaultsEndWithStatusTwoBeforeAnyWindowAndHelpAndVersionWithZero) {
         {{"--seed", "abc"}, 2, ""},
         {{"--difficulty", "Nightmare"}, 2, ""},
         {{"--difficulty", "hard"}, 1, "ERROR: Could not init glfw.\n"},
-        {{"--version"}, 0, "Duskhollow 1.0.0\n"},
+        {{"--version"}, 0, "Duskhollow 1.1.0\n"},
         {{"--help"}, 0, nullptr},
     };
     for (const auto& c : cases) {
@@ -112,7 +112,8 @@ TEST(Options, DataDirSettingsAndSeedReachTheRunningGame) {
 
 // --records reads the file in the data folder and needs no display; a faulty
 // file is told at the start of a game, which goes on (here to the missing
-// display) and leaves the file as it was.
+// display) and leaves the file as it was, and by --records, which keeps
+// nothing.
 TEST(Options, RecordsPrintsTheTableWithoutADisplayAndAFaultyFileIsToldAtTheStart) {
     RunDir dir;
     GameProcess none(dir.path());
@@ -152,8 +153,20 @@ TEST(Options, RecordsPrintsTheTableWithoutADisplayAndAFaultyFileIsToldAtTheStart
                                "records.toml.bad)\n"
                                "ERROR: Could not init glfw.\n");
     EXPECT_EQ(start.exitCode(), 1);
+
+    GameProcess list(dir.path());
+    list.setEnv("XDG_DATA_HOME", game.dataHome().string());
+    list.unsetEnv("DISPLAY");
+    list.setArguments({"--records"});
+    ASSERT_TRUE(list.run(quickTimeout)) << list.describe();
+    EXPECT_EQ(list.out(), "Records file \"" + file.string() +
+                              "\" line 2: \"rounds\" must be a whole number from 0 to "
+                              "1000000000; no records shown\n"
+                              "No records yet: finish a round to set one.\n");
     std::ifstream in(file);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), faulty);
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
+              1);
 }
 
 }  // namespace

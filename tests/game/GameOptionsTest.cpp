@@ -1,7 +1,12 @@
 // The player's options inside the real game: the field of view reaches the
-// projection every program gets, and a seed gives other placements.
+// projection every program gets, a seed gives other placements, and what is
+// said about faulty files of the player's is also on the HUD.
+#include <fstream>
+#include <sstream>
+
 #include "GameFixture.h"
 #include "math/Random.h"
+#include "records/RecordsStore.h"
 #include "render/ShaderProgram.h"
 #include "settings/SettingsStore.h"
 
@@ -67,6 +72,47 @@ TEST_F(GameOptionsTest, ASeedPlacesEveryTreeAndKidAndTheSameSeedGivesTheSameFore
     seedGameRandom(12345);  // whatever the generator did before
     Round seeded(scene::WorldModels{}, 2);
     EXPECT_EQ(positions(seeded.world()), next);
+}
+
+// A player started from a desktop menu sees no console: each line about a
+// faulty settings, records or gamepad mappings file is a toast at the start.
+TEST_F(GameOptionsTest, TheLinesAboutFaultyFilesOfThePlayersAreToastsAtTheStart) {
+    session.reset();
+    const std::filesystem::path settingsFile = runDir->file("config/settings.toml");
+    std::filesystem::create_directories(settingsFile.parent_path());
+    std::ofstream(settingsFile) << "hud = 3\n";
+    std::ofstream(settingsFile.parent_path() / "gamecontrollerdb.txt") << "0300zz,broken\n";
+    const std::filesystem::path recordsFile = runDir->file("records.toml");
+    std::ofstream(recordsFile) << "[totals]\nrounds = -1\n";
+    ::testing::internal::CaptureStdout();
+    settings::store().load(settingsFile);
+    records::store().load(recordsFile);
+    session = std::make_unique<Session>(window, SessionOptions{});
+    const std::string out = ::testing::internal::GetCapturedStdout();
+
+    std::string toasts;
+    for (const auto& toast : session->hud().toasts.visible(glfwGetTime() + 5.0)) {
+        toasts += toast.text + "\n";
+    }
+    const std::string pad = "Gamepad mappings \"" +
+                            (settingsFile.parent_path() / "gamecontrollerdb.txt").string() +
+                            "\" line 1: not a mapping GLFW can read (";
+    EXPECT_EQ(toasts.rfind("Settings file \"" + settingsFile.string() +
+                               "\" line 1: \"hud\" must be true or false; using the default true\n"
+                               "Records file \"" +
+                               recordsFile.string() + "\" line 2: ",
+                           0),
+              0u)
+        << toasts;
+    EXPECT_NE(toasts.find("\n" + pad), std::string::npos) << toasts;
+    std::string printed;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("Loaded", 0) != 0 && line.rfind("Loading", 0) != 0) {
+            printed += line + "\n";
+        }
+    }
+    EXPECT_EQ(printed, toasts) << "the same lines as printed, still there after 5 s";
 }
 
 }  // namespace dusk::test

@@ -187,6 +187,10 @@ TEST_F(Installed, TheSoftwareCentreListingIsValidAndNamesTheMenuEntry) {
                   std::string::npos)
             << control;
     }
+    const std::string release = "<release version=\"";
+    const std::size_t newest = listing.find(release) + release.size();
+    EXPECT_EQ(listing.substr(newest, listing.find('"', newest) - newest), DUSK_VERSION)
+        << "the newest release listed is the version the game reports";
 }
 
 TEST_F(Installed, HelpAndVersionAnswerFromAnyFolderWithoutADisplay) {

@@ -1,7 +1,7 @@
 // The settings file: every kind of fault gives its one line and the defaults
-// for what is wrong, the text reads back as written, saves are atomic, and a
-// faulty file is kept as "settings.toml.bad" by the first save that changes
-// something.
+// for what is wrong, the text reads back as written, saves are atomic, a
+// faulty file is kept as "settings.toml.bad" (a later one as ".bad.2") by the
+// first save that changes something, and a file too large is left alone.
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -349,7 +349,11 @@ TEST(SettingsStore, AFaultyFileStaysUntilASettingChangesThenIsKeptAsBad) {
     EXPECT_FALSE(fs::exists(path.string() + ".bad"));
 
     store.current().invertLook = true;
+    ::testing::internal::CaptureStdout();
     ASSERT_TRUE(store.save());
+    EXPECT_EQ(
+        ::testing::internal::GetCapturedStdout(),
+        "Settings file \"" + path.string() + "\": the faulty file is kept as settings.toml.bad\n");
     EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
     const SettingsReading saved = SettingsFile(path).read();
     EXPECT_TRUE(saved.problems.empty());
@@ -362,6 +366,41 @@ TEST(SettingsStore, AFaultyFileStaysUntilASettingChangesThenIsKeptAsBad) {
     const auto entries =
         std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator());
     EXPECT_EQ(entries, 2) << "no temporary file is left behind";
+
+    // Broken again: the first copy stays.
+    writeFile(path, "hud = 3\n");
+    SettingsStore again;
+    ::testing::internal::CaptureStdout();
+    again.load(path);
+    again.current().invertLook = true;
+    ASSERT_TRUE(again.save());
+    EXPECT_NE(::testing::internal::GetCapturedStdout().find(
+                  "the faulty file is kept as settings.toml.bad.2\n"),
+              std::string::npos);
+    EXPECT_EQ(readFile(path.string() + ".bad"), faulty);
+    EXPECT_EQ(readFile(path.string() + ".bad.2"), "hud = 3\n");
+}
+
+// A file far too large to be settings is not read, and no save replaces it.
+TEST(SettingsStore, AFileTooLargeIsNotReadAndNeverWritten) {
+    TempFolder folder;
+    const fs::path path = folder.path / "settings.toml";
+    writeFile(path, "hud = false\n");
+    fs::resize_file(path, std::uintmax_t{1} << 30);  // sparse: 1 GB of nothing on the disk
+    const auto modified = fs::last_write_time(path);
+    SettingsStore store;
+    ::testing::internal::CaptureStdout();
+    store.load(path);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Settings file \"" + path.string() +
+                  "\": is larger than 4 MB; using the defaults, and changes are not saved (the "
+                  "file is left as it is)\n");
+    EXPECT_TRUE(store.current() == UserSettings());
+    store.current().hud = false;
+    EXPECT_TRUE(store.save());
+    EXPECT_EQ(fs::file_size(path), std::uintmax_t{1} << 30);
+    EXPECT_EQ(fs::last_write_time(path), modified);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
 }
 
 TEST(SettingsStore, OptionsForcedByTheCommandLineAreNotWrittenUnlessChanged) {

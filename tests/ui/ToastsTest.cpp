@@ -20,6 +20,11 @@ TEST(ToastsTest, StayFadeOutAndMakeRoomForNewOnes) {
     ASSERT_EQ(shown.size(), Toasts::capacity);
     EXPECT_EQ(shown.front().text, "toast 2") << "the oldest make room";
     EXPECT_EQ(shown.back().text, "toast 5");
+
+    toasts.add("long", 30.0, 10.0);
+    toasts.add("short", 30.5);
+    EXPECT_EQ(toasts.visible(35.0).size(), 1u) << "the short one went first";
+    EXPECT_EQ(toasts.visible(35.0)[0].text, "long");
 }
 
 }  // namespace dusk::ui
