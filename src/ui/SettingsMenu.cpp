@@ -7,7 +7,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "records/RecordsStore.h"
+#include "records/Records.h"
 #include "records/RecordsTable.h"
 #include "settings/KeyBindings.h"
 #include "ui/PlayOptions.h"
@@ -231,7 +231,6 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
 }
 
 void SettingsMenu::buildRecordsTab() {
-    const Records& records = records::store().records();
     const std::vector<RecordsRow> rows = recordsRows(records, 20);
     if (rows.empty()) {
         ImGui::TextUnformatted("No records yet: finish a round.");

@@ -3,6 +3,10 @@
 
 #include "settings/UserSettings.h"
 
+namespace dusk {
+struct Records;
+}
+
 namespace dusk::ui {
 
 // What the player did in the menu this frame: changed a value (apply it), and
@@ -22,6 +26,9 @@ struct MenuChange {
 // totals, as --records prints them).
 class SettingsMenu {
 public:
+    // records: what the Records tab shows; it outlives the menu.
+    explicit SettingsMenu(const Records& records) : records(records) {}
+
     bool isOpen() const { return open; }
     // Closing also ends a wait for a key.
     void setOpen(bool shown);
@@ -42,6 +49,7 @@ private:
     void buildControlsTab(UserSettings& settings, MenuChange& change);
     void buildRecordsTab();
 
+    const Records& records;
     bool open = false;
     bool capturing = false;
     int captureAction = 0;
