@@ -2,20 +2,13 @@
 #include <string>
 
 #include "settings/UserSettings.h"
+#include "ui/MenuChange.h"
 
 namespace dusk {
 struct Records;
 }
 
 namespace dusk::ui {
-
-// What the player did in the menu this frame: changed a value (apply it), and
-// finished changing it (a click, or the release of a slider: save it).
-struct MenuChange {
-    bool changed = false;
-    bool finished = false;
-    bool tipsAgain = false;  // "Show the tips again" was clicked
-};
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size. It keeps one size
