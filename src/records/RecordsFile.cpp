@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "settings/AtomicFile.h"
-#include "settings/GameFilePaths.h"
+#include "storage/AtomicFile.h"
+#include "storage/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 

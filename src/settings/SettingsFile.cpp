@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "settings/AtomicFile.h"
-#include "settings/GameFilePaths.h"
+#include "storage/AtomicFile.h"
+#include "storage/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "app/FirstTips.h"
+#include "ui/FirstTips.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/ControlsHelp.h"
+#include "ui/ControlsHelp.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "settings/GameFilePaths.h"
+#include "storage/GameFilePaths.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "settings/AtomicFile.h"
+#include "storage/AtomicFile.h"
 
 namespace fs = std::filesystem;
 
