@@ -15,4 +15,9 @@ namespace dusk {
 std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int key),
                                        float screamReach);
 
+// The action's keys by label, joined by separator ("W, Up" or "W or Up");
+// "no key" when it has none.
+std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int),
+                   const char* separator);
+
 }  // namespace dusk

@@ -5,20 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "ui/ControlsHelp.h"
+
 namespace dusk {
 
 namespace {
-
-// "W", "W or Up", "no key".
-std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int)) {
-    std::string text;
-    for (const int key : bindings.keysFor(action)) {
-        if (key != KeyBindings::noKey) {
-            text += (text.empty() ? "" : " or ") + label(key);
-        }
-    }
-    return text.empty() ? "no key" : text;
-}
 
 // The first key of each walking action: "W A S D".
 std::string walkKeys(const KeyBindings& bindings, std::string (*label)(int)) {
@@ -51,13 +42,14 @@ std::string tipText(ui::TipStep step, const KeyBindings& keys, std::string (*lab
             return "Walk with " + walkKeys(keys, label) +
                    " and look with the mouse (pad: the two sticks)";
         case ui::TipStep::Scream:
-            return "Get behind a kid and press " + keysOf(keys, Action::Scream, label) +
+            return "Get behind a kid and press " + keysOf(keys, Action::Scream, label, " or ") +
                    " to scream (pad: right trigger)";
         case ui::TipStep::Sight:
             return "A kid sees only ahead of it, up to " + unitsText(rules.sight.distance) +
                    " m: come from behind";
         case ui::TipStep::Help:
-            return "F2 shows every control, " + keysOf(keys, Action::Menu, label) + " the settings";
+            return "F2 shows every control, " + keysOf(keys, Action::Menu, label, " or ") +
+                   " the settings";
         default:
             return "";
     }
