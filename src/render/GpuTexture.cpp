@@ -5,6 +5,9 @@
 namespace dusk {
 
 GpuTexture::GpuTexture(const Image& image) : texture_(GlTexture::generate()) {
+    // On the unit it is drawn from: a model uploaded in the middle of a pass
+    // must not unbind what that pass put on another unit (the shadow map).
+    glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture_.get());
     if (image.loaded()) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, GLsizei(image.width()), GLsizei(image.height()), 0,
