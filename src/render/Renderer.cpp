@@ -83,7 +83,6 @@ void Renderer::createPrograms() {
     // Fast and Low draw the same picture with it for much less work.
     programs_.lanternFree = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
     groundElements = GlBuffer::generate();
-    sightAreas_ = std::make_unique<SightAreas>(shaderDir);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -120,14 +119,18 @@ void Renderer::render(const scene::World& world, float healthFraction,
     const mat4 viewProj = viewProjection(world.camera, options.fieldOfView);
     frustum.setFromMatrix(viewProj);
     uploadFrameUniforms(world, viewProj);
+    const SightAreas areas(options.sightAreas);
+    for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
+        glUseProgram(lit->id());
+        areas.upload(lit->uniforms());
+    }
     setSceneState(options.wireframe);
     const mat4 depthVP = depthViewProjection(world.light.direction);
     renderShadowPass(world, depthVP, options);
     // Lines of the debug wireframe meet where filled triangles never overlap,
     // so the reordered draws of Fast could differ there: lines draw as Exact.
     const GraphicsQuality litQuality = options.wireframe ? GraphicsQuality::Exact : options.quality;
-    renderMainPass(world, biasViewProjection(depthVP), litQuality);
-    drawSightAreas(world, viewProj, options.sightAreas);
+    renderMainPass(world, biasViewProjection(depthVP), litQuality, areas);
     renderScreenPass(healthFraction, options);
 }
 
@@ -204,7 +207,7 @@ void Renderer::renderShadowPass(const scene::World& world, const mat4& depthVP,
 }
 
 void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
-                              GraphicsQuality quality) {
+                              GraphicsQuality quality, const SightAreas& areas) {
     const ShaderProgram& basic = *programs_.basic;
     glUseProgram(basic.id());
     setUniform(basic.uniforms().textureSampler, 0);
@@ -220,7 +223,7 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     drawKids(world, quality);
     countTreesInView(world);
     if (quality != GraphicsQuality::Exact) {
-        drawLitFast(world, biasVP);
+        drawLitFast(world, biasVP, areas);
         return;
     }
     treesDrawn_ = static_cast<int>(world.trees.size());
@@ -228,7 +231,22 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
         drawModel(basic, gpu(*tree), tree->modelMatrix);
     }
     drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
+    tintGround(areas, true);
     drawModel(basic, gpu(world.ground), world.ground.modelMatrix);
+    tintGround(areas, false);
+}
+
+// The sight areas' tint on for the lit programs' ground draws, or off. The
+// same shader code tints the ground at every quality, so Exact and Fast
+// draw the areas alike.
+void Renderer::tintGround(const SightAreas& areas, bool ground) const {
+    if (areas.count() == 0) {
+        return;
+    }
+    for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
+        glUseProgram(lit->id());
+        areas.enableForGround(lit->uniforms(), ground);
+    }
 }
 
 // Exact draws every kid; Fast and Low leave out a kid whose posed body is
@@ -270,7 +288,7 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
 // the lantern-free program, which is sent what the basic program is sent.
 // A tree is tested with a ball around its own model, far tighter than the
 // 50-unit one the trees-in-view count uses.
-void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
+void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas) {
     for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
         glUseProgram(lit->id());
         setUniform(lit->uniforms().textureSampler, 0);
@@ -288,7 +306,9 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
             drawTreeLit(*tree, reach);
         }
     }
+    tintGround(areas, true);
     drawGroundLit(world.ground, reach);
+    tintGround(areas, false);
     drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
 }
 
@@ -335,18 +355,6 @@ void Renderer::drawGroundPart(const ShaderProgram& program, const scene::Object&
     setUniform(program.uniforms().model, ground.modelMatrix);
     setUniform(program.uniforms().colorTexture, 0);
     gpu(ground).drawTriangles(groundElements.get(), first, count);
-}
-
-// Last in the lit pass, the same draws at every quality: what they tint is
-// the finished ground, which Exact and Fast draw alike.
-void Renderer::drawSightAreas(const scene::World& world, const mat4& viewProj,
-                              const std::vector<SightArea>& areas) const {
-    float groundHeight = 0.0f;
-    if (!areas.empty() &&
-        levelGroundHeight(world.ground.model->positions, world.ground.model->level,
-                          world.ground.modelMatrix, groundHeight)) {
-        sightAreas_->draw(areas, viewProj, groundHeight);
-    }
 }
 
 // The planes follow the camera, so the figure tells how many trees are

@@ -102,11 +102,13 @@ private:
     void uploadFrameUniforms(const scene::World& world, const mat4& viewProj);
     void renderShadowPass(const scene::World& world, const mat4& depthVP,
                           const FrameOptions& options);
-    void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
+    void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality,
+                        const SightAreas& areas);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
     void drawScaledUp(float healthFraction, bool shortcut);
     void drawKids(const scene::World& world, GraphicsQuality quality);
-    void drawLitFast(const scene::World& world, const mat4& biasVP);
+    void drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas);
+    void tintGround(const SightAreas& areas, bool ground) const;
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
@@ -114,8 +116,6 @@ private:
     // The object's model on the GPU, uploaded the first time it is drawn.
     const GpuStaticModel& gpu(const scene::Object& object);
     void countTreesInView(const scene::World& world);
-    void drawSightAreas(const scene::World& world, const mat4& viewProj,
-                        const std::vector<SightArea>& areas) const;
 
     int width_;
     int height_;
@@ -129,7 +129,6 @@ private:
     std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
-    std::unique_ptr<SightAreas> sightAreas_;
     GlBuffer groundElements;  // Fast and Low: the ground's triangles of the frame
     int boneCapacity_ = 0;
     PassScheduler passes;
