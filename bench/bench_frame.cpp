@@ -80,8 +80,6 @@ bool startGame() {
         return false;
     }
     const auto start = Clock::now();
-    dusk::windowWidth = 1280;
-    dusk::windowHeight = 720;
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
@@ -95,7 +93,7 @@ bool startGame() {
         return false;
     }
     dusk::setUpWindow(window);
-    session = std::make_unique<dusk::Session>(window, dusk::SessionOptions{});
+    session = std::make_unique<dusk::Session>(window, dusk::SessionOptions{}, dusk::PlayerFiles());
     session->step(1.0f / 60.0f);
     render();
     glfwSwapBuffers(window);
@@ -121,8 +119,8 @@ double p95(const std::vector<double>& values) {
 void frameBenchmark(benchmark::State& state, int part,
                     dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact,
                     dusk::ui::Hud* hud = nullptr, std::optional<double> renderScale = {}) {
-    dusk::settings::current().graphicsQuality = quality;
-    dusk::settings::current().renderScale = renderScale;
+    session->settings().graphicsQuality = quality;
+    session->settings().renderScale = renderScale;
     float dt = 1.0f / 60.0f;
     for (auto _ : state) {
         const auto frameStart = Clock::now();
@@ -141,7 +139,7 @@ void frameBenchmark(benchmark::State& state, int part,
         dt = static_cast<float>(seconds(frameStart));
         state.SetIterationTime(part == 0 ? update : part == 1 ? render : seconds(frameStart));
     }
-    dusk::settings::current().renderScale.reset();
+    session->settings().renderScale.reset();
 }
 
 void BM_Update(benchmark::State& state) { frameBenchmark(state, 0); }
@@ -265,7 +263,7 @@ double hudPairFrame(bool withHud, float dt, bool busy) {
 // first alternates), the difference as the repetition's time. Frames of a
 // pair see nearly the same scene, so most of the frame-to-frame spread cancels.
 void hudCost(benchmark::State& state, bool busy) {
-    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    session->settings().graphicsQuality = dusk::GraphicsQuality::Fast;
     static int turn = 0;
     for (auto _ : state) {
         const bool hudFirst = (turn++ % 2) == 0;
@@ -288,8 +286,8 @@ struct Look {
 // The whole frames of one block drawn as the look says; the first frames,
 // which make the scene target and the shadow map anew, are not kept.
 void frameBlock(const Look& look, std::vector<double>& into) {
-    dusk::settings::current().graphicsQuality = look.quality;
-    dusk::settings::current().renderScale = look.renderScale;
+    session->settings().graphicsQuality = look.quality;
+    session->settings().renderScale = look.renderScale;
     for (int frame = 0; frame < 10; ++frame) {
         const auto start = Clock::now();
         updateUnseen(1.0f / 30.0f);
@@ -319,7 +317,7 @@ void pairedBlocks(benchmark::State& state, Look base, Look other) {
         frameBlock(baseFirst ? base : other, baseFirst ? baseTimes : otherTimes);
         frameBlock(baseFirst ? other : base, baseFirst ? otherTimes : baseTimes);
     }
-    dusk::settings::current().renderScale.reset();
+    session->settings().renderScale.reset();
     state.counters["base_ms"] = median(baseTimes) * 1e3;
     state.counters["other_ms"] = median(otherTimes) * 1e3;
     state.counters["ratio"] = median(otherTimes) / median(baseTimes);
@@ -329,7 +327,7 @@ void pairedBlocks(benchmark::State& state, Look base, Look other) {
 // new round on the screen (a new forest built on the loaded models, one
 // update, the three passes, the HUD, the swap).
 void BM_PlayAgain(benchmark::State& state) {
-    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    session->settings().graphicsQuality = dusk::GraphicsQuality::Fast;
     for (auto _ : state) {
         const auto start = Clock::now();
         session->playAgain(false);
@@ -367,7 +365,7 @@ size_t marksDrawn = 0;
 // A whole Fast frame with the HUD, the stealth cues drawn or not.
 double cuesPairFrame(bool withCues, float dt) {
     dusk::ui::Hud& hud = sharedHud();
-    dusk::UserSettings& chosen = dusk::settings::current();
+    dusk::UserSettings& chosen = session->settings();
     chosen.detectionMarkers = withCues;
     chosen.captions = withCues;
     dusk::audio::Captions& captions = session->cues().captions;
@@ -392,7 +390,7 @@ double cuesPairFrame(bool withCues, float dt) {
 }
 
 void BM_StealthCuesCost(benchmark::State& state) {
-    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    session->settings().graphicsQuality = dusk::GraphicsQuality::Fast;
     static int turn = 0;
     for (auto _ : state) {
         const bool cuesFirst = (turn++ % 2) == 0;
@@ -405,7 +403,7 @@ void BM_StealthCuesCost(benchmark::State& state) {
         state.counters["without_ms"] = without * 1e3;
         state.counters["marks"] = static_cast<double>(marksDrawn);
     }
-    dusk::settings::current() = dusk::UserSettings();
+    session->settings() = dusk::UserSettings();
 }
 
 // The CPU time of every thread of the process (the rasteriser's too): what a
@@ -425,7 +423,7 @@ struct PassTime {
 // its draw, up to the finish): the shared update and three passes, whose
 // spread swamps a fraction of a millisecond on a loaded machine, are left out.
 PassTime cuesHudPass(bool withCues) {
-    dusk::UserSettings& chosen = dusk::settings::current();
+    dusk::UserSettings& chosen = session->settings();
     chosen.detectionMarkers = withCues;
     chosen.captions = withCues;
     surroundPlayer();
@@ -443,7 +441,7 @@ PassTime cuesHudPass(bool withCues) {
 }
 
 void BM_StealthCuesHudPass(benchmark::State& state) {
-    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    session->settings().graphicsQuality = dusk::GraphicsQuality::Fast;
     static int turn = 0;
     for (auto _ : state) {
         for (const char* line :
@@ -460,7 +458,7 @@ void BM_StealthCuesHudPass(benchmark::State& state) {
         state.counters["without_ms"] = without.wall * 1e3;
         state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
     }
-    dusk::settings::current() = dusk::UserSettings();
+    session->settings() = dusk::UserSettings();
 }
 
 // The cues' own update with ten kids seeing the player (done in every
@@ -501,7 +499,7 @@ size_t cuesInReach = 0;
 // areasOnly: the tips and cues stay off in both frames.
 PassTime teachingPairFrame(bool withAids, float dt, bool areasOnly) {
     dusk::ui::Hud& hud = sharedHud();
-    dusk::UserSettings& chosen = dusk::settings::current();
+    dusk::UserSettings& chosen = session->settings();
     chosen.sightAreas = withAids;
     chosen.tips = withAids && !areasOnly ? dusk::TipsMode::On : dusk::TipsMode::Off;
     surroundPlayerTeaching();
@@ -525,7 +523,7 @@ PassTime teachingPairFrame(bool withAids, float dt, bool areasOnly) {
 }
 
 void teachingCost(benchmark::State& state, bool areasOnly) {
-    dusk::settings::current().graphicsQuality = dusk::GraphicsQuality::Fast;
+    session->settings().graphicsQuality = dusk::GraphicsQuality::Fast;
     session->showTipsAgain();
     static int turn = 0;
     for (auto _ : state) {
@@ -542,7 +540,7 @@ void teachingCost(benchmark::State& state, bool areasOnly) {
         state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
         state.counters["in_reach"] = static_cast<double>(cuesInReach);
     }
-    dusk::settings::current() = dusk::UserSettings();
+    session->settings() = dusk::UserSettings();
 }
 
 void BM_TeachingCost(benchmark::State& state) { teachingCost(state, false); }

@@ -11,18 +11,13 @@
 #include "app/DifficultyChoice.h"
 #include "app/FirstTips.h"
 #include "app/GameSound.h"
-#include "app/HelpText.h"
 #include "app/MainLoop.h"
-#include "app/Settings.h"
-#include "app/Startup.h"
 #include "app/WorldModelsLoader.h"
 #include "base/Console.h"
 #include "game/Rules.h"
-#include "records/RecordsStore.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShaderProgram.h"
 #include "settings/KeyBindings.h"
-#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -42,15 +37,18 @@ std::string machineQualityToast(const UserSettings& chosen) {
 
 }  // namespace
 
-Session::Session(GLFWwindow* window, const SessionOptions& options)
+Session::Session(GLFWwindow* window, const SessionOptions& options, PlayerFiles files)
     : window_(window),
       options(options),
-      renderer_(windowWidth, windowHeight, settings::current().graphicsQuality),
+      files(std::move(files)),
+      windowMode(window, options.windowSize),
+      renderer_(options.windowSize.width, options.windowSize.height, settings().graphicsQuality),
       models(loadWorldModels(renderer_.boneCapacity())),
-      roundLevel(settings::current().difficulty),
+      roundLevel(settings().difficulty),
       round_(newRound(options.seed)),
-      input(window, screenCentre()),
+      input(window, screenCentre(), settings()),
       hud_(window),
+      menu(records().records()),
       previousFrame(glfwGetTime()),
       lastThrottled(glfwGetTime()),
       dailyRound(options.daily) {
@@ -58,12 +56,12 @@ Session::Session(GLFWwindow* window, const SessionOptions& options)
     const std::optional<std::string> padFault = loadPadMappings();
     // Only what differs from the defaults is applied: vsync, for one, stays
     // the driver's unless asked for, as the game always was.
-    applySettings(settings::current());
+    applySettings(settings());
     if (options.machineQuality) {
-        hud_.toast(machineQualityToast(settings::current()), glfwGetTime());
+        hud_.toast(machineQualityToast(settings()), glfwGetTime());
     }
-    std::vector<std::string> fileLines = settings::store().loadLines();
-    const std::vector<std::string>& recordsLines = records::store().loadLines();
+    std::vector<std::string> fileLines = settingsStore().loadLines();
+    const std::vector<std::string>& recordsLines = records().loadLines();
     fileLines.insert(fileLines.end(), recordsLines.begin(), recordsLines.end());
     if (padFault) {
         fileLines.push_back(*padFault);
@@ -93,7 +91,7 @@ Session::~Session() = default;
 
 // gamecontrollerdb.txt beside the settings file, when there is one.
 std::optional<std::string> Session::loadPadMappings() {
-    const std::filesystem::path settingsFile = settings::store().file().path();
+    const std::filesystem::path settingsFile = settingsStore().file().path();
     if (settingsFile.empty()) {
         return std::nullopt;
     }
@@ -140,15 +138,15 @@ void Session::playFrame(double now, float dt) {
     ui::HudState state = hudState();
     state.paused = paused && !menu.isOpen();
     hud_.draw(state, glfwGetTime(), [this] {
-        const ui::MenuChange change = menu.build(settings::current());
+        const ui::MenuChange change = menu.build(settings());
         if (change.tipsAgain) {
             showTipsAgain();
         }
         if (change.changed) {
-            applySettings(settings::current());  // "Reset to defaults" too
+            applySettings(settings());  // "Reset to defaults" too
         }
         if (change.finished) {
-            settings::save();  // once a slider is let go, not at every step
+            settingsStore().save();  // once a slider is let go, not at every step
         }
     });
     if (!menu.isOpen() && menuPaused) {
@@ -190,13 +188,13 @@ bool Session::tipsShown() const {
     if (tips_.finished()) {
         return false;
     }
-    switch (settings::current().tips) {
+    switch (settings().tips) {
         case TipsMode::On:
             return true;
         case TipsMode::Off:
             return false;
         default:
-            return tipsAsked || records::store().records().totals.kidsFrightened == 0;
+            return tipsAsked || records().records().totals.kidsFrightened == 0;
     }
 }
 
@@ -205,7 +203,7 @@ std::string Session::tip() const {
         return "";
     }
     return tipText(
-        tips_.step(), settings::current().keys,
+        tips_.step(), settings().keys,
         [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); }, round_->difficulty());
 }
 
@@ -241,14 +239,11 @@ double frameCapWait(double frameStart, double now, int cap) {
 
 FrameOptions Session::frameOptions() const {
     FrameOptions frame;
-    frame.quality = settings::current().graphicsQuality;
-    frame.fieldOfView = settings::current().fieldOfViewRadians();
-    frame.renderScale = settings::current().renderScaleInUse();
-    frame.wireframe = wireframeMode;
-    frame.bilinear = bilinearSampling;
-    frame.mipmapMode = mipmapMode;
-    frame.transparencyFlag = transparencyFlag;
-    if (settings::current().sightAreasAt(roundLevel)) {
+    frame.quality = settings().graphicsQuality;
+    frame.fieldOfView = settings().fieldOfViewRadians();
+    frame.renderScale = settings().renderScaleInUse();
+    toggles_.fill(frame);
+    if (settings().sightAreasAt(roundLevel)) {
         const auto& kids = round_->world().kids;
         const std::vector<bool>& seeing = round_->sightings();
         for (size_t i = 0; i < kids.size(); ++i) {
@@ -282,8 +277,8 @@ void Session::fillStealthCues(ui::HudState& state) const {
         view = vec2(static_cast<float>(renderer_.width()), static_cast<float>(renderer_.height()));
     }
     const mat4 viewProjection =
-        renderer_.viewProjection(round_->world().camera, settings::current().fieldOfViewRadians());
-    cues_.fill(state, *round_, viewProjection, view, settings::current());
+        renderer_.viewProjection(round_->world().camera, settings().fieldOfViewRadians());
+    cues_.fill(state, *round_, viewProjection, view, settings());
 }
 
 // ---------------------------------------------------------------- rounds --
@@ -332,8 +327,8 @@ void Session::endRound(ui::EndScreen screen) {
 // it is written) and the end screen gets what to say of it.
 void Session::recordRound(bool won) {
     const RoundOutcome outcome =
-        records::store().recordRound(round_->seed(), roundLevel, won, round_->seconds(),
-                                     round_->kidsFrightened(), CalendarDate::todayUtc());
+        records().recordRound(round_->seed(), roundLevel, won, round_->seconds(),
+                              round_->kidsFrightened(), CalendarDate::todayUtc());
     summary = ui::EndSummary{};
     summary.seed = round_->seed();
     summary.kidsFrightened = round_->kidsFrightened();
@@ -358,20 +353,21 @@ void Session::describeLoss() {
         summary.seenFrom =
             seenFromLine(horizontalDistance(player, vec3(kid[3])), sideSeenFrom(player, kid));
     }
-    summary.tip = lossTip(round_->difficulty(), records::store().records().totals.losses);
+    summary.tip = lossTip(round_->difficulty(), records().records().totals.losses);
 }
 
 void Session::leaveRound() {
     if (ended || round_->seconds() <= 0.0) {
         return;
     }
-    records::store().recordLeftRound(round_->seed(), roundLevel, round_->seconds(),
-                                     round_->kidsFrightened(), CalendarDate::todayLocal());
+    records().recordLeftRound(round_->seed(), roundLevel, round_->seconds(),
+                              round_->kidsFrightened(), CalendarDate::todayLocal());
 }
 
 void Session::endScreenFrame() {
     const bool lost = *ended == ui::EndScreen::Lost;
-    const bool picture = renderer_.drawEndPicture(lost, round_->healthFraction(), transparencyFlag);
+    const bool picture =
+        renderer_.drawEndPicture(lost, round_->healthFraction(), toggles_.transparencyFlag());
     const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, summary);
     glfwSwapBuffers(window_);
     if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
@@ -412,14 +408,14 @@ std::uint32_t Session::nextSeed(bool sameForest) const {
 void Session::playAgain(bool sameForest) {
     const std::uint32_t seed = nextSeed(sameForest);
     dailyRound = dailyRound && sameForest;
-    round_.reset();  // the old forest's bodies go before the new ones come
-    roundLevel = settings::current().difficulty;  // the choice made now holds for the whole round
+    round_.reset();                      // the old forest's bodies go before the new ones come
+    roundLevel = settings().difficulty;  // the choice made now holds for the whole round
     round_ = newRound(seed);
     sound_.newRound();
     cues_.clear();
     hud_.toasts.clear();  // the last round's news is old
-    showControls(settings::current().keys);
-    if (settings::current().tips == TipsMode::On) {
+    showControls(settings().keys);
+    if (settings().tips == TipsMode::On) {
         tips_.restart();
     }
     lastWatcher = -1;
@@ -443,10 +439,10 @@ void Session::runThrottledBlock(const InputFrame& frame, float dt) {
     for (const int key : frame.toggles) {
         handleToggle(key);
     }
-    if (showFrameTime) {
+    if (toggles_.on(DebugToggles::FrameTime)) {
         printLine(frameTimeLine(dt));
     }
-    if (frustumCulling) {
+    if (toggles_.on(DebugToggles::ObjectsDrawn)) {
         // The trees in view and the twelve objects always drawn (ten kids,
         // ground and sky).
         printLine("Objects drawn: " + std::to_string(renderer_.treesInView() + 12));
@@ -466,32 +462,12 @@ void Session::handleToggle(int key) {
             }
             hud_.showHelp(glfwGetTime());
             helpOpened = true;
-            showFrameTime = !showFrameTime;
-            break;
-        case GLFW_KEY_F3:
-            wireframeMode = !wireframeMode;
-            announce(wireframeMode ? "enable wireframe mode" : "disable wireframe mode");
-            break;
-        case GLFW_KEY_F4:
-            bilinearSampling = !bilinearSampling;
-            announce(bilinearSampling ? "texture sampling bilinear"
-                                      : "texture sampling nearest neighbour");
-            break;
-        case GLFW_KEY_F5:
-            mipmapMode = nextMipmapMode(mipmapMode);
-            announce(mipmapMessage(mipmapMode));
-            break;
-        case GLFW_KEY_F8:
-            frustumCulling = !frustumCulling;
-            announce(frustumCulling ? "enable View Frustum Culling"
-                                    : "disable View Frustum Culling");
-            break;
-        case GLFW_KEY_F9:
-            transparencyEnabled = !transparencyEnabled;
-            announce(transparencyEnabled ? "enable transparency" : "disable transparency");
-            transparencyFlag = transparencyEnabled ? 1 : 0;
+            toggles_.press(key);
             break;
         default:
+            if (const char* line = toggles_.press(key)) {
+                announce(line);
+            }
             break;
     }
 }
@@ -506,7 +482,7 @@ void Session::handleWindowEvents(const InputFrame& frame) {
         } else if (key == GLFW_KEY_ESCAPE && menu.isOpen()) {
             setMenuOpen(false);  // Esc closes the menu; it does not end the game
             escapeSwallowed = true;
-        } else if (const std::optional<Action> action = settings::current().keys.actionOf(key)) {
+        } else if (const std::optional<Action> action = settings().keys.actionOf(key)) {
             actions.push_back(*action);
         }
     }
@@ -529,7 +505,7 @@ void Session::handleWindowEvents(const InputFrame& frame) {
 // The Controls tab waits for a key: this one is bound (Esc cancels).
 void Session::captureKey(int key) {
     escapeSwallowed = escapeSwallowed || key == GLFW_KEY_ESCAPE;
-    if (menu.keyPressed(key, settings::current()).finished) {
+    if (menu.keyPressed(key, settings()).finished) {
         settingsChanged();
     }
 }
@@ -537,7 +513,7 @@ void Session::captureKey(int key) {
 void Session::handleWindowAction(Action action) {
     switch (action) {
         case Action::Hud:
-            settings::current().hud = !hud_.isVisible();
+            settings().hud = !hud_.isVisible();
             settingsChanged();
             break;
         case Action::Pause:
@@ -549,7 +525,7 @@ void Session::handleWindowAction(Action action) {
             setMenuOpen(!menu.isOpen());
             break;
         case Action::Fullscreen:
-            settings::current().fullscreen = !fullscreen;
+            settings().fullscreen = !windowMode.isFullscreen();
             settingsChanged();
             break;
         default:
@@ -578,8 +554,8 @@ void Session::setMenuOpen(bool open) {
 }
 
 void Session::settingsChanged() {
-    applySettings(settings::current());
-    settings::save();
+    applySettings(settings());
+    settingsStore().save();
 }
 
 void Session::applySettings(const UserSettings& chosen) {
@@ -587,10 +563,10 @@ void Session::applySettings(const UserSettings& chosen) {
         showControls(chosen.keys);
     }
     if (chosen.vsync != applied.vsync) {
-        setVsync(chosen.vsync);
+        windowMode.setVsync(chosen.vsync);
     }
     frameCap = chosen.frameCap;
-    setFullscreen(chosen.fullscreen);
+    windowMode.setFullscreen(chosen.fullscreen);
     hud_.setVisible(chosen.hud);
     sound_.setVolume(static_cast<float>(chosen.masterVolume));
     applied = chosen;
@@ -601,27 +577,6 @@ void Session::showControls(const KeyBindings& keys) {
         keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); },
         round_->difficulty().screamReach);
 }
-
-void Session::setFullscreen(bool on) {
-    if (on == fullscreen) {
-        return;
-    }
-    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
-    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
-    if (on && mode == nullptr) {
-        return;
-    }
-    fullscreen = on;
-    if (on) {
-        glfwGetWindowPos(window_, &windowedX, &windowedY);
-        glfwSetWindowMonitor(window_, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
-    } else {
-        glfwSetWindowMonitor(window_, nullptr, windowedX, windowedY, windowWidth, windowHeight,
-                             GLFW_DONT_CARE);
-    }
-}
-
-void Session::setVsync(bool on) { glfwSwapInterval(on ? 1 : 0); }
 
 void Session::setPaused(bool pause) {
     if (pause == paused) {

@@ -5,13 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "app/Config.h"
+#include "app/DebugToggles.h"
 #include "app/StealthCues.h"
 #include "app/WindowInput.h"
+#include "app/WindowMode.h"
 #include "audio/GameAudio.h"
 #include "game/Round.h"
+#include "records/RecordsStore.h"
 #include "render/Renderer.h"
 #include "scene/World.h"
 #include "settings/KeyBindings.h"
+#include "settings/SettingsStore.h"
 #include "settings/UserSettings.h"
 #include "ui/Hud.h"
 #include "ui/SettingsMenu.h"
@@ -33,6 +38,15 @@ struct SessionOptions {
     // The graphics quality is the machine's default, not the player's (a
     // software rasteriser): the HUD says so once, the console says nothing.
     bool machineQuality = false;
+    // The window's size when it is not fullscreen.
+    WindowConfig windowSize{1280, 720};
+};
+
+// The player's settings and records as start-up read them; the session owns
+// them from then on. Fresh ones: the default paths, nothing read yet.
+struct PlayerFiles {
+    std::unique_ptr<SettingsStore> settings = std::make_unique<SettingsStore>();
+    std::unique_ptr<RecordsStore> records = std::make_unique<RecordsStore>();
 };
 
 // One run of the game in its window: the renderer, the models, the sound,
@@ -47,8 +61,9 @@ struct SessionOptions {
 class Session {
 public:
     // Builds everything, prints what the loaders print, and starts the first
-    // round. The window is not owned; its GL context is current.
-    Session(GLFWwindow* window, const SessionOptions& options);
+    // round. The window is not owned; its GL context is current. files:
+    // loaded (or fresh), never null.
+    Session(GLFWwindow* window, const SessionOptions& options, PlayerFiles files);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -77,13 +92,6 @@ public:
     void setPaused(bool pause);
     // Opening pauses; closing restores the pause as it was before opening.
     void setMenuOpen(bool open);
-    // Fullscreen on the primary monitor at its video mode, or back to the
-    // configured window size.
-    void setFullscreen(bool on);
-    bool isFullscreen() const { return fullscreen; }
-    // Frames a second at most; 0 for no cap.
-    void setFrameCap(int framesPerSecond) { frameCap = framesPerSecond; }
-    void setVsync(bool on);
     // Makes the current settings take effect (window, HUD, sound, pacing)
     // and writes them to the settings file.
     void settingsChanged();
@@ -101,6 +109,14 @@ public:
     // the guide ends ("Show the tips again").
     void showTipsAgain();
     const ui::TipsGuide& tipsGuide() const { return tips_; }
+
+    // The player's settings of this run, their file, and the records.
+    UserSettings& settings() { return files.settings->current(); }
+    const UserSettings& settings() const { return files.settings->current(); }
+    SettingsStore& settingsStore() { return *files.settings; }
+    RecordsStore& records() { return *files.records; }
+    const RecordsStore& records() const { return *files.records; }
+    DebugToggles& toggles() { return toggles_; }
 
     Round& round() { return *round_; }
     const Round& round() const { return *round_; }
@@ -141,6 +157,9 @@ private:
 
     GLFWwindow* window_;
     SessionOptions options;
+    PlayerFiles files;  // before everything that reads the settings
+    WindowMode windowMode;
+    DebugToggles toggles_;
     Renderer renderer_;
     scene::WorldModels models;
     // The difficulty the current round was made with (the setting may have
@@ -158,8 +177,7 @@ private:
     int lastWatcher = -1;     // the kid whose sight ended the round, if lost
     UserSettings applied;
     std::optional<ui::EndScreen> ended;
-    ui::EndSummary summary;    // what the end screen says of the round
-    int transparencyFlag = 1;  // the screen pass's dusk grade, until F9 says otherwise
+    ui::EndSummary summary;  // what the end screen says of the round
     double previousFrame;
     double lastThrottled;
     bool paused = false;
@@ -167,10 +185,7 @@ private:
     bool pausedBeforeMenu = false;  // ... which was paused or not before
     bool dailyRound = false;        // the round plays the day's forest
     bool escapeSwallowed = false;   // an Esc that closed the menu is still held
-    bool fullscreen = false;
-    int frameCap = 0;
-    int windowedX = 0;
-    int windowedY = 0;
+    int frameCap = 0;               // frames a second at most; 0 for no cap
 };
 
 // How long to wait after a frame that began at frameStart, at time now, so

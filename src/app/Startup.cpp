@@ -9,19 +9,14 @@
 #include "app/MainLoop.h"
 #include "app/Session.h"
 #include "base/Console.h"
-#include "records/RecordsStore.h"
 #include "records/RecordsTable.h"
 #include "render/SoftwareRasterizer.h"
-#include "settings/SettingsStore.h"
 
 namespace dusk {
 
-int windowWidth = 0;
-int windowHeight = 0;
-
 namespace {
 
-GLFWwindow* openWindow() {
+GLFWwindow* openWindow(const WindowConfig& size) {
     if (!glfwInit()) {
         failAndExit("ERROR: Could not init glfw.", true);
     }
@@ -31,8 +26,8 @@ GLFWwindow* openWindow() {
     // A size GLFW or X cannot take is refused here: GLFW would assert on a
     // negative one and crash inside Xlib on a huge one instead of failing.
     GLFWwindow* window =
-        windowSizeAcceptable({windowWidth, windowHeight})
-            ? glfwCreateWindow(windowWidth, windowHeight, "Duskhollow", nullptr, nullptr)
+        windowSizeAcceptable(size)
+            ? glfwCreateWindow(size.width, size.height, "Duskhollow", nullptr, nullptr)
             : nullptr;
     if (window == nullptr) {
         glfwTerminate();
@@ -52,22 +47,24 @@ GLFWwindow* openWindow() {
 }
 
 // The options that come before anything is read: the data directory, the
-// settings (the command line's over the file's), the random sequence.
-void applyStartOptions(const StartOptions& options) {
+// settings (the command line's over the file's); then the records.
+PlayerFiles readPlayerFiles(const StartOptions& options) {
     if (options.dataDir && chdir(options.dataDir->c_str()) != 0) {
         failAndExit("ERROR: Could not enter the data directory " + options.dataDir->string(),
                     false);
     }
-    settings::store().load(options.settingsFile.value_or(SettingsFile::defaultPath()));
-    settings::store().force({options.fullscreen, options.vsync, options.difficulty});
-    records::store().load(RecordsFile::defaultPath());
+    PlayerFiles files;
+    files.settings->load(options.settingsFile.value_or(SettingsFile::defaultPath()));
+    files.settings->force({options.fullscreen, options.vsync, options.difficulty});
+    files.records->load(RecordsFile::defaultPath());
+    return files;
 }
 
 // Where OpenGL is drawn by the processor, a run whose player chose no
 // quality plays Fast: the same picture as Exact for far less work.
-bool takeSoftwareRasterizerQuality() {
+bool takeSoftwareRasterizerQuality(SettingsStore& settings) {
     return namesSoftwareRasterizer(currentRendererName()) &&
-           settings::store().takeMachineQuality(GraphicsQuality::Fast);
+           settings.takeMachineQuality(GraphicsQuality::Fast);
 }
 
 }  // namespace
@@ -93,22 +90,20 @@ void setUpWindow(GLFWwindow* window) {
 }
 
 int runApplication(const StartOptions& options) {
-    applyStartOptions(options);
-    const UserSettings& chosen = settings::current();
-    const WindowConfig config =
+    PlayerFiles files = readPlayerFiles(options);
+    const UserSettings& chosen = files.settings->current();
+    SessionOptions session;
+    session.windowSize =
         chooseWindowSize(readWindowConfig("Release/config.txt"), chosen.width, chosen.height);
-    windowWidth = config.width;
-    windowHeight = config.height;
 
-    GLFWwindow* window = openWindow();
+    GLFWwindow* window = openWindow(session.windowSize);
     setUpWindow(window);
     {
-        SessionOptions session;
         session.seed = options.seed.value_or(1);
         session.daily = options.daily;
         session.readConsole = !options.windowOnly;
-        session.machineQuality = takeSoftwareRasterizerQuality();
-        Session game(window, session);
+        session.machineQuality = takeSoftwareRasterizerQuality(*files.settings);
+        Session game(window, session, std::move(files));
         runMainLoop(game);
     }
     glfwTerminate();

@@ -6,9 +6,6 @@ namespace dusk {
 
 struct StartOptions;
 
-extern int windowWidth;
-extern int windowHeight;
-
 // Changes into the data directory if one is given, reads the settings and
 // "Release/config.txt", opens the window, builds the session, runs the main
 // loop, frees the session and shuts GLFW down. Returns 0 after a normal end; a start-up failure

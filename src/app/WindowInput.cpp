@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "settings/KeyBindings.h"
-#include "settings/SettingsStore.h"
 
 namespace dusk {
 
@@ -28,8 +27,8 @@ ScreenPoint screenCentre() {
     return {mode->width / 2, mode->height / 2};
 }
 
-WindowInput::WindowInput(GLFWwindow* window, ScreenPoint reference)
-    : window(window), refX(reference.x), refY(reference.y) {
+WindowInput::WindowInput(GLFWwindow* window, ScreenPoint reference, const UserSettings& settings)
+    : window(window), settings(settings), refX(reference.x), refY(reference.y) {
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, onKey);
     glfwSetMouseButtonCallback(window, onMouseButton);
@@ -59,7 +58,7 @@ InputFrame WindowInput::read(bool playingNow, bool throttled, float dt) {
         readControls(frame.controls);
     } else {
         // A tap while the round stands still is not kept for it.
-        const KeyBindings& bindings = settings::current().keys;
+        const KeyBindings& bindings = settings.keys;
         for (const Action action : {Action::Fly, Action::Scream}) {
             for (const int key : bindings.keysFor(action)) {
                 if (key >= 0 && key < keyCount) {
@@ -74,7 +73,7 @@ InputFrame WindowInput::read(bool playingNow, bool throttled, float dt) {
 }
 
 bool WindowInput::actionHeld(int action) const {
-    for (const int key : settings::current().keys.keysFor(static_cast<Action>(action))) {
+    for (const int key : settings.keys.keysFor(static_cast<Action>(action))) {
         if (key >= 0 && key < keyCount && held(key)) {
             return true;
         }
@@ -84,7 +83,7 @@ bool WindowInput::actionHeld(int action) const {
 
 bool WindowInput::actionPressed(int action) {
     bool any = false;
-    for (const int key : settings::current().keys.keysFor(static_cast<Action>(action))) {
+    for (const int key : settings.keys.keysFor(static_cast<Action>(action))) {
         if (key >= 0 && key < keyCount) {
             any = pressed(key) || any;  // every key's latch is read
         }
@@ -104,7 +103,7 @@ void WindowInput::readPad(InputFrame& frame, float dt) {
     if (!reading.present) {
         return;
     }
-    const UserSettings& options = settings::current();
+    const UserSettings& options = settings;
     frame.pad = pad.next(reading.state, static_cast<float>(options.gamepadDeadZone), playing);
     if (playing) {
         addPad(frame.pad, options, dt, frame.controls);
@@ -139,7 +138,7 @@ void WindowInput::readControls(scene::PlayerControls& controls) {
     double y = 0.0;
     glfwGetCursorPos(window, &x, &y);
     centreCursor();
-    const UserSettings& options = settings::current();
+    const UserSettings& options = settings;
     const float speed = options.mouseSpeed();
     controls.turnHorizontal = speed * static_cast<float>(refX - x);
     const float vertical = speed * static_cast<float>(refY - y);

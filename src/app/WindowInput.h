@@ -65,8 +65,9 @@ public:
     static constexpr int keyCount = 349;  // GLFW_KEY_LAST + 1
 
     // reference: the cursor's home in window coordinates; mouse look turns by
-    // the cursor's offset from it and puts it back there.
-    WindowInput(GLFWwindow* window, ScreenPoint reference);
+    // the cursor's offset from it and puts it back there. settings: the key
+    // bindings, mouse and pad settings read at every frame; they outlive this.
+    WindowInput(GLFWwindow* window, ScreenPoint reference, const UserSettings& settings);
     ~WindowInput();
     WindowInput(const WindowInput&) = delete;
     WindowInput& operator=(const WindowInput&) = delete;
@@ -105,6 +106,7 @@ private:
     void readPad(InputFrame& frame, float dt);
 
     GLFWwindow* window;
+    const UserSettings& settings;
     int refX;
     int refY;
     std::array<bool, keyCount> latched{};

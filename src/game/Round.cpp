@@ -1,24 +1,15 @@
 #include "game/Round.h"
 
 #include "game/Rules.h"
-#include "math/Random.h"
 
 namespace dusk {
-
-namespace {
-
-std::unique_ptr<scene::World> seededWorld(const scene::WorldModels& models, std::uint32_t seed) {
-    seedGameRandom(seed);
-    return std::make_unique<scene::World>(models);
-}
-
-}  // namespace
 
 Round::Round(const scene::WorldModels& models, std::uint32_t seed, const Difficulty& difficulty)
     : magic(difficulty.startMagic),
       seed_(seed),
       difficulty_(difficulty),
-      world_(seededWorld(models, seed)),
+      random_(seed),
+      world_(std::make_unique<scene::World>(models, random_)),
       seers(world_->kids.size(), false),
       reachable(world_->kids.size(), false) {}
 

@@ -5,6 +5,7 @@
 
 #include "game/Difficulty.h"
 #include "game/RoundEvent.h"
+#include "math/Random.h"
 #include "scene/PlayerControls.h"
 #include "scene/World.h"
 
@@ -17,8 +18,8 @@ class Round {
 public:
     static constexpr float startHealth = 2.0f;
 
-    // Starts the game's generator at seed, then builds the forest (so one seed
-    // always gives one forest). The round plays by the difficulty's numbers
+    // Starts the round's generator at seed, then builds the forest (so one
+    // seed always gives one forest). The round plays by the difficulty's numbers
     // from its first frame to its last.
     Round(const scene::WorldModels& models, std::uint32_t seed,
           const Difficulty& difficulty = Difficulty::standard());
@@ -68,6 +69,7 @@ private:
 
     std::uint32_t seed_;
     Difficulty difficulty_;
+    Random random_;  // the forest's draws and the kids' wandering; before the world
     std::unique_ptr<scene::World> world_;
     std::vector<bool> seers;
     std::vector<bool> reachable;

@@ -125,21 +125,4 @@ RoundOutcome RecordsStore::record(const RoundResult& round) {
     return outcome;
 }
 
-namespace records {
-
-namespace {
-
-std::unique_ptr<RecordsStore>& theStore() {
-    static std::unique_ptr<RecordsStore> store = std::make_unique<RecordsStore>();
-    return store;
-}
-
-}  // namespace
-
-RecordsStore& store() { return *theStore(); }
-
-void reset() { theStore() = std::make_unique<RecordsStore>(); }
-
-}  // namespace records
-
 }  // namespace dusk

@@ -1,8 +1,10 @@
 #pragma once
-// The records of this run and the end-of-round update of the file.
+// The records of this run and the end-of-round update of the file; start-up
+// loads them, the session owns them.
 //
-//   records::store().load(RecordsFile::defaultPath());     // at start
-//   const RoundOutcome o = records::store().recordRound(    // at a round's end
+//   RecordsStore records;
+//   records.load(RecordsFile::defaultPath());        // at start
+//   const RoundOutcome o = records.recordRound(      // at a round's end
 //       seed, difficulty, won, seconds, kidsFrightened, CalendarDate::todayLocal());
 //   if (o.newBest) ...
 //
@@ -104,14 +106,5 @@ private:
     bool writeFaultShown_ = false;
     std::chrono::milliseconds lockTimeout_{2000};
 };
-
-namespace records {
-
-// The one store of the game; its file is the default path until load.
-RecordsStore& store();
-// A fresh store (tests run several games in one process).
-void reset();
-
-}  // namespace records
 
 }  // namespace dusk

@@ -226,14 +226,9 @@ bool difficulty(const toml::node& node, DifficultyLevel& into) {
     if (text == nullptr) {
         return false;
     }
-    for (const DifficultyLevel level :
-         {DifficultyLevel::Relaxed, DifficultyLevel::Standard, DifficultyLevel::Hard}) {
-        if (text->get() == difficultyLevelName(level)) {
-            into = level;
-            return true;
-        }
-    }
-    return false;
+    const std::optional<DifficultyLevel> level = valueNamed(difficultyLevels, text->get(), false);
+    into = level.value_or(into);
+    return level.has_value();
 }
 
 void checkBest(const toml::table& table, const ForestRecord& forest, const CalendarDate& latest,
@@ -295,11 +290,11 @@ struct ForestContext {
 std::optional<ForestRecord> readForest(const toml::table& table, const ForestContext& context,
                                        FirstFault& fault) {
     ForestRecord forest;
-    forest.otherKeys = otherKeys(table,
-                                 {"seed", "difficulty", "rounds", "wins", "losses", "left",
-                                  "best_seconds", "best_date", "most_kids_frightened",
-                                  "last_round"},
-                                 "forest.", true, context.unknown);
+    forest.otherKeys =
+        otherKeys(table,
+                  {"seed", "difficulty", "rounds", "wins", "losses", "left", "best_seconds",
+                   "best_date", "most_kids_frightened", "last_round"},
+                  "forest.", true, context.unknown);
     std::int64_t seed = 0;
     const toml::node* seedNode = table.get("seed");
     if (seedNode == nullptr) {
@@ -310,7 +305,7 @@ std::optional<ForestRecord> readForest(const toml::table& table, const ForestCon
     forest.seed = static_cast<std::uint32_t>(seed);
     if (const toml::node* node = table.get("difficulty");
         node && !difficulty(*node, forest.difficulty)) {
-        fault.add(*node, "\"difficulty\" must be \"Relaxed\", \"Standard\" or \"Hard\"");
+        fault.add(*node, "\"difficulty\" must be " + quotedNames(difficultyLevels));
     }
     readCounts(table,
                {{"rounds", &forest.rounds},

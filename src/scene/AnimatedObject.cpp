@@ -19,9 +19,10 @@ double wanderWalkLimit(int randomValue) {
     return static_cast<float>(randomValue) * 1500.0f / 32767.0f;
 }
 
-AnimatedObject::AnimatedObject(std::shared_ptr<const SkinnedModel> model, PhysicsWorld& physics)
+AnimatedObject::AnimatedObject(std::shared_ptr<const SkinnedModel> model, PhysicsWorld& physics,
+                               Random& random)
     : SceneObject(mat4(1.0f)), model(std::move(model)) {
-    placeRandomly();
+    placeRandomly(random);
     createBody(physics);
 }
 
@@ -35,21 +36,21 @@ void AnimatedObject::createBody(PhysicsWorld& physics) {
     body->setAngularFactor(btVector3(0.0f, 1.0f, 0.0f));
 }
 
-void AnimatedObject::update() {
+void AnimatedObject::update(Random& random) {
     if (active) {
-        wander();
+        wander(random);
     }
 }
 
-void AnimatedObject::wander() {
+void AnimatedObject::wander(Random& random) {
     double turn = 0.0;
     if (static_cast<double>(walkCounter) < walkLimit) {
-        turn = wanderTurnSpeed(turnDirection, gameRand());
+        turn = wanderTurnSpeed(turnDirection, random.next());
         ++walkCounter;
     } else {
         turnDirection = -turnDirection;
         walkCounter = 0;
-        walkLimit = wanderWalkLimit(gameRand());
+        walkLimit = wanderWalkLimit(random.next());
     }
     body->activate();
     body->setAngularVelocity(btVector3(0.0f, static_cast<float>(turn), 0.0f));

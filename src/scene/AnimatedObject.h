@@ -19,15 +19,16 @@ class AnimatedObject : public SceneObject {
 public:
     // Draws two placement values (x, then z) and stands a body there; the
     // kid starts active, on a first stretch of 100 updates.
-    AnimatedObject(std::shared_ptr<const SkinnedModel> model, PhysicsWorld& physics);
+    AnimatedObject(std::shared_ptr<const SkinnedModel> model, PhysicsWorld& physics,
+                   Random& random);
 
-    // While active: wandering (draws from the game's generator).
-    void update();
+    // While active: wandering (draws from the round's generator).
+    void update(Random& random);
     void setActive(bool isActiveNow) { active = isActiveNow; }
     bool isActive() const { return active; }
 
     // Turns, walks along the current facing, and follows the body.
-    void wander();
+    void wander(Random& random);
 
     std::shared_ptr<const SkinnedModel> model;
     bool active = true;

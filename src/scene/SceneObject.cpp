@@ -11,9 +11,9 @@ float randomPlacementCoordinate(int randomValue, int extent) {
     return static_cast<float>(static_cast<double>(scaled) - static_cast<double>(extent / 2));
 }
 
-void SceneObject::placeRandomly() {
-    const float x = randomPlacementCoordinate(gameRand(), areaWidth);
-    const float z = randomPlacementCoordinate(gameRand(), areaDepth);
+void SceneObject::placeRandomly(Random& random) {
+    const float x = randomPlacementCoordinate(random.next(), areaWidth);
+    const float z = randomPlacementCoordinate(random.next(), areaDepth);
     modelMatrix = translate(modelMatrix, vec3(x, 0.0f, z));
 }
 

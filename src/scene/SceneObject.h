@@ -2,6 +2,10 @@
 #include "math/Math.h"
 #include "scene/Body.h"
 
+namespace dusk {
+class Random;
+}
+
 namespace dusk::scene {
 
 // Everything that stands in the world: a model matrix (world transform and the
@@ -15,7 +19,7 @@ public:
     SceneObject& operator=(const SceneObject&) = delete;
 
     // Moves the object to a random spot of the play area: x drawn first, then z.
-    void placeRandomly();
+    void placeRandomly(Random& random);
 
     mat4 modelMatrix;
     Body body;

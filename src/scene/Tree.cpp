@@ -11,9 +11,9 @@ constexpr float kCullingRadius = 50.0f;
 constexpr float kCullingCentreHeight = 5.0f;
 }  // namespace
 
-Tree::Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics)
+Tree::Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics, Random& random)
     : Object(std::move(model), mat4(1.0f)) {
-    placeRandomly();
+    placeRandomly(random);
     createTrunk(physics);
     updateBoundingSphere();
 }

@@ -10,7 +10,7 @@ class PhysicsWorld;
 class Tree : public Object {
 public:
     // Draws two placement values (x, then z) and stands a trunk there.
-    Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics);
+    Tree(std::shared_ptr<const StaticModel> model, PhysicsWorld& physics, Random& random);
     // A tree at the matrix, without a trunk.
     Tree(std::shared_ptr<const StaticModel> model, const mat4& modelMatrix);
 

@@ -5,20 +5,21 @@
 
 namespace dusk::scene {
 
-World::World(const WorldModels& models)
+World::World(const WorldModels& models, Random& random)
     : camera(physics),
       ground(models.ground, mat4(1.0f), physics),
       sky(models.sky, mat4(1.0f), physics),
       light(translate(mat4(1.0f), vec3(100.0f)), vec3(1.0f, 1.0f, 1.0f)),
-      kidModel(models.kid) {
+      kidModel(models.kid),
+      random(random) {
     for (int i = 0; i < kidCount; ++i) {
-        kids.push_back(std::make_unique<AnimatedObject>(models.kid, physics));
+        kids.push_back(std::make_unique<AnimatedObject>(models.kid, physics, random));
     }
     for (int i = 0; i < firstTreeCount; ++i) {
-        trees.push_back(std::make_unique<Tree>(models.firstTree, physics));
+        trees.push_back(std::make_unique<Tree>(models.firstTree, physics, random));
     }
     for (int i = 0; i < secondTreeCount; ++i) {
-        trees.push_back(std::make_unique<Tree>(models.secondTree, physics));
+        trees.push_back(std::make_unique<Tree>(models.secondTree, physics, random));
     }
 }
 
@@ -29,7 +30,7 @@ void World::updateObjects(double seconds) {
     bool walking = false;
     for (auto& kid : kids) {
         walking = walking || kid->isActive();
-        kid->update();
+        kid->update(random);
     }
     if (walking && kidModel != nullptr) {
         kidModel->boneTransforms(static_cast<float>(seconds), kidPose);

@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "math/Random.h"
 #include "scene/AnimatedObject.h"
 #include "scene/Camera.h"
 #include "scene/DirectionalLight.h"
@@ -37,8 +38,9 @@ public:
 
     // Bodies enter the physics world in this order: the player, the ground's
     // and then the sky's five planes, the kids, the trees. The kids draw their
-    // places from the game's generator first, then the trees.
-    explicit World(const WorldModels& models);
+    // places from random first, then the trees; the kids wander by it too.
+    // random is the round's and outlives the world.
+    World(const WorldModels& models, Random& random);
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
@@ -70,6 +72,7 @@ public:
 
 private:
     std::shared_ptr<SkinnedModel> kidModel;
+    Random& random;
 };
 
 }  // namespace dusk::scene

@@ -54,10 +54,6 @@ const NamedKey namedKeys[] = {
 
 constexpr int none = KeyBindings::noKey;
 
-const std::array<const char*, actionCount> actionNames = {"forward", "back", "left",      "right",
-                                                          "run",     "fly",  "scream",    "pause",
-                                                          "hud",     "menu", "fullscreen"};
-
 const std::array<KeyBindings::Keys, actionCount> gameKeys = {{
     {GLFW_KEY_W, GLFW_KEY_UP},
     {GLFW_KEY_S, GLFW_KEY_DOWN},
@@ -181,21 +177,20 @@ void settleSharedKeys(KeyBindings& bindings, std::vector<Applied>& applied,
 }  // namespace
 
 const std::array<Action, actionCount>& allActions() {
-    static const std::array<Action, actionCount> actions = {
-        Action::Forward, Action::Back,  Action::Left, Action::Right, Action::Run,       Action::Fly,
-        Action::Scream,  Action::Pause, Action::Hud,  Action::Menu,  Action::Fullscreen};
-    return actions;
+    static const std::array<Action, actionCount> values = [] {
+        std::array<Action, actionCount> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = actions[i].value;
+        }
+        return all;
+    }();
+    return values;
 }
 
-const char* actionName(Action action) { return actionNames[static_cast<size_t>(action)]; }
+const char* actionName(Action action) { return entryOf(actions, action).name; }
 
 std::optional<Action> actionNamed(const std::string& name) {
-    for (const Action action : allActions()) {
-        if (name == actionName(action)) {
-            return action;
-        }
-    }
-    return std::nullopt;
+    return valueNamed(actions, name, false);
 }
 
 std::string keyName(int key) {

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/EnumTable.h"
+
 namespace dusk {
 
 enum class Action {
@@ -35,7 +37,24 @@ enum class Action {
 };
 
 constexpr int actionCount = 11;
-// Every action, in the order the settings file and the menu list them.
+
+// Every action, in the order the settings file and the menu list them: its
+// name in the [keys] table and its label in the menu.
+inline constexpr EnumTable<Action, actionCount> actions = {{
+    {Action::Forward, "forward", "forward"},
+    {Action::Back, "back", "back"},
+    {Action::Left, "left", "left"},
+    {Action::Right, "right", "right"},
+    {Action::Run, "run", "run"},
+    {Action::Fly, "fly", "fly"},
+    {Action::Scream, "scream", "scream"},
+    {Action::Pause, "pause", "pause"},
+    {Action::Hud, "hud", "hud"},
+    {Action::Menu, "menu", "menu"},
+    {Action::Fullscreen, "fullscreen", "fullscreen"},
+}};
+
+// The actions alone, in the table's order.
 const std::array<Action, actionCount>& allActions();
 // The action's name in the [keys] table: "forward", "back", ... "fullscreen".
 const char* actionName(Action action);

@@ -74,19 +74,4 @@ bool SettingsStore::save() {
     return true;
 }
 
-namespace settings {
-
-SettingsStore& store() {
-    static SettingsStore theStore;
-    return theStore;
-}
-
-UserSettings& current() { return store().current(); }
-
-bool save() { return store().save(); }
-
-void reset() { store() = SettingsStore(); }
-
-}  // namespace settings
-
 }  // namespace dusk

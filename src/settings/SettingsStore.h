@@ -1,9 +1,11 @@
 #pragma once
-// The settings of this run, shared by the game, the menu and start-up.
+// The settings of this run: start-up loads them, the session owns them.
 //
-//   const UserSettings& s = dusk::settings::current();   // read
-//   dusk::settings::current().fieldOfView = 75.0;         // change ...
-//   dusk::settings::save();                               // ... and keep it
+//   SettingsStore store;
+//   store.load(SettingsFile::defaultPath());
+//   const UserSettings& s = store.current();   // read
+//   store.current().fieldOfView = 75.0;        // change ...
+//   store.save();                              // ... and keep it
 //
 // Options given on the command line hold for this run only: while such a
 // value is unchanged, a save writes what the file had for it.
@@ -66,17 +68,5 @@ private:
     bool qualityChosen_ = false;
     std::optional<GraphicsQuality> machineQuality_;  // the default taken, if any
 };
-
-namespace settings {
-
-// The one store of the game; its file is the default path until load.
-SettingsStore& store();
-UserSettings& current();
-bool save();
-// Defaults again, no file faults remembered, the default path (tests run
-// several games in one process).
-void reset();
-
-}  // namespace settings
 
 }  // namespace dusk

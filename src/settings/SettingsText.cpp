@@ -83,31 +83,54 @@ std::string defaultNumber(double value) {
     return text;
 }
 
+template <typename E, std::size_t N>
+bool named(const toml::node& node, const EnumTable<E, N>& table, E& into) {
+    const auto* text = node.as_string();
+    const std::optional<E> value = text ? valueNamed(table, text->get(), true) : std::nullopt;
+    into = value.value_or(into);
+    return value.has_value();
+}
+
+template <typename E, std::size_t N>
+std::string quotedName(const EnumTable<E, N>& table, E value) {
+    return "\"" + std::string(entryOf(table, value).name) + "\"";
+}
+
+using Text = std::optional<std::string>;
+
+// One top-level key: how it reads, what its fault line says, and how it is
+// written (nothing: left out of the file).
 struct Key {
     const char* name;
-    const char* expected;  // "must be ..."
+    std::string expected;  // "must be ..."
     std::string (*defaultText)();
     bool (*read)(const toml::node&, UserSettings&);
+    Text (*write)(const UserSettings&);
 };
 
 const UserSettings defaults;
 
+// In the order the file is written.
 const Key keys[] = {
     {"mouse_sensitivity", "a number from 0.0005 to 0.008",
      [] { return defaultNumber(defaults.mouseSensitivity); },
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, UserSettings::minMouseSensitivity, UserSettings::maxMouseSensitivity,
                          s.mouseSensitivity);
-     }},
+     },
+     [](const UserSettings& s) -> Text { return decimal(s.mouseSensitivity); }},
     {"invert_look", "true or false", [] { return boolText(defaults.invertLook); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.invertLook); }},
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.invertLook); },
+     [](const UserSettings& s) -> Text { return boolText(s.invertLook); }},
     {"field_of_view", "a number from 50 to 100", [] { return defaultNumber(defaults.fieldOfView); },
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, UserSettings::minFieldOfView, UserSettings::maxFieldOfView,
                          s.fieldOfView);
-     }},
+     },
+     [](const UserSettings& s) -> Text { return decimal(s.fieldOfView); }},
     {"vsync", "true or false", [] { return boolText(defaults.vsync); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.vsync); }},
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.vsync); },
+     [](const UserSettings& s) -> Text { return boolText(s.vsync); }},
     {"frame_cap", "0, 30, 60, 120 or 144", [] { return std::to_string(defaults.frameCap); },
      [](const toml::node& n, UserSettings& s) {
          const auto* value = n.as_integer();
@@ -116,64 +139,64 @@ const Key keys[] = {
          }
          s.frameCap = static_cast<int>(value->get());
          return true;
-     }},
+     },
+     [](const UserSettings& s) -> Text { return std::to_string(s.frameCap); }},
     {"fullscreen", "true or false", [] { return boolText(defaults.fullscreen); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.fullscreen); }},
-    {"graphics_quality", "\"Exact\", \"Fast\" or \"Low\"",
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.fullscreen); },
+     [](const UserSettings& s) -> Text { return boolText(s.fullscreen); }},
+    {"graphics_quality", quotedNames(graphicsQualities),
      [] {
-         return "\"" + std::string(graphicsQualityName(defaults.graphicsQuality)) + "\" (\"" +
-                graphicsQualityName(GraphicsQuality::Fast) + "\" with software rendering)";
+         return quotedName(graphicsQualities, defaults.graphicsQuality) + " (" +
+                quotedName(graphicsQualities, GraphicsQuality::Fast) + " with software rendering)";
      },
      [](const toml::node& n, UserSettings& s) {
-         const auto* value = n.as_string();
-         const auto quality = value ? graphicsQualityNamed(value->get()) : std::nullopt;
-         if (quality) {
-             s.graphicsQuality = *quality;
-         }
-         return quality.has_value();
+         return named(n, graphicsQualities, s.graphicsQuality);
+     },
+     [](const UserSettings& s) -> Text {
+         return quotedName(graphicsQualities, s.graphicsQuality);
      }},
     {"hud", "true or false", [] { return boolText(defaults.hud); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.hud); }},
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.hud); },
+     [](const UserSettings& s) -> Text { return boolText(s.hud); }},
     {"master_volume", "a number from 0 to 1", [] { return defaultNumber(defaults.masterVolume); },
-     [](const toml::node& n, UserSettings& s) { return numberIn(n, 0.0, 1.0, s.masterVolume); }},
+     [](const toml::node& n, UserSettings& s) { return numberIn(n, 0.0, 1.0, s.masterVolume); },
+     [](const UserSettings& s) -> Text { return decimal(s.masterVolume); }},
     {"gamepad_look_speed", "a number from 30 to 360",
      [] { return defaultNumber(defaults.gamepadLookSpeed); },
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, UserSettings::minGamepadLookSpeed, UserSettings::maxGamepadLookSpeed,
                          s.gamepadLookSpeed);
-     }},
+     },
+     [](const UserSettings& s) -> Text { return decimal(s.gamepadLookSpeed); }},
     {"gamepad_dead_zone", "a number from 0 to 0.9",
      [] { return defaultNumber(defaults.gamepadDeadZone); },
      [](const toml::node& n, UserSettings& s) {
          return numberIn(n, 0.0, UserSettings::maxGamepadDeadZone, s.gamepadDeadZone);
+     },
+     [](const UserSettings& s) -> Text { return decimal(s.gamepadDeadZone); }},
+    {"render_scale", "a number from 0.5 to 1",
+     [] { return "1 (0.5 at " + quotedName(graphicsQualities, GraphicsQuality::Low) + ")"; },
+     [](const toml::node& n, UserSettings& s) { return scaleIn(n, s.renderScale); },
+     [](const UserSettings& s) -> Text {
+         return s.renderScale ? Text(decimal(*s.renderScale)) : std::nullopt;
      }},
-    {"render_scale", "a number from 0.5 to 1", [] { return std::string("1 (0.5 at \"Low\")"); },
-     [](const toml::node& n, UserSettings& s) { return scaleIn(n, s.renderScale); }},
-    {"difficulty", "\"Relaxed\", \"Standard\" or \"Hard\"",
-     [] { return "\"" + std::string(difficultyLevelName(defaults.difficulty)) + "\""; },
-     [](const toml::node& n, UserSettings& s) {
-         const auto* value = n.as_string();
-         const auto level = value ? difficultyLevelNamed(value->get()) : std::nullopt;
-         if (level) {
-             s.difficulty = *level;
-         }
-         return level.has_value();
-     }},
+    {"difficulty", quotedNames(difficultyLevels),
+     [] { return quotedName(difficultyLevels, defaults.difficulty); },
+     [](const toml::node& n, UserSettings& s) { return named(n, difficultyLevels, s.difficulty); },
+     [](const UserSettings& s) -> Text { return quotedName(difficultyLevels, s.difficulty); }},
     {"detection_markers", "true or false", [] { return boolText(defaults.detectionMarkers); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.detectionMarkers); }},
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.detectionMarkers); },
+     [](const UserSettings& s) -> Text { return boolText(s.detectionMarkers); }},
     {"captions", "true or false", [] { return boolText(defaults.captions); },
-     [](const toml::node& n, UserSettings& s) { return boolean(n, s.captions); }},
-    {"tips", "\"auto\", \"on\" or \"off\"",
-     [] { return "\"" + std::string(tipsModeName(defaults.tips)) + "\""; },
-     [](const toml::node& n, UserSettings& s) {
-         const auto* value = n.as_string();
-         const auto mode = value ? tipsModeNamed(value->get()) : std::nullopt;
-         if (mode) {
-             s.tips = *mode;
-         }
-         return mode.has_value();
-     }},
-    {"sight_areas", "true or false", [] { return std::string("false (true at \"Relaxed\")"); },
+     [](const toml::node& n, UserSettings& s) { return boolean(n, s.captions); },
+     [](const UserSettings& s) -> Text { return boolText(s.captions); }},
+    {"tips", quotedNames(tipsModes), [] { return quotedName(tipsModes, defaults.tips); },
+     [](const toml::node& n, UserSettings& s) { return named(n, tipsModes, s.tips); },
+     [](const UserSettings& s) -> Text { return quotedName(tipsModes, s.tips); }},
+    {"sight_areas", "true or false",
+     [] {
+         return "false (true at " + quotedName(difficultyLevels, DifficultyLevel::Relaxed) + ")";
+     },
      [](const toml::node& n, UserSettings& s) {
          bool shown = false;
          if (!boolean(n, shown)) {
@@ -181,13 +204,22 @@ const Key keys[] = {
          }
          s.sightAreas = shown;
          return true;
+     },
+     [](const UserSettings& s) -> Text {
+         return s.sightAreas ? Text(boolText(*s.sightAreas)) : std::nullopt;
      }},
     {"width", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
-     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); }},
+     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.width); },
+     [](const UserSettings& s) -> Text {
+         return s.width ? Text(std::to_string(*s.width)) : std::nullopt;
+     }},
     {"height", "a whole number from 1 to 32767",
      [] { return std::string("size from ") + windowFile; },
-     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.height); }},
+     [](const toml::node& n, UserSettings& s) { return windowSide(n, s.height); },
+     [](const UserSettings& s) -> Text {
+         return s.height ? Text(std::to_string(*s.height)) : std::nullopt;
+     }},
 };
 
 const Key* keyNamed(std::string_view name) {
@@ -349,35 +381,11 @@ SettingsReading readSettingsText(const std::string& text, const std::string& fil
 std::string settingsText(const UserSettings& values, bool withQuality) {
     std::string text =
         "# Duskhollow settings. The game rewrites this file when a setting changes in its menu.\n";
-    text += "mouse_sensitivity = " + decimal(values.mouseSensitivity) + "\n";
-    text += "invert_look = " + boolText(values.invertLook) + "\n";
-    text += "field_of_view = " + decimal(values.fieldOfView) + "\n";
-    text += "vsync = " + boolText(values.vsync) + "\n";
-    text += "frame_cap = " + std::to_string(values.frameCap) + "\n";
-    text += "fullscreen = " + boolText(values.fullscreen) + "\n";
-    if (withQuality) {
-        text += "graphics_quality = \"" + std::string(graphicsQualityName(values.graphicsQuality)) +
-                "\"\n";
-    }
-    text += "hud = " + boolText(values.hud) + "\n";
-    text += "master_volume = " + decimal(values.masterVolume) + "\n";
-    text += "gamepad_look_speed = " + decimal(values.gamepadLookSpeed) + "\n";
-    text += "gamepad_dead_zone = " + decimal(values.gamepadDeadZone) + "\n";
-    if (values.renderScale) {
-        text += "render_scale = " + decimal(*values.renderScale) + "\n";
-    }
-    text += "difficulty = \"" + std::string(difficultyLevelName(values.difficulty)) + "\"\n";
-    text += "detection_markers = " + boolText(values.detectionMarkers) + "\n";
-    text += "captions = " + boolText(values.captions) + "\n";
-    text += "tips = \"" + std::string(tipsModeName(values.tips)) + "\"\n";
-    if (values.sightAreas) {
-        text += "sight_areas = " + boolText(*values.sightAreas) + "\n";
-    }
-    if (values.width) {
-        text += "width = " + std::to_string(*values.width) + "\n";
-    }
-    if (values.height) {
-        text += "height = " + std::to_string(*values.height) + "\n";
+    for (const Key& key : keys) {
+        const Text value = key.write(values);
+        if (value && (withQuality || std::string_view(key.name) != "graphics_quality")) {
+            text += std::string(key.name) + " = " + *value + "\n";
+        }
     }
     // A table ends the top-level keys, so it comes last.
     text += keysTableText(values.keys);

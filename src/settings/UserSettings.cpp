@@ -5,82 +5,26 @@
 
 namespace dusk {
 
-namespace {
-
-bool sameWord(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-}  // namespace
-
 const char* graphicsQualityName(GraphicsQuality quality) {
-    switch (quality) {
-        case GraphicsQuality::Fast:
-            return "Fast";
-        case GraphicsQuality::Low:
-            return "Low";
-        default:
-            return "Exact";
-    }
+    return entryOf(graphicsQualities, quality).name;
 }
 
 std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (GraphicsQuality quality :
-         {GraphicsQuality::Exact, GraphicsQuality::Fast, GraphicsQuality::Low}) {
-        std::string known = graphicsQualityName(quality);
-        std::transform(known.begin(), known.end(), known.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (lower == known) {
-            return quality;
-        }
-    }
-    return std::nullopt;
+    return valueNamed(graphicsQualities, name, true);
 }
 
 const char* difficultyLevelName(DifficultyLevel level) {
-    switch (level) {
-        case DifficultyLevel::Relaxed:
-            return "Relaxed";
-        case DifficultyLevel::Hard:
-            return "Hard";
-        default:
-            return "Standard";
-    }
+    return entryOf(difficultyLevels, level).name;
 }
 
 std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name) {
-    for (DifficultyLevel level :
-         {DifficultyLevel::Relaxed, DifficultyLevel::Standard, DifficultyLevel::Hard}) {
-        if (sameWord(name, difficultyLevelName(level))) {
-            return level;
-        }
-    }
-    return std::nullopt;
+    return valueNamed(difficultyLevels, name, true);
 }
 
-const char* tipsModeName(TipsMode mode) {
-    switch (mode) {
-        case TipsMode::On:
-            return "on";
-        case TipsMode::Off:
-            return "off";
-        default:
-            return "auto";
-    }
-}
+const char* tipsModeName(TipsMode mode) { return entryOf(tipsModes, mode).name; }
 
 std::optional<TipsMode> tipsModeNamed(const std::string& name) {
-    for (TipsMode mode : {TipsMode::Auto, TipsMode::On, TipsMode::Off}) {
-        if (sameWord(name, tipsModeName(mode))) {
-            return mode;
-        }
-    }
-    return std::nullopt;
+    return valueNamed(tipsModes, name, true);
 }
 
 bool UserSettings::sightAreasAt(DifficultyLevel level) const {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/EnumTable.h"
 #include "settings/KeyBindings.h"
 
 namespace dusk {
@@ -15,6 +16,12 @@ enum class GraphicsQuality {
     Low,    // Fast with a 1024 x 1024 shadow map, drawn at half the window's size
 };
 
+inline constexpr EnumTable<GraphicsQuality, 3> graphicsQualities = {{
+    {GraphicsQuality::Exact, "Exact", "Exact"},
+    {GraphicsQuality::Fast, "Fast", "Fast"},
+    {GraphicsQuality::Low, "Low", "Low"},
+}};
+
 // "Exact", "Fast", "Low".
 const char* graphicsQualityName(GraphicsQuality quality);
 // The quality named, ignoring letter case; nothing for another word.
@@ -22,6 +29,12 @@ std::optional<GraphicsQuality> graphicsQualityNamed(const std::string& name);
 
 // The difficulty the rounds play by; Standard is the game's own rules.
 enum class DifficultyLevel { Relaxed, Standard, Hard };
+
+inline constexpr EnumTable<DifficultyLevel, 3> difficultyLevels = {{
+    {DifficultyLevel::Relaxed, "Relaxed", "Relaxed"},
+    {DifficultyLevel::Standard, "Standard", "Standard"},
+    {DifficultyLevel::Hard, "Hard", "Hard"},
+}};
 
 // "Relaxed", "Standard", "Hard".
 const char* difficultyLevelName(DifficultyLevel level);
@@ -31,6 +44,12 @@ std::optional<DifficultyLevel> difficultyLevelNamed(const std::string& name);
 // When the first-time player's tips show: while the records hold no
 // frightened kid yet, always, or never.
 enum class TipsMode { Auto, On, Off };
+
+inline constexpr EnumTable<TipsMode, 3> tipsModes = {{
+    {TipsMode::Auto, "auto", "Auto (until a first kid)"},
+    {TipsMode::On, "on", "On"},
+    {TipsMode::Off, "off", "Off"},
+}};
 
 // "auto", "on", "off".
 const char* tipsModeName(TipsMode mode);

@@ -2,39 +2,11 @@
 
 #include <imgui.h>
 
+#include "ui/EnumCombo.h"
+
 namespace dusk::ui {
 
 namespace {
-
-bool difficultyCombo(DifficultyLevel& level) {
-    bool changed = false;
-    if (ImGui::BeginCombo("Difficulty", difficultyLevelName(level))) {
-        for (const auto choice :
-             {DifficultyLevel::Relaxed, DifficultyLevel::Standard, DifficultyLevel::Hard}) {
-            if (ImGui::Selectable(difficultyLevelName(choice), choice == level)) {
-                changed = choice != level;
-                level = choice;
-            }
-        }
-        ImGui::EndCombo();
-    }
-    return changed;
-}
-
-bool tipsCombo(TipsMode& mode) {
-    static const char* const labels[] = {"Auto (until a first kid)", "On", "Off"};
-    bool changed = false;
-    if (ImGui::BeginCombo("Tips", labels[static_cast<int>(mode)])) {
-        for (const auto choice : {TipsMode::Auto, TipsMode::On, TipsMode::Off}) {
-            if (ImGui::Selectable(labels[static_cast<int>(choice)], choice == mode)) {
-                changed = choice != mode;
-                mode = choice;
-            }
-        }
-        ImGui::EndCombo();
-    }
-    return changed;
-}
 
 // The areas as they show at the chosen difficulty; a click makes the
 // choice the player's own.
@@ -51,7 +23,7 @@ bool sightAreasBox(UserSettings& settings) {
 
 void buildPlayOptions(UserSettings& settings, MenuChange& change) {
     ImGui::PushItemWidth(160.0f);
-    const bool chosen = difficultyCombo(settings.difficulty);
+    const bool chosen = enumCombo("Difficulty", difficultyLevels, settings.difficulty);
     ImGui::PopItemWidth();
     ImGui::SameLine();
     ImGui::TextDisabled("from the next round");
@@ -59,7 +31,7 @@ void buildPlayOptions(UserSettings& settings, MenuChange& change) {
     const bool captions = ImGui::Checkbox("Captions", &settings.captions);
     const bool areas = sightAreasBox(settings);
     ImGui::PushItemWidth(260.0f);
-    const bool tips = tipsCombo(settings.tips);
+    const bool tips = enumCombo("Tips", tipsModes, settings.tips);
     ImGui::PopItemWidth();
     if (ImGui::Button("Show the tips again")) {
         change.tipsAgain = true;

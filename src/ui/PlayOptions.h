@@ -2,7 +2,7 @@
 // The settings menu's "Play" tab: the difficulty (from the next round), the
 // detection markers, the captions, the sight areas and the tips.
 #include "settings/UserSettings.h"
-#include "ui/SettingsMenu.h"
+#include "ui/MenuChange.h"
 
 namespace dusk::ui {
 

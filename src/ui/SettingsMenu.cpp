@@ -7,9 +7,10 @@
 #include <cmath>
 #include <iterator>
 
-#include "records/RecordsStore.h"
+#include "records/Records.h"
 #include "records/RecordsTable.h"
 #include "settings/KeyBindings.h"
+#include "ui/EnumCombo.h"
 #include "ui/PlayOptions.h"
 
 namespace dusk::ui {
@@ -23,21 +24,6 @@ bool frameCapCombo(int& cap) {
             if (ImGui::Selectable(frameCapLabel(choice), choice == cap)) {
                 changed = choice != cap;
                 cap = choice;
-            }
-        }
-        ImGui::EndCombo();
-    }
-    return changed;
-}
-
-bool qualityCombo(GraphicsQuality& quality) {
-    bool changed = false;
-    if (ImGui::BeginCombo("Graphics quality", graphicsQualityName(quality))) {
-        for (const auto choice :
-             {GraphicsQuality::Exact, GraphicsQuality::Fast, GraphicsQuality::Low}) {
-            if (ImGui::Selectable(graphicsQualityName(choice), choice == quality)) {
-                changed = choice != quality;
-                quality = choice;
             }
         }
         ImGui::EndCombo();
@@ -170,7 +156,7 @@ void SettingsMenu::buildGameTab(UserSettings& settings, MenuChange& change) {
     noteChoice(change, ImGui::Checkbox("Vsync", &settings.vsync));
     noteChoice(change, frameCapCombo(settings.frameCap));
     noteChoice(change, ImGui::Checkbox("Fullscreen (F11)", &settings.fullscreen));
-    noteChoice(change, qualityCombo(settings.graphicsQuality));
+    noteChoice(change, enumCombo("Graphics quality", graphicsQualities, settings.graphicsQuality));
     noteSlider(change, renderScaleSlider(settings));
     noteChoice(change, ImGui::Checkbox("HUD (H)", &settings.hud));
     ImGui::Separator();
@@ -191,7 +177,7 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
         for (const Action action : allActions()) {
             ImGui::TableNextRow();
             ImGui::TableNextColumn();
-            ImGui::TextUnformatted(actionName(action));
+            ImGui::TextUnformatted(entryOf(actions, action).label);
             const KeyBindings::Keys& keys = settings.keys.keysFor(action);
             for (int slot = 0; slot < KeyBindings::slotCount; ++slot) {
                 ImGui::TableNextColumn();
@@ -204,8 +190,8 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
                     capturing = true;
                     captureAction = static_cast<int>(action);
                     captureSlot = slot;
-                    note =
-                        "Press the key for " + std::string(actionName(action)) + " (Esc cancels)";
+                    note = "Press the key for " + std::string(entryOf(actions, action).label) +
+                           " (Esc cancels)";
                 }
             }
         }
@@ -231,7 +217,6 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
 }
 
 void SettingsMenu::buildRecordsTab() {
-    const Records& records = records::store().records();
     const std::vector<RecordsRow> rows = recordsRows(records, 20);
     if (rows.empty()) {
         ImGui::TextUnformatted("No records yet: finish a round.");
@@ -276,9 +261,9 @@ MenuChange SettingsMenu::keyPressed(int key, UserSettings& settings) {
     const auto action = static_cast<Action>(captureAction);
     const int old = settings.keys.keysFor(action)[static_cast<size_t>(captureSlot)];
     const std::optional<Action> lost = settings.keys.bind(action, captureSlot, key);
-    note = labelOf(key) + " now " + actionName(action);
+    note = labelOf(key) + " now " + entryOf(actions, action).label;
     if (lost) {
-        note += "; swapped: " + std::string(actionName(*lost)) + " has " + labelOf(old);
+        note += "; swapped: " + std::string(entryOf(actions, *lost).label) + " has " + labelOf(old);
     }
     change.changed = true;
     change.finished = true;

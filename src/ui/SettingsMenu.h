@@ -2,16 +2,13 @@
 #include <string>
 
 #include "settings/UserSettings.h"
+#include "ui/MenuChange.h"
+
+namespace dusk {
+struct Records;
+}
 
 namespace dusk::ui {
-
-// What the player did in the menu this frame: changed a value (apply it), and
-// finished changing it (a click, or the release of a slider: save it).
-struct MenuChange {
-    bool changed = false;
-    bool finished = false;
-    bool tipsAgain = false;  // "Show the tips again" was clicked
-};
 
 // The settings menu (F10): one Dear ImGui window over the paused game with
 // every option of the settings file but the window size. It keeps one size
@@ -22,6 +19,9 @@ struct MenuChange {
 // totals, as --records prints them).
 class SettingsMenu {
 public:
+    // records: what the Records tab shows; it outlives the menu.
+    explicit SettingsMenu(const Records& records) : records(records) {}
+
     bool isOpen() const { return open; }
     // Closing also ends a wait for a key.
     void setOpen(bool shown);
@@ -42,6 +42,7 @@ private:
     void buildControlsTab(UserSettings& settings, MenuChange& change);
     void buildRecordsTab();
 
+    const Records& records;
     bool open = false;
     bool capturing = false;
     int captureAction = 0;

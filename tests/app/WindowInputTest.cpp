@@ -14,7 +14,6 @@
 #include "app/WindowInput.h"
 #include "scene/Camera.h"
 #include "scene/PhysicsWorld.h"
-#include "settings/SettingsStore.h"
 #include "support/GlTest.h"
 #include "support/Xdo.h"
 
@@ -35,7 +34,7 @@ protected:
         glfwGetWindowPos(window, &windowX, &windowY);
         physics = std::make_unique<scene::PhysicsWorld>();
         camera = std::make_unique<Camera>(*physics);
-        input = std::make_unique<WindowInput>(window, screenCentre());
+        input = std::make_unique<WindowInput>(window, screenCentre(), settings);
         input->centreCursor();
         glfwPollEvents();
     }
@@ -88,6 +87,7 @@ protected:
     int windowY = 0;
     std::unique_ptr<scene::PhysicsWorld> physics;
     std::unique_ptr<Camera> camera;
+    UserSettings settings;
     std::unique_ptr<WindowInput> input;
     std::vector<std::string> held;
 };
@@ -151,12 +151,11 @@ TEST_F(CameraInputTest, CursorOffsetTurnsTwoThousandthsPerPixelAndIsPutBack) {
 }
 
 TEST_F(CameraInputTest, SensitivityScalesTheTurnAndInvertedLookFlipsThePitch) {
-    settings::current().mouseSensitivity = 0.004;
-    settings::current().invertLook = true;
+    settings.mouseSensitivity = 0.004;
+    settings.invertLook = true;
     const ScreenPoint centre = screenCentre();
     Xdo::mouseMove(windowX + centre.x + 50, windowY + centre.y - 20);
     update();
-    settings::reset();
     EXPECT_FLOAT_EQ(camera->horizontalAngle, 2.0f - 0.2f) << "twice as far for the same offset";
     EXPECT_FLOAT_EQ(camera->verticalAngle, -0.08f) << "moving up looks down";
 }

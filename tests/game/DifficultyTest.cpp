@@ -48,7 +48,7 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
     const mat4 kidMatrix = translate(mat4(1.0f), kidSpot);
     for (const Level& l : levels) {
         SCOPED_TRACE(difficultyLevelName(l.level));
-        settings::current().difficulty = l.level;
+        session->settings().difficulty = l.level;
         ::testing::internal::CaptureStdout();
         session->playAgain(true);
         ::testing::internal::GetCapturedStdout();
@@ -90,14 +90,14 @@ TEST_F(DifficultyRoundTest, EachLevelSeesDrainsAndHealsByItsTable) {
         EXPECT_GE(round().magicFraction(), 1.0f);
 
         // Lost after the menu changed the level: recorded at the round's.
-        settings::current().difficulty =
+        session->settings().difficulty =
             l.level == DifficultyLevel::Hard ? DifficultyLevel::Relaxed : DifficultyLevel::Hard;
         round().health = 0.01f;
         placeKid(0, kidSpot.x, kidSpot.z);
         ::testing::internal::CaptureStdout();
         stepWith(kidSpot + vec3(0.5f, 1.5f, l.sight - 0.6f), 0.5f);
         ::testing::internal::GetCapturedStdout();
-        const ForestRecord* entry = records::store().records().find(round().seed(), l.level);
+        const ForestRecord* entry = session->records().records().find(round().seed(), l.level);
         ASSERT_TRUE(roundEnded() && entry);
         EXPECT_EQ(entry->losses, 1);
     }

@@ -3,11 +3,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "app/Settings.h"
 #include "app/Startup.h"
-#include "math/Random.h"
-#include "records/RecordsStore.h"
-#include "settings/SettingsStore.h"
 #include "support/GlTest.h"
 #include "support/Xdo.h"
 
@@ -15,21 +11,16 @@ namespace dusk::test {
 
 void GameFixture::SetUp() {
     ASSERT_NE(std::freopen("/dev/null", "r", stdin), nullptr);
-    resetSettings();
-    settings::reset();
-    setRandomSource({});
     runDir = std::make_unique<RunDir>();
     // The rounds' records go to the test's own file, never a player's.
-    records::reset();
-    records::store().load(runDir->file("records.toml"));
+    PlayerFiles files;
+    files.records->load(runDir->file("records.toml"));
     cwd = std::make_unique<ScopedCwd>(runDir->path());
-    windowWidth = 1280;
-    windowHeight = 720;
-    window = openGlWindow(windowWidth, windowHeight, true);
+    window = openGlWindow(options.windowSize.width, options.windowSize.height, true);
     ASSERT_NE(window, nullptr);
     setUpWindow(window);
     ::testing::internal::CaptureStdout();
-    session = std::make_unique<Session>(window, options);
+    session = std::make_unique<Session>(window, options, std::move(files));
     constructionOutput = ::testing::internal::GetCapturedStdout();
 }
 

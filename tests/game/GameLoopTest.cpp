@@ -8,7 +8,6 @@
 
 #include "GameFixture.h"
 #include "app/MainLoop.h"
-#include "app/Settings.h"
 #include "support/GlTest.h"
 
 namespace dusk::test {
@@ -59,8 +58,8 @@ TEST_F(GameLoopTest, StatisticsLinesAtMostTenTimesASecondWithTwelveAddedToTheTre
         stepWith(vec3(0.0f, 2.5f, 0.0f), 1.0f / 60.0f);
     }
     const size_t trees = world().trees.size();
-    showFrameTime = true;
-    frustumCulling = true;
+    session->toggles().set(DebugToggles::FrameTime, 1);
+    session->toggles().set(DebugToggles::ObjectsDrawn, 1);
     std::thread closer([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(1200));
         glfwSetWindowShouldClose(window, GLFW_TRUE);

@@ -23,11 +23,7 @@ protected:
         FrameLoopFixture::SetUp();
         // A settings file of the test's own: saves must not reach a real one.
         // (Missing, so its values are the defaults the frame loop started with.)
-        settings::store().load(runDir->file("settings.toml"));
-    }
-    void TearDown() override {
-        FrameLoopFixture::TearDown();
-        settings::reset();
+        session->settingsStore().load(runDir->file("settings.toml"));
     }
     std::string settingsFile() const {
         std::ifstream in(runDir->file("settings.toml"));
@@ -51,7 +47,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
     EXPECT_EQ(settingsFile(), "") << "nothing is written before a change";
 
     Xdo::run("xdotool mousemove 392 360 click 1");  // the Game tab's "HUD (H)" box
-    ASSERT_TRUE(framesUntil([&] { return !settings::current().hud; }));
+    ASSERT_TRUE(framesUntil([&] { return !session->settings().hud; }));
     EXPECT_TRUE(session->isPaused()) << "a click in the menu does not resume";
     EXPECT_FALSE(session->hud().isVisible());
     EXPECT_NE(settingsFile().find("hud = false"), std::string::npos) << settingsFile();
@@ -84,7 +80,7 @@ TEST_F(GameMenuTest, F10OpensTheMenuOverAPausedGameAndAClickInItIsSaved) {
 // Each tab is where it was whichever tab is shown: a click aimed at the Play
 // tab from the Controls tab opens it and binds no key.
 TEST_F(GameMenuTest, TheTabsStayInPlace) {
-    settings::current().graphicsQuality = GraphicsQuality::Low;  // cheap frames
+    session->settings().graphicsQuality = GraphicsQuality::Low;  // cheap frames
     Xdo::run("xdotool key F10");
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isOpen(); }));
     const auto click = [&](const char* at) {
@@ -97,13 +93,13 @@ TEST_F(GameMenuTest, TheTabsStayInPlace) {
     click("499 87");  // Play
     EXPECT_FALSE(session->settingsMenu().isCapturingKey());
     click("341 177");  // the Play tab's "Captions" box
-    EXPECT_TRUE(settings::current().captions);
+    EXPECT_TRUE(session->settings().captions);
     click("565 87");  // Records
     click("432 87");  // Controls
     click("357 87");  // Game
     EXPECT_FALSE(session->settingsMenu().isCapturingKey());
     click("392 360");  // the Game tab's "HUD (H)" box
-    EXPECT_FALSE(settings::current().hud);
+    EXPECT_FALSE(session->settings().hud);
 }
 
 // The Controls tab binds the key pressed after a click on an action's slot;
@@ -119,7 +115,7 @@ TEST_F(GameMenuTest, TheControlsTabBindsTheNextKeyAndSavesIt) {
     ASSERT_TRUE(framesUntil([&] { return session->settingsMenu().isCapturingKey(); }));
     Xdo::run("xdotool mousemove 640 360 key e");
     ASSERT_TRUE(framesUntil([&] { return !session->settingsMenu().isCapturingKey(); }));
-    const KeyBindings& keys = settings::current().keys;
+    const KeyBindings& keys = session->settings().keys;
     EXPECT_EQ(keys.keysFor(Action::Scream)[0], GLFW_KEY_E);
     EXPECT_FALSE(keys.isBound(Action::Scream, GLFW_KEY_LEFT_CONTROL));
     EXPECT_TRUE(session->settingsMenu().isOpen()) << "the menu stays for the next binding";
@@ -151,7 +147,7 @@ TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
     }
     Xdo::run("xdotool mousemove 400 196 click 1");  // "Hard"
     ASSERT_TRUE(
-        framesUntil([&] { return settings::current().difficulty == DifficultyLevel::Hard; }));
+        framesUntil([&] { return session->settings().difficulty == DifficultyLevel::Hard; }));
     EXPECT_NE(settingsFile().find("difficulty = \"Hard\""), std::string::npos) << settingsFile();
     EXPECT_EQ(session->round().difficulty().name, "Standard");
     Xdo::run("xdotool mousemove 640 360 key F10");
@@ -169,7 +165,7 @@ TEST_F(GameMenuTest, ThePlayTabsDifficultyHoldsFromTheNextRound) {
 TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {
     Xdo::run("xdotool key F11");
     ASSERT_TRUE(framesUntil([&] { return glfwGetWindowMonitor(window) != nullptr; }));
-    EXPECT_TRUE(settings::current().fullscreen);
+    EXPECT_TRUE(session->settings().fullscreen);
     Xdo::run("xdotool key F11");
     ASSERT_TRUE(framesUntil([&] { return glfwGetWindowMonitor(window) == nullptr; }));
     int width = 0;
@@ -185,13 +181,13 @@ TEST_F(GameMenuTest, AFrameCapHoldsFramesBack) {
     EXPECT_EQ(frameCapWait(10.0, 10.05, 50), 0.0) << "a late frame waits not at all";
 
     // Small and cheap frames, so that the cap is what limits them.
-    settings::current().graphicsQuality = GraphicsQuality::Low;
+    session->settings().graphicsQuality = GraphicsQuality::Low;
     session->renderer().resize(160, 120);
     const double uncapped = secondsFor30Frames();
     if (uncapped > 0.8) {
         GTEST_SKIP() << "frames here are slower than the cap: " << uncapped << " s for 30";
     }
-    settings::current().frameCap = 30;
+    session->settings().frameCap = 30;
     session->settingsChanged();
     EXPECT_GT(secondsFor30Frames(), 0.95) << "30 frames at 30 a second; uncapped " << uncapped;
 }

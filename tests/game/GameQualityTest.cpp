@@ -9,7 +9,6 @@
 
 #include "GameFixture.h"
 #include "app/MainLoop.h"
-#include "app/Settings.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShadowTarget.h"
@@ -23,11 +22,6 @@ protected:
     int litDrawsSeen = 0;
     int fewestKidsDrawn = scene::World::kidCount;
     int treesLeftOut = 0;  // of those in the 50-unit culling spheres' view
-
-    void TearDown() override {
-        settings::reset();
-        GameFixture::TearDown();
-    }
 
     // One frame from a fixed pose, without an update: nothing moves between
     // the runs that are compared.
@@ -63,7 +57,7 @@ protected:
 
     // The same frames and key presses; every key ends where it started.
     std::vector<std::vector<unsigned char>> playScript(GraphicsQuality quality) {
-        settings::current().graphicsQuality = quality;
+        session->settings().graphicsQuality = quality;
         const struct {
             const char* key;
             int glfwKey;
@@ -82,7 +76,7 @@ protected:
             // The window shows the scene texture one to one, so its mip
             // levels never reach the picture here: compare them directly
             // while the filter samples them.
-            if (mipmapMode != -1) {
+            if (session->toggles().value(DebugToggles::Mipmap) != -1) {
                 appendLevelOne(frames.back());
             }
         }
@@ -152,12 +146,12 @@ protected:
 };
 
 TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges) {
-    settings::current().sightAreas = true;  // the areas on the ground draw alike too
+    session->settings().sightAreas = true;  // the areas on the ground draw alike too
     session->step(1.0f / 60.0f);            // the kids' lanterns where they stand
     frameFrom(0);  // the scene texture's own filter gives way to the game's
     const auto exact = playScript(GraphicsQuality::Exact);
-    ASSERT_EQ(mipmapMode, -1);
-    ASSERT_FALSE(wireframeMode);
+    ASSERT_EQ(session->toggles().value(DebugToggles::Mipmap), -1);
+    ASSERT_FALSE(session->toggles().on(DebugToggles::Wireframe));
     EXPECT_EQ(fewestKidsDrawn, scene::World::kidCount) << "Exact draws every kid";
     EXPECT_LT(treesLeftOut, 0) << "and every tree, also those out of view";
     treesLeftOut = 0;
@@ -181,7 +175,7 @@ TEST_F(GameQualityTest, LowDrawsHalfSizeWithASmallerMapOverTheWholeWindow) {
     frameFrom(0);
     const auto exact = frameFrom(0);
     EXPECT_EQ(shadowMapWidth(), 4096);
-    settings::current().graphicsQuality = GraphicsQuality::Low;
+    session->settings().graphicsQuality = GraphicsQuality::Low;
     frameFrom(0);
     const auto low = frameFrom(0);
     EXPECT_EQ(shadowMapWidth(), 1024);
@@ -194,7 +188,7 @@ TEST_F(GameQualityTest, LowDrawsHalfSizeWithASmallerMapOverTheWholeWindow) {
     for (const Band& band : edgeBands()) {
         EXPECT_LT(meanDifference(exact, low, band), 4.0) << band.name;
     }
-    settings::current().renderScale = 1.0;  // the player's scale holds at Low
+    session->settings().renderScale = 1.0;  // the player's scale holds at Low
     frameFrom(0);
     EXPECT_EQ(session->renderer().sceneTarget().size(), (RenderTarget::Size{1280, 720}));
     EXPECT_EQ(reportGlErrors(), 0);
@@ -204,9 +198,9 @@ TEST_F(GameQualityTest, ScaleOneIsTheFullSizePictureAgainAfterASmallerOne) {
     frameFrom(1);
     const auto exact = frameFrom(1);
     const int treesInView = session->renderer().treesInView();
-    settings::current().graphicsQuality = GraphicsQuality::Fast;
+    session->settings().graphicsQuality = GraphicsQuality::Fast;
     for (const double scale : {0.75, 0.5, 0.6}) {
-        settings::current().renderScale = scale;
+        session->settings().renderScale = scale;
         const auto scaled = frameFrom(1, true);
         EXPECT_EQ(session->renderer().treesInView(), treesInView)
             << scale << ": the view is the window's, whatever the target's size";
@@ -215,9 +209,9 @@ TEST_F(GameQualityTest, ScaleOneIsTheFullSizePictureAgainAfterASmallerOne) {
             EXPECT_LT(meanDifference(exact, scaled, band), 4.0) << scale << " " << band.name;
         }
     }
-    settings::current().renderScale = 1.0;
+    session->settings().renderScale = 1.0;
     EXPECT_EQ(differingPixels(exact, frameFrom(1)), 0u) << "Fast at scale 1 is Exact's picture";
-    settings::current().graphicsQuality = GraphicsQuality::Exact;
+    session->settings().graphicsQuality = GraphicsQuality::Exact;
     EXPECT_EQ(differingPixels(exact, frameFrom(1)), 0u);
     EXPECT_EQ(reportGlErrors(), 0);
 }
@@ -236,11 +230,11 @@ TEST_F(GameQualityTest, WhilePausedAFieldOfViewChangeShowsAtOnceAndFastStaysExac
     };
     session->runFrame();
     const auto before = window();
-    settings::current().fieldOfView = 90.0;
+    session->settings().fieldOfView = 90.0;
     session->runFrame();
     const auto exact = window();
     EXPECT_GT(differingPixels(before, exact), 1280u * 720u / 10u) << "the wider view shows";
-    settings::current().graphicsQuality = GraphicsQuality::Fast;
+    session->settings().graphicsQuality = GraphicsQuality::Fast;
     session->runFrame();
     EXPECT_EQ(differingPixels(exact, window()), 0u);
     EXPECT_TRUE(session->isPaused());

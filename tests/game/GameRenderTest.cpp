@@ -4,7 +4,6 @@
 
 #include "GameFixture.h"
 #include "app/MainLoop.h"
-#include "app/Settings.h"
 #include "render/RenderTarget.h"
 
 namespace dusk::test {
@@ -51,8 +50,8 @@ TEST_F(GameRenderTest, SceneTextureFiltersFollowTheSamplingSettings) {
                  {1, false, GL_NEAREST_MIPMAP_LINEAR},
                  {1, true, GL_LINEAR_MIPMAP_LINEAR}};
     for (const auto& row : table) {
-        mipmapMode = row.mode;
-        bilinearSampling = row.bilinear;
+        session->toggles().set(DebugToggles::Mipmap, row.mode);
+        session->toggles().set(DebugToggles::Bilinear, row.bilinear ? 1 : 0);
         frame();
         EXPECT_EQ(sceneFilter(GL_TEXTURE_MIN_FILTER), row.min) << row.mode << " " << row.bilinear;
         EXPECT_EQ(sceneFilter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
@@ -81,7 +80,7 @@ TEST_F(GameRenderTest, WireframeFramesDifferFromFilledOnes) {
     frame();
     frame();
     const auto filled = screenPixels();
-    wireframeMode = true;
+    session->toggles().set(DebugToggles::Wireframe, 1);
     frame();
     const auto lines = screenPixels();
     size_t differing = 0;

@@ -195,7 +195,7 @@ TEST_F(GameRulesTest, TerrifyingTheTenthKidWinsAndATerrifiedKidsLanternGoesOut) 
     EXPECT_EQ(summary.seed, 1u);
     EXPECT_EQ(summary.kidsFrightened, 10);
     EXPECT_NEAR(summary.best, round().seconds(), 1e-3) << "kept to the millisecond";
-    const ForestRecord* forest = records::store().records().find(1, DifficultyLevel::Standard);
+    const ForestRecord* forest = session->records().records().find(1, DifficultyLevel::Standard);
     ASSERT_NE(forest, nullptr);
     EXPECT_EQ(forest->wins, 1);
     EXPECT_EQ(forest->losses, 0);

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "FrameLoopFixture.h"
-#include "app/Settings.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "support/Xdo.h"
@@ -117,7 +116,7 @@ TEST_F(GameWindowSideTest, AControlTapScreamsOnceAndTheHudFollowsWithoutDisturbi
     placeKid(0, kidSpot.x, kidSpot.z);
     ::testing::internal::CaptureStdout();
     session->runFrame();
-    wireframeMode = true;
+    session->toggles().set(DebugToggles::Wireframe, 1);
     session->runFrame();
     session->runFrame();
     const std::string out = ::testing::internal::GetCapturedStdout();

@@ -72,7 +72,7 @@ TEST_F(StealthCuesTest, MarksAndArrowsFollowTheRoundsOwnSightings) {
     EXPECT_TRUE(marks[3].place.onScreen);
     EXPECT_GT(marks[3].place.at.x, 640.0f);
 
-    settings::current().detectionMarkers = false;
+    session->settings().detectionMarkers = false;
     EXPECT_TRUE(session->hudState().markers.empty());
     kid(0).setActive(false);
     stepWith(player, quarterSecond);
@@ -97,7 +97,7 @@ TEST_F(StealthCuesTest, AnArrowKeepsClearOfTheBars) {
         return path;
     };
     const std::string with = shot("with.png");
-    settings::current().detectionMarkers = false;
+    session->settings().detectionMarkers = false;
     const std::string without = shot("without.png");
     EXPECT_GT(Xdo::imageDifference(with, without), 0.0) << "no arrow drawn";
     EXPECT_EQ(Xdo::imageDifference(with, without, "330x46+16+658"), 0.0) << "the arrow is on a bar";
@@ -107,7 +107,7 @@ TEST_F(StealthCuesTest, CaptionsShowWhenSwitchedOnWithTheSoundsDirection) {
     parkOtherKids(0);
     stepWith(player, 1.0f / 60.0f);
     placeAround(0, 90.0f, 6.0f, false);  // to the left, looking away, walking
-    settings::current().captions = true;
+    session->settings().captions = true;
     std::vector<std::string> lines;
     // The kids' strides follow the wall clock: up to three seconds of frames.
     for (int i = 0; i < 180 && lines.empty(); ++i) {
@@ -118,7 +118,7 @@ TEST_F(StealthCuesTest, CaptionsShowWhenSwitchedOnWithTheSoundsDirection) {
         }
     }
     EXPECT_EQ(lines, std::vector<std::string>{"[footsteps, left]"});
-    settings::current().captions = false;
+    session->settings().captions = false;
     EXPECT_TRUE(session->hudState().captions.empty()) << "off by default";
 }
 

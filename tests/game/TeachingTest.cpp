@@ -22,13 +22,8 @@ const float frame = 1.0f / 60.0f;
 
 class TeachingTest : public GameFixture {
 protected:
-    void TearDown() override {
-        settings::reset();
-        GameFixture::TearDown();
-    }
-
     void playAt(DifficultyLevel level) {
-        settings::current().difficulty = level;
+        session->settings().difficulty = level;
         ::testing::internal::CaptureStdout();
         session->playAgain(true);
         ::testing::internal::GetCapturedStdout();
@@ -99,8 +94,8 @@ public:
         viewProjection = session.renderer().viewProjection(world.camera, 1.0471975803375244f);
     }
     std::vector<unsigned char> frame(GraphicsQuality quality, bool areas) {
-        settings::current().graphicsQuality = quality;
-        settings::current().sightAreas = areas;
+        session.settings().graphicsQuality = quality;
+        session.settings().sightAreas = areas;
         session.renderer().render(session.round().world(), session.round().healthFraction(),
                                   session.frameOptions());
         std::vector<unsigned char> pixels(1280 * 720 * 4);
@@ -180,7 +175,7 @@ TEST_F(TeachingTest, ALossSaysFromWhereAndARoundLeftIsRecordedAsLeft) {
     EXPECT_EQ(session->endSummary().seenFrom, "Seen from 7 m, ahead of the kid");
     EXPECT_EQ(session->endSummary().tip.rfind("Tip: ", 0), 0u);
     session->leaveRound();
-    EXPECT_EQ(records::store().records().totals.left, 0) << "an ended round is not left";
+    EXPECT_EQ(session->records().records().totals.left, 0) << "an ended round is not left";
 
     ::testing::internal::CaptureStdout();
     session->playAgain(false);
@@ -191,7 +186,7 @@ TEST_F(TeachingTest, ALossSaysFromWhereAndARoundLeftIsRecordedAsLeft) {
     releaseKey("Control_L", GLFW_KEY_LEFT_CONTROL);
     ASSERT_EQ(round().kidsFrightened(), 1);
     session->leaveRound();
-    const RecordTotals& totals = records::store().records().totals;
+    const RecordTotals& totals = session->records().records().totals;
     EXPECT_EQ(totals.rounds, 2);
     EXPECT_EQ(totals.losses, 1);
     EXPECT_EQ(totals.left, 1);
@@ -200,7 +195,7 @@ TEST_F(TeachingTest, ALossSaysFromWhereAndARoundLeftIsRecordedAsLeft) {
     std::stringstream text;
     text << file.rdbuf();
     EXPECT_NE(text.str().find("left = 1"), std::string::npos) << text.str();
-    const std::vector<std::string> table = recordsTable(records::store().records());
+    const std::vector<std::string> table = recordsTable(session->records().records());
     EXPECT_NE(table[0].find("Losses  Left"), std::string::npos) << table[0];
 }
 

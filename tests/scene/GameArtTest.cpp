@@ -74,12 +74,13 @@ TEST_F(GameArtTest, GameKidFitsTheShaderIsPosedByItsWalkAndATerrifiedKidStandsSt
         std::count_if(pose.begin(), pose.end(), [](const mat4& m) { return m != mat4(1.0f); }), 0)
         << "the animation moved no bone";
 
-    AnimatedObject kid(model, *physics);
-    kid.update();
+    Random random;
+    AnimatedObject kid(model, *physics, random);
+    kid.update(random);
     kid.setActive(false);
     const mat4 stoodAt = kid.modelMatrix;
     for (int i = 0; i < 10; ++i) {
-        kid.update();
+        kid.update(random);
         physics->step(1.0f / 60.0f);
     }
     EXPECT_EQ(kid.modelMatrix, stoodAt);
@@ -88,7 +89,8 @@ TEST_F(GameArtTest, GameKidFitsTheShaderIsPosedByItsWalkAndATerrifiedKidStandsSt
 TEST_F(GameArtTest, ModelDrawsWithTheGivenProgramMatrixAndTextureUnitZero) {
     auto basic = gameProgram("basic.vert", "basic.frag");
     auto depth = gameProgram("DepthRTT.vertexshader", "DepthRTT.fragmentshader");
-    Tree tree(staticModel("Model/Object/tree1.obj", "Model/Image/tree1.png"), *physics);
+    Random random;
+    Tree tree(staticModel("Model/Object/tree1.obj", "Model/Image/tree1.png"), *physics, random);
 
     OffscreenTarget target;
     ASSERT_TRUE(target.complete());

@@ -41,8 +41,8 @@ protected:
     }
 
     // The game's frame for one kid: update, then step the world.
-    void frame(AnimatedObject& kid) {
-        kid.update();
+    void frame(AnimatedObject& kid, Random& random) {
+        kid.update(random);
         physics->step(kFrame);
     }
 
@@ -52,34 +52,34 @@ protected:
 
 TEST_F(KidTest, NewKidDrawsTwoPlacementValuesThenExactlyOnePerActiveUpdate) {
     RandomFeed feed({0, 32767});
-    AnimatedObject kid(model, *physics);
+    AnimatedObject kid(model, *physics, feed.random());
     EXPECT_EQ(feed.drawn(), 2);
     EXPECT_EQ(vec3(kid.modelMatrix[3]), vec3(-75.0f, 0.0f, 75.0f)) << "x is drawn before z";
     EXPECT_EQ(positionOf(kid.body.get()), vec3(-75.0f, 1.2f, 75.0f));
 
     for (int i = 0; i < 250; ++i) {  // across at least one flip of direction
-        frame(kid);
+        frame(kid, feed.random());
     }
     EXPECT_EQ(feed.drawn(), 2 + 250);
     kid.setActive(false);
-    frame(kid);
+    frame(kid, feed.random());
     EXPECT_EQ(feed.drawn(), 2 + 250) << "a terrified kid draws nothing";
 }
 
 TEST_F(KidTest, FreshCopyTurnsOneWayForAHundredUpdatesThenFlipsAndDrawsANewLimit) {
     RandomFeed feed({16384, 16384}, 32767);
-    AnimatedObject kid(model, *physics);
+    AnimatedObject kid(model, *physics, feed.random());
     for (int i = 0; i < 100; ++i) {
-        frame(kid);
+        frame(kid, feed.random());
         ASSERT_NEAR(kid.body->getAngularVelocity().y(), 0.15f, 1e-6) << "update " << i;
     }
     feed.push(6553);  // the new limit: 6553 x 1500 / 32767 = 299.98
-    frame(kid);
+    frame(kid, feed.random());
     EXPECT_EQ(kid.body->getAngularVelocity().y(), 0.0f) << "no turning in the update that flips";
     EXPECT_EQ(kid.turnDirection, -1);
     EXPECT_EQ(kid.walkCounter, 0);
     EXPECT_NEAR(kid.walkLimit, 299.98, 0.01);
-    frame(kid);
+    frame(kid, feed.random());
     EXPECT_NEAR(kid.body->getAngularVelocity().y(), -0.15f, 1e-6);
 
     // The limits span 0..1500 updates.
@@ -89,13 +89,13 @@ TEST_F(KidTest, FreshCopyTurnsOneWayForAHundredUpdatesThenFlipsAndDrawsANewLimit
 
 TEST_F(KidTest, LimitOfZeroFlipsAgainAtOnce) {
     RandomFeed feed({16384, 16384}, 100);
-    AnimatedObject kid(model, *physics);
+    AnimatedObject kid(model, *physics, feed.random());
     kid.walkCounter = 100;  // the end of the first stretch
     feed.push(0);
-    frame(kid);
+    frame(kid, feed.random());
     EXPECT_EQ(kid.turnDirection, -1);
     EXPECT_EQ(kid.walkLimit, 0.0);
-    frame(kid);
+    frame(kid, feed.random());
     EXPECT_EQ(kid.turnDirection, 1) << "a counter of 0 is not below a limit of 0";
     EXPECT_EQ(kid.walkCounter, 0);
     EXPECT_EQ(kid.body->getAngularVelocity().y(), 0.0f);
@@ -103,15 +103,15 @@ TEST_F(KidTest, LimitOfZeroFlipsAgainAtOnce) {
 
 TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
     RandomFeed feed({16384, 16384});
-    AnimatedObject kid(model, *physics);
-    kid.update();
+    AnimatedObject kid(model, *physics, feed.random());
+    kid.update(feed.random());
     const vec3 velocity = toVec3(kid.body->getLinearVelocity());
     EXPECT_NEAR(velocity.x, 0.0f, 1e-6) << "the identity faces +z";
     EXPECT_NEAR(velocity.z, 1.0f, 1e-6);
 
-    AnimatedObject turned(model, *physics);
+    AnimatedObject turned(model, *physics, feed.random());
     turned.modelMatrix = glm::rotate(turned.modelMatrix, 1.5707964f, vec3(0, 1, 0));
-    turned.update();
+    turned.update(feed.random());
     EXPECT_NEAR(turned.body->getLinearVelocity().x(), 1.0f, 1e-6) << "a 90 degree turn walks +x";
     EXPECT_NEAR(turned.body->getLinearVelocity().z(), 0.0f, 1e-6);
 
@@ -120,7 +120,7 @@ TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
     vec3 forward = toVec3(kid.body->getWorldTransform().getBasis().getColumn(2));
     for (int i = 0; i < 600; ++i) {
         physics->step(kFrame);
-        kid.update();
+        kid.update(feed.random());
         const vec3 walk = toVec3(kid.body->getLinearVelocity());
         ASSERT_NEAR(walk.x, forward.x, 1e-5) << "update " << i;
         ASSERT_NEAR(walk.z, forward.z, 1e-5) << "update " << i;
@@ -131,10 +131,11 @@ TEST_F(KidTest, WalksAlongItsOwnForwardAxisAtOneUnitPerSecond) {
 }
 
 TEST_F(KidTest, BodyStaysAtHeight1_2WhileTheModelStandsOnZero) {
-    AnimatedObject kid(model, *physics);
+    Random random;
+    AnimatedObject kid(model, *physics, random);
     kid.body->setLinearVelocity(btVector3(0.0f, 30.0f, 0.0f));  // no vertical motion sticks
     for (int i = 0; i < 400; ++i) {
-        kid.update();
+        kid.update(random);
         ASSERT_EQ(kid.modelMatrix[3][1], 0.0f) << "update " << i;
         ASSERT_EQ(kid.modelMatrix[3][0], positionOf(kid.body.get()).x);
         ASSERT_EQ(kid.modelMatrix[3][2], positionOf(kid.body.get()).z);
@@ -145,14 +146,15 @@ TEST_F(KidTest, BodyStaysAtHeight1_2WhileTheModelStandsOnZero) {
 
 TEST_F(KidTest, KidsShareTheModelAndTheLastOneGoingFreesItAndEveryBody) {
     std::weak_ptr<SkinnedModel> shared = model;
-    auto first = std::make_unique<AnimatedObject>(model, *physics);
-    auto second = std::make_unique<AnimatedObject>(model, *physics);
+    Random random;
+    auto first = std::make_unique<AnimatedObject>(model, *physics, random);
+    auto second = std::make_unique<AnimatedObject>(model, *physics, random);
     model.reset();
     const int bodies = physics->bodyCount();
     first.reset();
     EXPECT_FALSE(shared.expired());
     EXPECT_EQ(physics->bodyCount(), bodies - 1);
-    second->update();
+    second->update(random);
     second.reset();
     EXPECT_TRUE(shared.expired()) << "the last kid frees the model, once";
     EXPECT_EQ(physics->bodyCount(), bodies - 2);

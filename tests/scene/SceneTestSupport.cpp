@@ -6,8 +6,6 @@
 #include <fstream>
 #include <utility>
 
-#include "math/Random.h"
-
 namespace fs = std::filesystem;
 
 namespace dusk::test {
@@ -26,22 +24,19 @@ void SceneGlTest::TearDown() {
     GlTest::TearDown();
 }
 
-RandomFeed::RandomFeed(std::deque<int> values, int fallback) : state(std::make_shared<State>()) {
+RandomFeed::RandomFeed(std::deque<int> values, int fallback)
+    : state(std::make_shared<State>()), random_([shared = state]() {
+          ++shared->drawn;
+          if (shared->queue.empty()) {
+              return shared->fallback;
+          }
+          const int value = shared->queue.front();
+          shared->queue.pop_front();
+          return value;
+      }) {
     state->queue = std::move(values);
     state->fallback = fallback;
-    std::shared_ptr<State> shared = state;
-    setRandomSource([shared]() {
-        ++shared->drawn;
-        if (shared->queue.empty()) {
-            return shared->fallback;
-        }
-        const int value = shared->queue.front();
-        shared->queue.pop_front();
-        return value;
-    });
 }
-
-RandomFeed::~RandomFeed() { setRandomSource({}); }
 
 void RandomFeed::push(int value) { state->queue.push_back(value); }
 

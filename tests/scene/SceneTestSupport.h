@@ -10,6 +10,7 @@
 #include <string>
 
 #include "math/Math.h"
+#include "math/Random.h"
 #include "render/ShaderProgram.h"
 #include "scene/PhysicsWorld.h"
 #include "support/GlTest.h"
@@ -34,17 +35,17 @@ protected:
     std::unique_ptr<scene::PhysicsWorld> physics;
 };
 
-// Feeds gameRand the queued values first, then the fallback, and counts the
-// draws. The built-in generator comes back when the feed is destroyed.
+// A generator that gives the queued values first, then the fallback, and
+// counts the draws.
 class RandomFeed {
 public:
     explicit RandomFeed(std::deque<int> values = {}, int fallback = 16384);
-    ~RandomFeed();
     RandomFeed(const RandomFeed&) = delete;
     RandomFeed& operator=(const RandomFeed&) = delete;
 
     void push(int value);
     int drawn() const;
+    Random& random() { return random_; }
 
 private:
     struct State {
@@ -53,6 +54,7 @@ private:
         int drawn = 0;
     };
     std::shared_ptr<State> state;
+    Random random_;
 };
 
 // Writes the two sources to a temporary directory and builds the program from

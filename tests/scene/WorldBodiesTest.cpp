@@ -67,7 +67,7 @@ TEST_F(PhysicsTest, PlayerFallsFreelyWithNothingBelowAndRestsOnTheGroundAt2_5) {
 TEST_F(PhysicsTest, TreeTrunkStandsAtItsSpotAndDoesNotYieldToTheRunningPlayer) {
     auto ground = makeGround(*physics);
     RandomFeed feed({16384, 16602});  // x = 0.0023, z = 1.0002
-    Tree tree(std::make_shared<StaticModel>(), *physics);
+    Tree tree(std::make_shared<StaticModel>(), *physics, feed.random());
     const vec3 trunk = positionOf(tree.body.get());
     EXPECT_NEAR(trunk.x, 0.0023f, 1e-4);
     EXPECT_FLOAT_EQ(trunk.y, 5.0f);
@@ -173,7 +173,8 @@ TEST_F(PhysicsTest, LongRandomWalkWithFlightNeverLeavesTheAreaNorSinksThroughThe
 TEST_F(PhysicsTest, DestroyedObjectsTakeTheirBodiesOutOfTheWorld) {
     auto ground = makeGround(*physics);
     EXPECT_EQ(physics->bodyCount(), 5) << "ground plane and four walls";
-    auto tree = std::make_unique<Tree>(std::make_shared<StaticModel>(), *physics);
+    Random random;
+    auto tree = std::make_unique<Tree>(std::make_shared<StaticModel>(), *physics, random);
     auto camera = std::make_unique<Camera>(*physics);
     EXPECT_EQ(physics->bodyCount(), 7);
     tree.reset();
