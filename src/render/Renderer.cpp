@@ -252,13 +252,15 @@ void Renderer::tintGround(const SightAreas& areas, bool ground) const {
 // Exact draws every kid; Fast and Low leave out a kid whose posed body is
 // wholly outside the view, which gives no fragment anyway. The ball is taken
 // from the pose the skinning program was sent, so a kid is only left out
-// once a pose has been sent this round.
+// once a pose has been sent this round. A kid they draw gets only the
+// lanterns that reach its ball.
 void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
     const ShaderProgram& skinning = *programs_.skinning;
     const bool cull = quality != GraphicsQuality::Exact && !world.kidPose.empty() &&
                       static_cast<int>(world.kidPose.size()) <= boneCapacity_;
     const SkinnedModel* posedModel = nullptr;
     Sphere posed;
+    const LanternReach reach(cull ? world.lanterns : std::vector<vec3>{});
     kidsDrawn_ = 0;
     for (const auto& kid : world.kids) {
         if (cull) {
@@ -270,6 +272,11 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
             if (frustum.sphereInFrustum(placed.centre, placed.radius) == 0) {
                 continue;
             }
+            const std::vector<vec3> lanterns = reach.selected(reach.reaching(placed));
+            const int count = static_cast<int>(lanterns.size());
+            glUseProgram(skinning.id());
+            setUniformArray(skinning.uniforms().lanterns, lanterns.data(), count);
+            setUniform(skinning.uniforms().lanternCount, count);
         }
         ++kidsDrawn_;
         glUseProgram(skinning.id());
@@ -285,7 +292,8 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
 // whose bounding sphere is outside the view gives no fragment at all. (Trees
 // nearest first would spare more, but where two trees cross, a few pixels
 // of equal depth would change.) Surfaces no lantern reaches are drawn with
-// the lantern-free program, which is sent what the basic program is sent.
+// the lantern-free program, which is sent what the basic program is sent;
+// the others get only the lanterns that reach them.
 // A tree is tested with a ball around its own model, far tighter than the
 // 50-unit one the trees-in-view count uses.
 void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas) {
@@ -297,6 +305,7 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP, const 
     }
     lanternLitDraws_ = 0;
     lanternFreeDraws_ = 0;
+    lanternsSent_ = 0;
     const LanternReach reach(world.lanterns);
     treesDrawn_ = 0;
     for (const auto& tree : world.trees) {
@@ -313,37 +322,53 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP, const 
 }
 
 void Renderer::drawTreeLit(const scene::Tree& tree, const LanternReach& reach) {
-    const bool lit = reach.reaches(tree.model->bounds.placedBy(tree.modelMatrix));
-    ++(lit ? lanternLitDraws_ : lanternFreeDraws_);
-    drawModel(lit ? *programs_.basic : *programs_.lanternFree, gpu(tree), tree.modelMatrix);
+    const uint32_t mask = reach.reaching(tree.model->bounds.placedBy(tree.modelMatrix));
+    drawModel(litProgram(mask, reach), gpu(tree), tree.modelMatrix);
 }
 
-// The ground's triangles in two draws: those a lantern reaches, then the
-// rest. No two triangles of a flat ground cover one pixel, so their order
+// The lanterns of the mask into the basic program, which is then the one to
+// draw with; with none, the lantern-free program.
+const ShaderProgram& Renderer::litProgram(uint32_t mask, const LanternReach& reach) {
+    if (mask == 0) {
+        ++lanternFreeDraws_;
+        return *programs_.lanternFree;
+    }
+    ++lanternLitDraws_;
+    const ShaderProgram& basic = *programs_.basic;
+    const std::vector<vec3> lanterns = reach.selected(mask);
+    const int count = static_cast<int>(lanterns.size());
+    lanternsSent_ += count;
+    glUseProgram(basic.id());
+    setUniformArray(basic.uniforms().lanterns, lanterns.data(), count);
+    setUniform(basic.uniforms().lanternCount, count);
+    return basic;
+}
+
+// The ground's triangles in one draw for each set of lanterns that reaches
+// them. No two triangles of a flat ground cover one pixel, so their order
 // does not show. Any other ground, and one of several meshes, is drawn
-// whole, as Exact does.
+// whole with every lantern, as Exact does.
 void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& reach) {
     const StaticModel& model = *ground.model;
     if (model.subMeshes.size() != 1 || !model.level) {
-        ++lanternLitDraws_;
-        drawModel(*programs_.basic, gpu(ground), ground.modelMatrix);
+        drawModel(litProgram(reach.everyLantern(), reach), gpu(ground), ground.modelMatrix);
         return;
     }
-    LanternReach::Groups groups =
-        reach.splitTriangles(model.positions, model.triangles, ground.modelMatrix);
-    const size_t reached = groups.reached.size();
-    groups.reached.insert(groups.reached.end(), groups.unreached.begin(), groups.unreached.end());
-    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements.get());
-    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(groups.reached.size() * sizeof(uint32_t)),
-                 groups.reached.data(), GL_STREAM_DRAW);
-    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
-    if (reached > 0) {
-        ++lanternLitDraws_;
-        drawGroundPart(*programs_.basic, ground, 0, reached);
+    const std::vector<LanternReach::Group> groups =
+        reach.groupTriangles(model.positions, model.triangles, ground.modelMatrix);
+    std::vector<uint32_t> indices;
+    indices.reserve(model.triangles.size());
+    for (const LanternReach::Group& group : groups) {
+        indices.insert(indices.end(), group.indices.begin(), group.indices.end());
     }
-    if (groups.reached.size() > reached) {
-        ++lanternFreeDraws_;
-        drawGroundPart(*programs_.lanternFree, ground, reached, groups.reached.size() - reached);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements.get());
+    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
+                 indices.data(), GL_STREAM_DRAW);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
+    size_t first = 0;
+    for (const LanternReach::Group& group : groups) {
+        drawGroundPart(litProgram(group.mask, reach), ground, first, group.indices.size());
+        first += group.indices.size();
     }
 }
 
