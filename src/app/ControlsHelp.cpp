@@ -6,16 +6,6 @@ namespace dusk {
 
 namespace {
 
-std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int)) {
-    std::string text;
-    for (const int key : bindings.keysFor(action)) {
-        if (key != KeyBindings::noKey) {
-            text += (text.empty() ? "" : ", ") + label(key);
-        }
-    }
-    return text.empty() ? "no key" : text;
-}
-
 // "Scream (behind a kid, within 5)": the reach as the difficulty table has it.
 std::string screamLine(float reach) {
     char text[64];
@@ -26,10 +16,21 @@ std::string screamLine(float reach) {
 
 }  // namespace
 
+std::string boundKeys(const KeyBindings& bindings, Action action, std::string (*label)(int key),
+                      const std::string& separator) {
+    std::string text;
+    for (const int key : bindings.keysFor(action)) {
+        if (key != KeyBindings::noKey) {
+            text += (text.empty() ? "" : separator) + label(key);
+        }
+    }
+    return text.empty() ? "no key" : text;
+}
+
 std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int),
                                        float screamReach) {
     const auto line = [&](const std::string& what, Action action, const char* pad) {
-        std::string text = what + ": " + keysOf(keys, action, label);
+        std::string text = what + ": " + boundKeys(keys, action, label, ", ");
         if (pad[0] != '\0') {
             text += std::string(" / pad: ") + pad;
         }

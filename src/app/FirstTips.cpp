@@ -5,19 +5,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/ControlsHelp.h"
+
 namespace dusk {
 
 namespace {
 
 // "W", "W or Up", "no key".
 std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int)) {
-    std::string text;
-    for (const int key : bindings.keysFor(action)) {
-        if (key != KeyBindings::noKey) {
-            text += (text.empty() ? "" : " or ") + label(key);
-        }
-    }
-    return text.empty() ? "no key" : text;
+    return boundKeys(bindings, action, label, " or ");
 }
 
 // The first key of each walking action: "W A S D".
