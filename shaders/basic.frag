@@ -1,7 +1,8 @@
 #version 330 core
 // Lit surfaces of the main pass (ground and trees with the basic program, the
 // kids with the skinning program): dusk sun with shadows, a bluish sky
-// ambient, the kids' lantern glows and a distance fog.
+// ambient, the kids' lantern glows and a distance fog; on the ground, where
+// the kids look.
 in vec3 worldPos;
 in vec3 worldNormal;
 in vec2 texCoord;
@@ -14,6 +15,11 @@ uniform sampler2DShadow shadowMap;
 uniform vec3 lightDir;
 uniform vec3 pLightPos[10];
 uniform int pLightCount;
+// Where the kids look: only the ground's draws get a count above 0.
+uniform int sightAreaCount;
+uniform vec4 sightAreas[10];  // each kid: x, z, m00, m02
+uniform int sightSeeingMask;  // bit i: kid i sees the player
+uniform float sightReach;
 
 layout(location = 0) out vec4 fragColor;
 
@@ -25,6 +31,9 @@ const float LANTERN_RANGE_SQ = 7.0 * 7.0;
 const vec3 RIM_COLOR = vec3(0.45, 0.55, 0.85);
 const vec3 FOG_COLOR = vec3(0.17, 0.16, 0.25);
 const float FOG_DENSITY = 0.0115;
+const vec3 WATCHING_TINT = vec3(0.62, 0.60, 0.50);  // 0.5 is no change
+const vec3 SEEING_TINT = vec3(0.72, 0.36, 0.32);
+const float SIGHT_EDGE = 0.35;  // the areas' border band, in units
 
 // Two diagonal linear-compare taps; each already blends 2x2 texels, so the
 // pair softens edges over about three texels (one texel is 200 / 4096 = 0.05
@@ -56,6 +65,38 @@ vec3 lanterns() {
 #endif
 }
 
+// The half-discs the kids see, as a factor on the fogged ground: in front of
+// a kid by the rules' own test (m00 * dz - m02 * dx > 0) and closer than its
+// sight. Where areas overlap the ground is tinted once, red when any of them
+// sees the player; a band along the rim and the straight edge reads as the
+// border. The factor scales the ground's own light, so the tint darkens and
+// brightens with it, and fades into the fog with it.
+vec3 sightTint(float fog) {
+    bool inside = false;
+    bool seeing = false;
+    bool border = false;
+    float reachSq = sightReach * sightReach;
+    float innerSq = max(sightReach - SIGHT_EDGE, 0.0);
+    innerSq *= innerSq;
+    for (int i = 0; i < sightAreaCount && i < 10; ++i) {
+        vec4 a = sightAreas[i];
+        float dx = worldPos.x - a.x;
+        float dz = worldPos.z - a.y;
+        float ahead = a.z * dz - a.w * dx;
+        float distSq = dx * dx + dz * dz;
+        if (ahead > 0.0 && distSq < reachSq) {
+            inside = true;
+            seeing = seeing || ((sightSeeingMask >> i) & 1) != 0;
+            border = border || distSq > innerSq || ahead < SIGHT_EDGE * length(a.zw);
+        }
+    }
+    if (!inside) {
+        return vec3(1.0);
+    }
+    vec3 shade = mix(vec3(0.5), seeing ? SEEING_TINT : WATCHING_TINT, border ? 1.6 : 1.0);
+    return mix(2.0 * shade, vec3(1.0), fog);
+}
+
 // Model textures have no mip levels: where one pixel covers several texels
 // the texture shimmers. Squeeze its brightness toward a mid tone there.
 vec3 calmMinified(vec3 albedo) {
@@ -81,5 +122,9 @@ void main() {
     // Clip w is the view depth, and gl_FragCoord.w is its reciprocal.
     float depth = (1.0 / gl_FragCoord.w) * FOG_DENSITY;
     float fog = 1.0 - exp(-depth * depth);
-    fragColor = vec4(mix(color, FOG_COLOR, fog), 1.0);
+    vec3 fogged = mix(color, FOG_COLOR, fog);
+    if (sightAreaCount > 0) {
+        fogged *= sightTint(fog);
+    }
+    fragColor = vec4(fogged, 1.0);
 }

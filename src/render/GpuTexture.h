@@ -12,7 +12,7 @@ class Image;
 class GpuTexture {
 public:
     // Uploads the image's pixels (an image that never loaded gives a texture
-    // of no size). Leaves no texture bound to the active unit.
+    // of no size). Leaves the active unit's binding as it found it.
     explicit GpuTexture(const Image& image);
 
     // Makes unit 0 active and binds the texture.

@@ -4,21 +4,38 @@
 
 namespace dusk {
 
-bool LanternReach::reaches(const Sphere& sphere) const {
+uint32_t LanternReach::reaching(const Sphere& sphere) const {
     const float reach = sphere.radius + kRange + kMargin;
-    for (const vec3& lantern : lanterns) {
-        const vec3 d = lantern - sphere.centre;
+    uint32_t mask = 0;
+    const size_t count = std::min(lanterns.size(), kMaxLanterns);
+    for (size_t i = 0; i < count; ++i) {
+        const vec3 d = lanterns[i] - sphere.centre;
         if (glm::dot(d, d) <= reach * reach) {
-            return true;
+            mask |= 1u << i;
         }
     }
-    return false;
+    return mask;
 }
 
-LanternReach::Groups LanternReach::splitTriangles(const std::vector<vec3>& positions,
-                                                  const std::vector<uint32_t>& indices,
-                                                  const mat4& model) const {
-    Groups groups;
+uint32_t LanternReach::everyLantern() const {
+    const size_t count = std::min(lanterns.size(), kMaxLanterns);
+    return static_cast<uint32_t>((1u << count) - 1u);
+}
+
+std::vector<vec3> LanternReach::selected(uint32_t mask) const {
+    std::vector<vec3> chosen;
+    for (size_t i = 0; i < std::min(lanterns.size(), kMaxLanterns); ++i) {
+        if ((mask >> i) & 1u) {
+            chosen.push_back(lanterns[i]);
+        }
+    }
+    return chosen;
+}
+
+std::vector<LanternReach::Group> LanternReach::groupTriangles(const std::vector<vec3>& positions,
+                                                              const std::vector<uint32_t>& indices,
+                                                              const mat4& model) const {
+    std::vector<Group> groups;
     for (size_t i = 0; i + 2 < indices.size(); i += 3) {
         vec3 corners[3];
         bool valid = true;
@@ -32,11 +49,15 @@ LanternReach::Groups LanternReach::splitTriangles(const std::vector<vec3>& posit
         for (const vec3& corner : corners) {
             sphere.radius = std::max(sphere.radius, glm::length(corner - sphere.centre));
         }
-        // A triangle with a bad index draws nothing anyway; keep it with the
-        // full program, as the whole mesh would have been drawn.
-        auto& group = !valid || reaches(sphere) ? groups.reached : groups.unreached;
-        group.insert(group.end(), indices.begin() + static_cast<std::ptrdiff_t>(i),
-                     indices.begin() + static_cast<std::ptrdiff_t>(i + 3));
+        const uint32_t mask = valid ? reaching(sphere) : everyLantern();
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [mask](const Group& g) { return g.mask == mask; });
+        if (group == groups.end()) {
+            group = groups.insert(groups.end(), Group{mask, {}});
+        }
+        group->indices.insert(group->indices.end(),
+                              indices.begin() + static_cast<std::ptrdiff_t>(i),
+                              indices.begin() + static_cast<std::ptrdiff_t>(i + 3));
     }
     return groups;
 }

@@ -83,7 +83,6 @@ void Renderer::createPrograms() {
     // Fast and Low draw the same picture with it for much less work.
     programs_.lanternFree = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
     groundElements = GlBuffer::generate();
-    sightAreas_ = std::make_unique<SightAreas>(shaderDir);
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -120,14 +119,18 @@ void Renderer::render(const scene::World& world, float healthFraction,
     const mat4 viewProj = viewProjection(world.camera, options.fieldOfView);
     frustum.setFromMatrix(viewProj);
     uploadFrameUniforms(world, viewProj);
+    const SightAreas areas(options.sightAreas);
+    for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
+        glUseProgram(lit->id());
+        areas.upload(lit->uniforms());
+    }
     setSceneState(options.wireframe);
     const mat4 depthVP = depthViewProjection(world.light.direction);
     renderShadowPass(world, depthVP, options);
     // Lines of the debug wireframe meet where filled triangles never overlap,
     // so the reordered draws of Fast could differ there: lines draw as Exact.
     const GraphicsQuality litQuality = options.wireframe ? GraphicsQuality::Exact : options.quality;
-    renderMainPass(world, biasViewProjection(depthVP), litQuality);
-    drawSightAreas(world, viewProj, options.sightAreas);
+    renderMainPass(world, biasViewProjection(depthVP), litQuality, areas);
     renderScreenPass(healthFraction, options);
 }
 
@@ -204,7 +207,7 @@ void Renderer::renderShadowPass(const scene::World& world, const mat4& depthVP,
 }
 
 void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
-                              GraphicsQuality quality) {
+                              GraphicsQuality quality, const SightAreas& areas) {
     const ShaderProgram& basic = *programs_.basic;
     glUseProgram(basic.id());
     setUniform(basic.uniforms().textureSampler, 0);
@@ -220,7 +223,7 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
     drawKids(world, quality);
     countTreesInView(world);
     if (quality != GraphicsQuality::Exact) {
-        drawLitFast(world, biasVP);
+        drawLitFast(world, biasVP, areas);
         return;
     }
     treesDrawn_ = static_cast<int>(world.trees.size());
@@ -228,19 +231,36 @@ void Renderer::renderMainPass(const scene::World& world, const mat4& biasVP,
         drawModel(basic, gpu(*tree), tree->modelMatrix);
     }
     drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
+    tintGround(areas, true);
     drawModel(basic, gpu(world.ground), world.ground.modelMatrix);
+    tintGround(areas, false);
+}
+
+// The sight areas' tint on for the lit programs' ground draws, or off. The
+// same shader code tints the ground at every quality, so Exact and Fast
+// draw the areas alike.
+void Renderer::tintGround(const SightAreas& areas, bool ground) const {
+    if (areas.count() == 0) {
+        return;
+    }
+    for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
+        glUseProgram(lit->id());
+        areas.enableForGround(lit->uniforms(), ground);
+    }
 }
 
 // Exact draws every kid; Fast and Low leave out a kid whose posed body is
 // wholly outside the view, which gives no fragment anyway. The ball is taken
 // from the pose the skinning program was sent, so a kid is only left out
-// once a pose has been sent this round.
+// once a pose has been sent this round. A kid they draw gets only the
+// lanterns that reach its ball.
 void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
     const ShaderProgram& skinning = *programs_.skinning;
     const bool cull = quality != GraphicsQuality::Exact && !world.kidPose.empty() &&
                       static_cast<int>(world.kidPose.size()) <= boneCapacity_;
     const SkinnedModel* posedModel = nullptr;
     Sphere posed;
+    const LanternReach reach(cull ? world.lanterns : std::vector<vec3>{});
     kidsDrawn_ = 0;
     for (const auto& kid : world.kids) {
         if (cull) {
@@ -252,6 +272,11 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
             if (frustum.sphereInFrustum(placed.centre, placed.radius) == 0) {
                 continue;
             }
+            const std::vector<vec3> lanterns = reach.selected(reach.reaching(placed));
+            const int count = static_cast<int>(lanterns.size());
+            glUseProgram(skinning.id());
+            setUniformArray(skinning.uniforms().lanterns, lanterns.data(), count);
+            setUniform(skinning.uniforms().lanternCount, count);
         }
         ++kidsDrawn_;
         glUseProgram(skinning.id());
@@ -267,10 +292,11 @@ void Renderer::drawKids(const scene::World& world, GraphicsQuality quality) {
 // whose bounding sphere is outside the view gives no fragment at all. (Trees
 // nearest first would spare more, but where two trees cross, a few pixels
 // of equal depth would change.) Surfaces no lantern reaches are drawn with
-// the lantern-free program, which is sent what the basic program is sent.
+// the lantern-free program, which is sent what the basic program is sent;
+// the others get only the lanterns that reach them.
 // A tree is tested with a ball around its own model, far tighter than the
 // 50-unit one the trees-in-view count uses.
-void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
+void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas) {
     for (const ShaderProgram* lit : {programs_.basic.get(), programs_.lanternFree.get()}) {
         glUseProgram(lit->id());
         setUniform(lit->uniforms().textureSampler, 0);
@@ -279,6 +305,7 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
     }
     lanternLitDraws_ = 0;
     lanternFreeDraws_ = 0;
+    lanternsSent_ = 0;
     const LanternReach reach(world.lanterns);
     treesDrawn_ = 0;
     for (const auto& tree : world.trees) {
@@ -288,42 +315,60 @@ void Renderer::drawLitFast(const scene::World& world, const mat4& biasVP) {
             drawTreeLit(*tree, reach);
         }
     }
+    tintGround(areas, true);
     drawGroundLit(world.ground, reach);
+    tintGround(areas, false);
     drawModel(*programs_.sky, gpu(world.sky), world.sky.modelMatrix);
 }
 
 void Renderer::drawTreeLit(const scene::Tree& tree, const LanternReach& reach) {
-    const bool lit = reach.reaches(tree.model->bounds.placedBy(tree.modelMatrix));
-    ++(lit ? lanternLitDraws_ : lanternFreeDraws_);
-    drawModel(lit ? *programs_.basic : *programs_.lanternFree, gpu(tree), tree.modelMatrix);
+    const uint32_t mask = reach.reaching(tree.model->bounds.placedBy(tree.modelMatrix));
+    drawModel(litProgram(mask, reach), gpu(tree), tree.modelMatrix);
 }
 
-// The ground's triangles in two draws: those a lantern reaches, then the
-// rest. No two triangles of a flat ground cover one pixel, so their order
+// The lanterns of the mask into the basic program, which is then the one to
+// draw with; with none, the lantern-free program.
+const ShaderProgram& Renderer::litProgram(uint32_t mask, const LanternReach& reach) {
+    if (mask == 0) {
+        ++lanternFreeDraws_;
+        return *programs_.lanternFree;
+    }
+    ++lanternLitDraws_;
+    const ShaderProgram& basic = *programs_.basic;
+    const std::vector<vec3> lanterns = reach.selected(mask);
+    const int count = static_cast<int>(lanterns.size());
+    lanternsSent_ += count;
+    glUseProgram(basic.id());
+    setUniformArray(basic.uniforms().lanterns, lanterns.data(), count);
+    setUniform(basic.uniforms().lanternCount, count);
+    return basic;
+}
+
+// The ground's triangles in one draw for each set of lanterns that reaches
+// them. No two triangles of a flat ground cover one pixel, so their order
 // does not show. Any other ground, and one of several meshes, is drawn
-// whole, as Exact does.
+// whole with every lantern, as Exact does.
 void Renderer::drawGroundLit(const scene::Object& ground, const LanternReach& reach) {
     const StaticModel& model = *ground.model;
     if (model.subMeshes.size() != 1 || !model.level) {
-        ++lanternLitDraws_;
-        drawModel(*programs_.basic, gpu(ground), ground.modelMatrix);
+        drawModel(litProgram(reach.everyLantern(), reach), gpu(ground), ground.modelMatrix);
         return;
     }
-    LanternReach::Groups groups =
-        reach.splitTriangles(model.positions, model.triangles, ground.modelMatrix);
-    const size_t reached = groups.reached.size();
-    groups.reached.insert(groups.reached.end(), groups.unreached.begin(), groups.unreached.end());
-    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements.get());
-    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(groups.reached.size() * sizeof(uint32_t)),
-                 groups.reached.data(), GL_STREAM_DRAW);
-    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
-    if (reached > 0) {
-        ++lanternLitDraws_;
-        drawGroundPart(*programs_.basic, ground, 0, reached);
+    const std::vector<LanternReach::Group> groups =
+        reach.groupTriangles(model.positions, model.triangles, ground.modelMatrix);
+    std::vector<uint32_t> indices;
+    indices.reserve(model.triangles.size());
+    for (const LanternReach::Group& group : groups) {
+        indices.insert(indices.end(), group.indices.begin(), group.indices.end());
     }
-    if (groups.reached.size() > reached) {
-        ++lanternFreeDraws_;
-        drawGroundPart(*programs_.lanternFree, ground, reached, groups.reached.size() - reached);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, groundElements.get());
+    glBufferData(GL_COPY_WRITE_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
+                 indices.data(), GL_STREAM_DRAW);
+    glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
+    size_t first = 0;
+    for (const LanternReach::Group& group : groups) {
+        drawGroundPart(litProgram(group.mask, reach), ground, first, group.indices.size());
+        first += group.indices.size();
     }
 }
 
@@ -335,18 +380,6 @@ void Renderer::drawGroundPart(const ShaderProgram& program, const scene::Object&
     setUniform(program.uniforms().model, ground.modelMatrix);
     setUniform(program.uniforms().colorTexture, 0);
     gpu(ground).drawTriangles(groundElements.get(), first, count);
-}
-
-// Last in the lit pass, the same draws at every quality: what they tint is
-// the finished ground, which Exact and Fast draw alike.
-void Renderer::drawSightAreas(const scene::World& world, const mat4& viewProj,
-                              const std::vector<SightArea>& areas) const {
-    float groundHeight = 0.0f;
-    if (!areas.empty() &&
-        levelGroundHeight(world.ground.model->positions, world.ground.model->level,
-                          world.ground.modelMatrix, groundHeight)) {
-        sightAreas_->draw(areas, viewProj, groundHeight);
-    }
 }
 
 // The planes follow the camera, so the figure tells how many trees are

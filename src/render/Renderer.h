@@ -86,12 +86,15 @@ public:
 
     // What the last frame drew: the trees whose 50-unit culling sphere was in
     // view; the kids and (Fast and Low) trees drawn, those out of view left
-    // out; and (Fast and Low) the lit draws with and without the lantern loop.
+    // out; and (Fast and Low) the lit draws with and without the lantern loop
+    // (the lit draws get only the lanterns that reach them).
     int treesInView() const { return treesInView_; }
     int kidsDrawn() const { return kidsDrawn_; }
     int treesDrawn() const { return treesDrawn_; }
     int lanternLitDraws() const { return lanternLitDraws_; }
     int lanternFreeDraws() const { return lanternFreeDraws_; }
+    // (Fast and Low) the lanterns the lit draws were given, all together.
+    int lanternsSent() const { return lanternsSent_; }
 
 private:
     void createPrograms();
@@ -102,20 +105,21 @@ private:
     void uploadFrameUniforms(const scene::World& world, const mat4& viewProj);
     void renderShadowPass(const scene::World& world, const mat4& depthVP,
                           const FrameOptions& options);
-    void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality);
+    void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality,
+                        const SightAreas& areas);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
     void drawScaledUp(float healthFraction, bool shortcut);
     void drawKids(const scene::World& world, GraphicsQuality quality);
-    void drawLitFast(const scene::World& world, const mat4& biasVP);
+    void drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas);
+    void tintGround(const SightAreas& areas, bool ground) const;
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
+    const ShaderProgram& litProgram(uint32_t mask, const LanternReach& reach);
     void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
                         size_t count);
     // The object's model on the GPU, uploaded the first time it is drawn.
     const GpuStaticModel& gpu(const scene::Object& object);
     void countTreesInView(const scene::World& world);
-    void drawSightAreas(const scene::World& world, const mat4& viewProj,
-                        const std::vector<SightArea>& areas) const;
 
     int width_;
     int height_;
@@ -129,7 +133,6 @@ private:
     std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
-    std::unique_ptr<SightAreas> sightAreas_;
     GlBuffer groundElements;  // Fast and Low: the ground's triangles of the frame
     int boneCapacity_ = 0;
     PassScheduler passes;
@@ -139,6 +142,7 @@ private:
     int treesDrawn_ = 0;
     int lanternLitDraws_ = 0;
     int lanternFreeDraws_ = 0;
+    int lanternsSent_ = 0;
 };
 
 // Draws one static model with the program at the matrix ("model",

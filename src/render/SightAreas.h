@@ -1,18 +1,17 @@
 #pragma once
-// Where each kid looks, drawn on the ground of the lit pass: the half-disc of
-// its sight in front of it, faint, and red while it sees the player.
+// Where each kid looks, tinted on the ground by the ground's own lit shader:
+// the half-disc of its sight in front of it, faint, and red while it sees
+// the player.
 #include <GL/glew.h>
 
-#include <memory>
-#include <string>
+#include <array>
 #include <vector>
 
 #include "math/Math.h"
-#include "render/GlHandle.h"
 
 namespace dusk {
 
-class ShaderProgram;
+struct UniformLocations;
 
 // One kid's area: the kid's matrix (its place and facing, as the rules read
 // them), how far it sees (the same for every kid of a round), and whether it
@@ -23,34 +22,31 @@ struct SightArea {
     bool seeing = false;
 };
 
+// The areas of a frame as basic.frag reads them ("sightAreas",
+// "sightSeeingMask", "sightReach", "sightAreaCount"). The shader tints only
+// while the count is above 0, which only the ground's draws get: every other
+// draw, and a frame without areas, is drawn exactly as without this.
 class SightAreas {
 public:
-    // Builds the program from "sightArea.vert" and "sightArea.frag" in
-    // shaderDir (a broken one ends the process with its message) and the
-    // rectangle the areas are cut from.
-    explicit SightAreas(const std::string& shaderDir);
-    ~SightAreas();
-    SightAreas(const SightAreas&) = delete;
-    SightAreas& operator=(const SightAreas&) = delete;
+    // The shader's room for areas ("sightAreas[10]"); areas beyond it are
+    // left out.
+    static constexpr std::size_t kMaxAreas = 10;
 
-    // Tints the ground of the bound target, at height groundHeight, inside
-    // the areas (the first ten), in one draw that touches each pixel once:
-    // blended over what is drawn, depth tested and not written, so what
-    // stands on the ground stays untouched; where areas overlap the pixel is
-    // tinted once, red when any of them sees the player. Leaves blending
-    // off and depth writes on, as the lit pass has them.
-    void draw(const std::vector<SightArea>& areas, const mat4& viewProjection,
-              float groundHeight) const;
+    explicit SightAreas(const std::vector<SightArea>& areas);
+
+    // Into the program in use: the areas, with a count of 0 (no tint yet).
+    void upload(const UniformLocations& u) const;
+    // Into the program in use: the count, the areas' own for the ground's
+    // draws (ground true), 0 for any other.
+    void enableForGround(const UniformLocations& u, bool ground) const;
+
+    int count() const { return count_; }
 
 private:
-    std::unique_ptr<ShaderProgram> program;
-    GlVertexArray vertexArray;
-    GlBuffer buffer;
+    std::array<vec4, kMaxAreas> packed{};  // each kid: x, z, m00, m02
+    int count_ = 0;
+    int seeingMask = 0;  // bit i: kid i sees the player
+    float reach = 0.0f;
 };
-
-// The height of a level ground (every position at one height) as its matrix
-// places it; nothing to draw on for any other ground.
-bool levelGroundHeight(const std::vector<vec3>& positions, bool level, const mat4& modelMatrix,
-                       float& height);
 
 }  // namespace dusk

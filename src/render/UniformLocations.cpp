@@ -19,6 +19,10 @@ UniformLocations UniformLocations::of(GLuint program) {
     u.transparencyFlag = at("transparencyFlag");
     u.healthPercentage = at("healthPercentage");
     u.sceneTexture = at("sceneTexture");
+    u.sightAreas = at("sightAreas");
+    u.sightAreaCount = at("sightAreaCount");
+    u.sightSeeingMask = at("sightSeeingMask");
+    u.sightReach = at("sightReach");
     return u;
 }
 

@@ -21,6 +21,10 @@ struct UniformLocations {
     GLint transparencyFlag = -1;  // "transparencyFlag"
     GLint healthPercentage = -1;  // "healthPercentage"
     GLint sceneTexture = -1;      // "sceneTexture"
+    GLint sightAreas = -1;        // "sightAreas"
+    GLint sightAreaCount = -1;    // "sightAreaCount"
+    GLint sightSeeingMask = -1;   // "sightSeeingMask"
+    GLint sightReach = -1;        // "sightReach"
 
     // Looks every name up in a linked program.
     static UniformLocations of(GLuint program);

@@ -76,7 +76,15 @@ TEST_F(TextureTest, DeepGreyAndPaletteFilesArriveAsEightBitRgbaTopRowFirst) {
 TEST_F(TextureTest, TheTextureIsLinearBindUsesUnitZeroAndAFailedReloadKeepsThePixels) {
     writeTwoToneImage("a.png", 2, 2, "red", "blue");
     Image image("a.png");
+    // Made while another unit is active with a texture of its own (a pass's
+    // shadow map): that binding stays.
+    const GpuTexture other(image);
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, other.name());
     const GpuTexture texture(image);
+    GLint kept = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &kept);
+    EXPECT_EQ(GLuint(kept), other.name());
 
     glActiveTexture(GL_TEXTURE3);
     texture.bind();

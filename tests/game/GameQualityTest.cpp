@@ -20,6 +20,7 @@ class GameQualityTest : public GameFixture {
 protected:
     int freeDrawsSeen = 0;
     int litDrawsSeen = 0;
+    int lanternsSentSeen = 0;
     int fewestKidsDrawn = scene::World::kidCount;
     int treesLeftOut = 0;  // of those in the 50-unit culling spheres' view
 
@@ -39,6 +40,7 @@ protected:
         renderFrame();
         freeDrawsSeen += session->renderer().lanternFreeDraws();
         litDrawsSeen += session->renderer().lanternLitDraws();
+        lanternsSentSeen += session->renderer().lanternsSent();
         fewestKidsDrawn = std::min(fewestKidsDrawn, session->renderer().kidsDrawn());
         treesLeftOut += session->renderer().treesInView() - session->renderer().treesDrawn();
         std::vector<unsigned char> pixels(1280 * 720 * 4);
@@ -168,6 +170,9 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
     // Both lit programs drew: some trees and ground near a lantern, some not.
     EXPECT_GT(freeDrawsSeen, 0);
     EXPECT_GT(litDrawsSeen, 0);
+    // Each lit draw summed only the lanterns that reach it, not all ten.
+    EXPECT_GT(lanternsSentSeen, 0);
+    EXPECT_LT(lanternsSentSeen, litDrawsSeen * scene::World::kidCount);
     EXPECT_EQ(reportGlErrors(), 0);
 }
 

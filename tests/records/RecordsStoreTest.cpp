@@ -296,7 +296,7 @@ TEST(RecordsStore, KeysOfANewerVersionAreNamedAndWrittenBackUnchanged) {
         "version = 3\n"
         "[totals]\nrounds = 2\nwins = 1\nlosses = 1\nkids_frightened = 12\nstreak = 1\n"
         "[[forest]]\nseed = 5\nrounds = 2\nwins = 1\nlosses = 1\nbest_seconds = 80.5\n"
-        "best_date = 2026-12-07\nmost_kids_frightened = 10\nlast_round = 2\nleft = 4\n"
+        "best_date = 2026-12-07\nmost_kids_frightened = 10\nlast_round = 2\nstars = 4\n"
         "ghosts = [{ name = \"Ann\\n\", at = 1979-05-27T07:32:00Z }, { name = 'Bo' }]\n"
         "[forest.weather]\nfog = 0.1\nrain = [1, 2]\n"
         "[[achievement]]\nname = \"Quiet feet\"\n[achievement.when]\nday = 2026-12-01\n"
@@ -306,7 +306,7 @@ TEST(RecordsStore, KeysOfANewerVersionAreNamedAndWrittenBackUnchanged) {
     EXPECT_EQ(
         printed([&] { store.load(path); }),
         "Records file \"" + path.string() +
-            "\" line 1: \"version\", \"totals.streak\", \"forest.left\", \"forest.ghosts\", "
+            "\" line 1: \"version\", \"totals.streak\", \"forest.stars\", \"forest.ghosts\", "
             "\"forest.weather\" and 1 more are not known to this version; kept as they are\n");
     store.recordRound(5, standard, true, 70.0, 10, tuesday);
     store.recordRound(6, standard, false, 7.0, 1, tuesday);
@@ -319,7 +319,7 @@ TEST(RecordsStore, KeysOfANewerVersionAreNamedAndWrittenBackUnchanged) {
     }
     EXPECT_EQ(before["totals"]["streak"], after["totals"]["streak"]);
     EXPECT_EQ(after["forest"][0]["rounds"].value<int>(), 3) << "this run's round counted";
-    for (const char* key : {"left", "ghosts", "weather"}) {
+    for (const char* key : {"stars", "ghosts", "weather"}) {
         EXPECT_EQ(before["forest"][0][key], after["forest"][0][key]) << key;
     }
     EXPECT_EQ(after["forest"][1].as_table()->size(), 6u) << "a new forest has no others";

@@ -16,9 +16,9 @@ TEST(LanternReach, ASphereIsReachedWithinRangeAndMarginOfItsSurface) {
     EXPECT_FALSE(LanternReach({}).reaches({vec3(0.0f), 1000.0f})) << "no lanterns, no light";
 }
 
-TEST(LanternReach, SplitKeepsEveryTriangleOnceInItsOwnOrder) {
-    // A strip of unit triangles along x at 0, 10, 20, 30; a lantern between
-    // the second and the third.
+TEST(LanternReach, TrianglesGroupByTheLanternsThatReachThemEachOnceInItsOwnOrder) {
+    // A strip of unit triangles along x at 0, 10, 20, 30; lantern 0 between
+    // the second and the third, lantern 1 far off, lantern 2 between the last two.
     std::vector<vec3> positions;
     std::vector<uint32_t> indices;
     for (uint32_t i = 0; i < 4; ++i) {
@@ -27,14 +27,27 @@ TEST(LanternReach, SplitKeepsEveryTriangleOnceInItsOwnOrder) {
         indices.insert(indices.end(), {3 * i, 3 * i + 1, 3 * i + 2});
     }
     indices.insert(indices.end(), {0, 1, 99});  // an index past the vertices
-    const LanternReach reach({vec3(15.5f, 0.0f, 0.0f)});
-    auto groups = reach.splitTriangles(positions, indices, mat4(1.0f));
-    EXPECT_EQ(groups.reached, (std::vector<uint32_t>{3, 4, 5, 6, 7, 8, 0, 1, 99}));
-    EXPECT_EQ(groups.unreached, (std::vector<uint32_t>{0, 1, 2, 9, 10, 11}));
-
+    const LanternReach reach({vec3(15.5f, 0.0f, 0.0f), vec3(500.0f), vec3(27.0f, 0.0f, 0.0f)});
+    using Group = LanternReach::Group;
+    const auto expectGroups = [](const std::vector<Group>& got, const std::vector<Group>& want) {
+        ASSERT_EQ(got.size(), want.size());
+        for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].mask, want[i].mask) << i;
+            EXPECT_EQ(got[i].indices, want[i].indices) << i;
+        }
+    };
+    expectGroups(
+        reach.groupTriangles(positions, indices, mat4(1.0f)),
+        {{0u, {0, 1, 2}}, {1u, {3, 4, 5}}, {5u, {6, 7, 8}}, {4u, {9, 10, 11}}, {7u, {0, 1, 99}}});
     // The model matrix places the mesh: moved by 20, the first triangle is lit.
-    groups = reach.splitTriangles(positions, indices, translate(mat4(1.0f), vec3(20, 0, 0)));
-    EXPECT_EQ(groups.unreached, (std::vector<uint32_t>{3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    expectGroups(reach.groupTriangles(positions, indices, translate(mat4(1.0f), vec3(20, 0, 0))),
+                 {{5u, {0, 1, 2}}, {4u, {3, 4, 5}}, {0u, {6, 7, 8, 9, 10, 11}}, {7u, {0, 1, 99}}});
+    EXPECT_EQ(reach.selected(5u), (std::vector<vec3>{vec3(15.5f, 0.0f, 0.0f), vec3(27.0f, 0, 0)}));
+    // Only the shader's ten lanterns are ever in a mask.
+    const LanternReach crowd(std::vector<vec3>(12, vec3(0.0f)));
+    EXPECT_EQ(crowd.reaching({vec3(0.0f), 1.0f}), 0x3ffu);
+    EXPECT_EQ(crowd.everyLantern(), 0x3ffu);
+    EXPECT_EQ(crowd.selected(0xfffu).size(), 10u);
 }
 
 TEST(Sphere, HoldsItsPointsBeforeAndAfterAMatrix) {

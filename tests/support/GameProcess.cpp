@@ -84,6 +84,10 @@ GameProcess::GameProcess(std::filesystem::path workDir, std::filesystem::path bi
     envChanges_["XDG_CONFIG_HOME"] = configHome_.string();
     dataHome_ = makeTempFolder("duskhollow-data-XXXXXX");
     envChanges_["XDG_DATA_HOME"] = dataHome_.string();
+    // A session built earlier in this test process set it for its own sound
+    // device; inherited, the game would take it for a player's wish to see
+    // the sound libraries' messages and leave them on its standard error.
+    envChanges_["ALSOFT_LOGLEVEL"] = std::nullopt;
     keepDriverLoaded();
 }
 
