@@ -8,11 +8,6 @@
 
 namespace dusk {
 
-// The keys bound to action, named by label and joined by separator
-// ("W, Up" or "W or Up"); "no key" when none is bound.
-std::string boundKeys(const KeyBindings& bindings, Action action, std::string (*label)(int key),
-                      const std::string& separator);
-
 // The lines in four groups (moving, acting, window, debug toggles), each
 // action with its keys as the player's layout names them (label gives a
 // key's name; keyLabel with glfwGetKeyName in the game) and its pad control.
