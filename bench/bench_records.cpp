@@ -21,7 +21,7 @@
 
 #include "records/RecordsStore.h"
 #include "records/RecordsText.h"
-#include "settings/AtomicFile.h"
+#include "storage/AtomicFile.h"
 
 namespace fs = std::filesystem;
 

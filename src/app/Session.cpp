@@ -3,21 +3,18 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
-#include "app/ControlsHelp.h"
-#include "app/DifficultyChoice.h"
-#include "app/FirstTips.h"
-#include "app/GameSound.h"
-#include "app/MainLoop.h"
+#include "app/FramePacing.h"
 #include "app/WorldModelsLoader.h"
+#include "audio/GameSound.h"
 #include "base/Console.h"
-#include "game/Rules.h"
-#include "render/ScreenOverlay.h"
-#include "render/ShaderProgram.h"
 #include "settings/KeyBindings.h"
+#include "ui/FirstTips.h"
+
+// The session's frame; its rounds and end screen are in SessionRounds.cpp,
+// its keys, window events and settings in SessionControls.cpp.
 
 namespace dusk {
 
@@ -108,8 +105,6 @@ void Session::announce(const std::string& line) {
     printLine(line);
     hud_.toast(line, glfwGetTime());
 }
-
-// ----------------------------------------------------------------- frame --
 
 void Session::runFrame() {
     const double now = glfwGetTime();
@@ -230,13 +225,6 @@ void Session::finishFrame(double frameStart) {
     }
 }
 
-double frameCapWait(double frameStart, double now, int cap) {
-    if (cap <= 0) {
-        return 0.0;
-    }
-    return std::max(0.0, frameStart + 1.0 / cap - now);
-}
-
 FrameOptions Session::frameOptions() const {
     FrameOptions frame;
     frame.quality = settings().graphicsQuality;
@@ -279,320 +267,6 @@ void Session::fillStealthCues(ui::HudState& state) const {
     const mat4 viewProjection =
         renderer_.viewProjection(round_->world().camera, settings().fieldOfViewRadians());
     cues_.fill(state, *round_, viewProjection, view, settings());
-}
-
-// ---------------------------------------------------------------- rounds --
-
-void Session::handleRoundEvents(const std::vector<RoundEvent>& events) {
-    for (const RoundEvent& event : events) {
-        switch (event.kind) {
-            case RoundEvent::Kind::KidTerrified:
-                sound_.kidTerrified(event.where);
-                if (event.kidsLeft > 0) {
-                    announce("Terrified kid! Kids left: " + std::to_string(event.kidsLeft) +
-                             " of " + std::to_string(event.kidsTotal));
-                }
-                break;
-            case RoundEvent::Kind::Won:
-                announce("All kids are terrified! You won! (Press enter to close)");
-                sound_.won();
-                endRound(ui::EndScreen::Won);
-                break;
-            case RoundEvent::Kind::Lost:
-                lastWatcher = event.kid;
-                announce("GAME OVER! The kid has seen you. (Press enter to close)");
-                sound_.lost();
-                endRound(ui::EndScreen::Lost);
-                break;
-        }
-    }
-}
-
-std::unique_ptr<Round> Session::newRound(std::uint32_t seed) const {
-    return std::make_unique<Round>(models, seed, difficultyFor(roundLevel));
-}
-
-// The window keeps answering while the console waits: the end screen is
-// redrawn and its events handled about 30 times a second.
-void Session::endRound(ui::EndScreen screen) {
-    ended = screen;
-    recordRound(screen == ui::EndScreen::Won);
-    input.setPlaying(false);
-    glfwPollEvents();
-    input.forget();  // presses from before the end do not answer it
-    glfwSetInputMode(window_, GLFW_CURSOR, GLFW_CURSOR_NORMAL);  // for the buttons
-}
-
-// The round goes into the records file (the end of a round is the only time
-// it is written) and the end screen gets what to say of it.
-void Session::recordRound(bool won) {
-    const RoundOutcome outcome =
-        records().recordRound(round_->seed(), roundLevel, won, round_->seconds(),
-                              round_->kidsFrightened(), CalendarDate::todayUtc());
-    summary = ui::EndSummary{};
-    summary.seed = round_->seed();
-    summary.kidsFrightened = round_->kidsFrightened();
-    summary.kidsTotal = static_cast<int>(round_->world().kids.size());
-    summary.seconds = round_->seconds();
-    summary.hasBest = outcome.bestAfter.has_value();
-    summary.best = outcome.bestAfter.value_or(0.0);
-    summary.newBest = outcome.newBest;
-    summary.difficulty = round_->difficulty().name;
-    if (!won) {
-        describeLoss();
-    }
-}
-
-// From how far and which side the kid whose sight ended the round saw the
-// player, and a tip that changes from one loss to the next.
-void Session::describeLoss() {
-    const auto& kids = round_->world().kids;
-    if (lastWatcher >= 0 && static_cast<size_t>(lastWatcher) < kids.size()) {
-        const vec3 player(round_->world().camera.modelMatrix[3]);
-        const mat4& kid = kids[static_cast<size_t>(lastWatcher)]->modelMatrix;
-        summary.seenFrom =
-            seenFromLine(horizontalDistance(player, vec3(kid[3])), sideSeenFrom(player, kid));
-    }
-    summary.tip = lossTip(round_->difficulty(), records().records().totals.losses);
-}
-
-void Session::leaveRound() {
-    if (ended || round_->seconds() <= 0.0) {
-        return;
-    }
-    records().recordLeftRound(round_->seed(), roundLevel, round_->seconds(),
-                              round_->kidsFrightened(), CalendarDate::todayLocal());
-}
-
-void Session::endScreenFrame() {
-    const bool lost = *ended == ui::EndScreen::Lost;
-    const bool picture =
-        renderer_.drawEndPicture(lost, round_->healthFraction(), toggles_.transparencyFlag());
-    const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, summary);
-    glfwSwapBuffers(window_);
-    if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
-        glfwSetWindowShouldClose(window_, GLFW_TRUE);
-        return;
-    }
-    glfwWaitEventsTimeout(1.0 / 30.0);
-    const InputFrame frame = input.read(false, false);
-    renderer_.resize(frame.newWidth, frame.newHeight);
-    announcePad(frame);
-    bool quit = clicked == ui::EndChoice::Quit || frame.pad.quit;
-    bool again = clicked == ui::EndChoice::PlayAgain || frame.pad.playAgain;
-    // Shift as the R press had it: a quick Shift+R lets both go within a frame.
-    bool same = frame.shiftHeld;
-    for (const int key : frame.presses) {
-        quit = quit || key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER || key == GLFW_KEY_ESCAPE;
-        again = again || key == GLFW_KEY_R;
-    }
-    for (const int key : frame.shiftedPresses) {
-        same = same || key == GLFW_KEY_R;
-    }
-    if (quit) {
-        glfwSetWindowShouldClose(window_, GLFW_TRUE);
-    } else if (again && !finished()) {
-        playAgain(same);
-    }
-}
-
-std::uint32_t Session::nextSeed(bool sameForest) const {
-    if (sameForest) {
-        return round_->seed();
-    }
-    // The day after's forest is tomorrow's, and a month's last day has no
-    // day after it: the run goes on as one with no seed would.
-    return dailyRound ? 1u : round_->seed() + 1u;
-}
-
-void Session::playAgain(bool sameForest) {
-    const std::uint32_t seed = nextSeed(sameForest);
-    dailyRound = dailyRound && sameForest;
-    round_.reset();                      // the old forest's bodies go before the new ones come
-    roundLevel = settings().difficulty;  // the choice made now holds for the whole round
-    round_ = newRound(seed);
-    sound_.newRound();
-    cues_.clear();
-    hud_.toasts.clear();  // the last round's news is old
-    showControls(settings().keys);
-    if (settings().tips == TipsMode::On) {
-        tips_.restart();
-    }
-    lastWatcher = -1;
-    ended.reset();
-    input.forget();
-    input.setPlaying(!paused);
-    glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
-    input.centreCursor();
-    previousFrame = glfwGetTime();
-    announce("New round (seed " + std::to_string(seed) + ")");
-}
-
-// ------------------------------------------------------------------ keys --
-
-void Session::runThrottledBlock(const InputFrame& frame, float dt) {
-    // An Esc that closed the menu ends nothing while it is held.
-    if (std::find(frame.toggles.begin(), frame.toggles.end(), GLFW_KEY_ESCAPE) ==
-        frame.toggles.end()) {
-        escapeSwallowed = false;
-    }
-    for (const int key : frame.toggles) {
-        handleToggle(key);
-    }
-    if (toggles_.on(DebugToggles::FrameTime)) {
-        printLine(frameTimeLine(dt));
-    }
-    if (toggles_.on(DebugToggles::ObjectsDrawn)) {
-        // The trees in view and the twelve objects always drawn (ten kids,
-        // ground and sky).
-        printLine("Objects drawn: " + std::to_string(renderer_.treesInView() + 12));
-    }
-}
-
-void Session::handleToggle(int key) {
-    switch (key) {
-        case GLFW_KEY_ESCAPE:
-            if (!menu.isOpen() && !escapeSwallowed) {
-                glfwSetWindowShouldClose(window_, GLFW_TRUE);
-            }
-            break;
-        case GLFW_KEY_F2:
-            for (const char* line : helpLines()) {
-                printLine(line);
-            }
-            hud_.showHelp(glfwGetTime());
-            helpOpened = true;
-            toggles_.press(key);
-            break;
-        default:
-            if (const char* line = toggles_.press(key)) {
-                announce(line);
-            }
-            break;
-    }
-}
-
-void Session::handleWindowEvents(const InputFrame& frame) {
-    renderer_.resize(frame.newWidth, frame.newHeight);
-    announcePad(frame);
-    std::vector<Action> actions;
-    for (const int key : frame.presses) {
-        if (menu.isCapturingKey()) {
-            captureKey(key);
-        } else if (key == GLFW_KEY_ESCAPE && menu.isOpen()) {
-            setMenuOpen(false);  // Esc closes the menu; it does not end the game
-            escapeSwallowed = true;
-        } else if (const std::optional<Action> action = settings().keys.actionOf(key)) {
-            actions.push_back(*action);
-        }
-    }
-    if (frame.pad.hud) {
-        actions.push_back(Action::Hud);
-    }
-    if (frame.pad.menu) {
-        actions.push_back(Action::Menu);
-    }
-    for (const Action action : actions) {
-        handleWindowAction(action);
-    }
-    if (frame.focusLost) {
-        setPaused(true);
-    } else if (frame.clicks > 0 && paused && !menu.isOpen()) {
-        setPaused(false);  // a click in the menu is the menu's
-    }
-}
-
-// The Controls tab waits for a key: this one is bound (Esc cancels).
-void Session::captureKey(int key) {
-    escapeSwallowed = escapeSwallowed || key == GLFW_KEY_ESCAPE;
-    if (menu.keyPressed(key, settings()).finished) {
-        settingsChanged();
-    }
-}
-
-void Session::handleWindowAction(Action action) {
-    switch (action) {
-        case Action::Hud:
-            settings().hud = !hud_.isVisible();
-            settingsChanged();
-            break;
-        case Action::Pause:
-            if (!menu.isOpen()) {
-                setPaused(!paused);
-            }
-            break;
-        case Action::Menu:
-            setMenuOpen(!menu.isOpen());
-            break;
-        case Action::Fullscreen:
-            settings().fullscreen = !windowMode.isFullscreen();
-            settingsChanged();
-            break;
-        default:
-            break;
-    }
-}
-
-// A pad that comes or goes says so on the HUD (not on the console).
-void Session::announcePad(const InputFrame& frame) {
-    if (frame.padChange == GamepadReader::Change::Connected) {
-        hud_.toast("Gamepad connected: " + frame.padName, glfwGetTime());
-    } else if (frame.padChange == GamepadReader::Change::Disconnected) {
-        hud_.toast("Gamepad disconnected", glfwGetTime());
-    }
-}
-
-// -------------------------------------------------------------- settings --
-
-void Session::setMenuOpen(bool open) {
-    if (open && !menuPaused) {
-        pausedBeforeMenu = paused;
-    }
-    menu.setOpen(open);
-    menuPaused = open;
-    setPaused(open || pausedBeforeMenu);
-}
-
-void Session::settingsChanged() {
-    applySettings(settings());
-    settingsStore().save();
-}
-
-void Session::applySettings(const UserSettings& chosen) {
-    if (hud_.helpLines.empty() || chosen.keys != applied.keys) {
-        showControls(chosen.keys);
-    }
-    if (chosen.vsync != applied.vsync) {
-        windowMode.setVsync(chosen.vsync);
-    }
-    frameCap = chosen.frameCap;
-    windowMode.setFullscreen(chosen.fullscreen);
-    hud_.setVisible(chosen.hud);
-    sound_.setVolume(static_cast<float>(chosen.masterVolume));
-    applied = chosen;
-}
-
-void Session::showControls(const KeyBindings& keys) {
-    hud_.helpLines = controlsHelp(
-        keys, [](int key) { return keyLabel(key, glfwGetKeyName(key, 0)); },
-        round_->difficulty().screamReach);
-}
-
-void Session::setPaused(bool pause) {
-    if (pause == paused) {
-        return;
-    }
-    paused = pause;
-    input.setPlaying(!paused);
-    sound_.setPaused(paused);  // silence, then on where it was
-    glfwSetInputMode(window_, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
-    if (!paused) {
-        // Back where the camera expects the cursor, so the view does not
-        // jump by wherever the free cursor went; and the wall time spent
-        // paused is not the next frame's dt.
-        input.centreCursor();
-        previousFrame = glfwGetTime();
-    }
 }
 
 }  // namespace dusk

@@ -7,11 +7,10 @@
 
 #include "app/Config.h"
 #include "app/DebugToggles.h"
-#include "app/StealthCues.h"
-#include "app/WindowInput.h"
 #include "app/WindowMode.h"
 #include "audio/GameAudio.h"
 #include "game/Round.h"
+#include "input/WindowInput.h"
 #include "records/RecordsStore.h"
 #include "render/Renderer.h"
 #include "scene/World.h"
@@ -20,6 +19,7 @@
 #include "settings/UserSettings.h"
 #include "ui/Hud.h"
 #include "ui/SettingsMenu.h"
+#include "ui/StealthCues.h"
 #include "ui/TipsGuide.h"
 
 struct GLFWwindow;
@@ -187,9 +187,5 @@ private:
     bool escapeSwallowed = false;   // an Esc that closed the menu is still held
     int frameCap = 0;               // frames a second at most; 0 for no cap
 };
-
-// How long to wait after a frame that began at frameStart, at time now, so
-// that frames come no faster than cap a second (0: no cap, no wait).
-double frameCapWait(double frameStart, double now, int cap);
 
 }  // namespace dusk

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "settings/AtomicFile.h"
-#include "settings/GameFilePaths.h"
+#include "storage/AtomicFile.h"
+#include "storage/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 
@@ -69,34 +69,23 @@ RecordsReading RecordsFile::read(Purpose purpose) const {
         reading.fault = recordsProblem(name, "", what);
         reading.wholeFile = true;
     };
-    std::error_code status;
-    const fs::file_status kind = fs::status(path_, status);
-    bool regular = false;
-    if (kind.type() == fs::file_type::not_found) {
-        return reading;
-    } else if (kind.type() == fs::file_type::directory) {
-        fault("is a folder, not a file");
-    } else if (kind.type() != fs::file_type::regular) {
-        fault("is not a regular file");  // a pipe or a device could block or never end
-    } else {
-        regular = true;
-        std::string text;
-        std::string error;
-        switch (readPlayerFile(path_, maxPlayerFileBytes, text, error)) {
-            case PlayerFileRead::Read:
-                reading = readRecordsText(text, name, latestBestDate());
-                break;
-            case PlayerFileRead::TooLarge:
-                fault("is " + std::string(playerFileTooLarge));
-                reading.leaveAlone = true;
-                break;
-            case PlayerFileRead::Failed:
-                fault("cannot be read (" + error + ")");
-                break;
-        }
+    const PlayerFileText file = readPlayerFileText(path_);
+    switch (file.outcome) {
+        case PlayerFileText::Outcome::Missing:
+            break;
+        case PlayerFileText::Outcome::Read:
+            reading = readRecordsText(file.text, name, latestBestDate());
+            break;
+        case PlayerFileText::Outcome::TooLarge:
+            fault("is " + std::string(playerFileTooLarge));
+            reading.leaveAlone = true;
+            break;
+        case PlayerFileText::Outcome::Fault:
+            fault(file.fault);
+            break;
     }
     if (!reading.fault.empty()) {
-        reading.fault += consequence(reading, purpose, regular ? freeBadCopyPath(path_) : "");
+        reading.fault += consequence(reading, purpose, file.regular ? freeBadCopyPath(path_) : "");
     }
     return reading;
 }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "base/Console.h"
-#include "records/FileLock.h"
+#include "storage/FileLock.h"
 
 namespace dusk {
 

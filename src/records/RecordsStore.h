@@ -26,9 +26,9 @@
 #include <string>
 #include <vector>
 
-#include "records/KeptFile.h"
 #include "records/RecordsFile.h"
 #include "records/RecordsMerge.h"
+#include "storage/KeptFile.h"
 
 namespace dusk {
 

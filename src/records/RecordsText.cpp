@@ -11,7 +11,8 @@
 #include <tuple>
 #include <utility>
 
-#include "settings/SettingsText.h"
+#include "settings/UserSettings.h"
+#include "storage/FileLines.h"
 
 namespace dusk {
 
@@ -394,18 +395,6 @@ void readRoot(const toml::table& root, const CalendarDate& latest, Records& reco
     }
 }
 
-// Shortest text that reads back as the same double, always with a point.
-std::string decimal(double value) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    std::string text(buffer, result.ptr);
-    if (text.find('.') == std::string::npos) {
-        text += ".0";
-    }
-    return text;
-}
-
 void appendKey(std::string& text, const char* key, const std::string& value) {
     text += key;
     text += " = ";
@@ -417,7 +406,7 @@ void appendKey(std::string& text, const char* key, const std::string& value) {
 
 std::string recordsProblem(const std::string& fileName, const std::string& where,
                            const std::string& what) {
-    return withoutControls("Records file \"" + fileName + "\"" + where + ": " + what);
+    return fileLine("Records file", fileName, where, what);
 }
 
 RecordsReading readRecordsText(const std::string& text, const std::string& fileName,

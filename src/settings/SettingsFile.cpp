@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "settings/AtomicFile.h"
-#include "settings/GameFilePaths.h"
+#include "storage/AtomicFile.h"
+#include "storage/GameFilePaths.h"
 
 namespace fs = std::filesystem;
 
@@ -22,49 +22,27 @@ fs::path SettingsFile::defaultPath() {
 SettingsReading SettingsFile::read() {
     SettingsReading reading;
     const std::string name = path_.string();
-    tooLarge_ = false;
-    std::error_code status;
-    const fs::file_status kind = fs::status(path_, status);
-    if (kind.type() == fs::file_type::not_found) {
-        faulty_ = false;
-        return reading;
+    const PlayerFileText file = readPlayerFileText(path_);
+    tooLarge_ = file.outcome == PlayerFileText::Outcome::TooLarge;
+    faulty_ = file.outcome != PlayerFileText::Outcome::Missing;
+    switch (file.outcome) {
+        case PlayerFileText::Outcome::Missing:
+            break;
+        case PlayerFileText::Outcome::Read:
+            reading = readSettingsText(file.text, name);
+            faulty_ = !reading.problems.empty();
+            break;
+        case PlayerFileText::Outcome::TooLarge:
+            reading.problems.push_back(settingsProblem(
+                name, "",
+                "is " + std::string(playerFileTooLarge) +
+                    "; using the defaults, and changes are not saved (the file is left as it is)"));
+            break;
+        case PlayerFileText::Outcome::Fault:
+            reading.problems.push_back(
+                settingsProblem(name, "", file.fault + "; using the defaults"));
+            break;
     }
-    faulty_ = true;
-    // A folder on the way that may not be searched, a loop of links, ...
-    if (status) {
-        reading.problems.push_back(settingsProblem(
-            name, "", "cannot be read (" + status.message() + "); using the defaults"));
-        return reading;
-    }
-    if (kind.type() == fs::file_type::directory) {
-        reading.problems.push_back(
-            settingsProblem(name, "", "is a folder, not a file; using the defaults"));
-        return reading;
-    }
-    // A pipe or a device could block the start or never end.
-    if (kind.type() != fs::file_type::regular) {
-        reading.problems.push_back(
-            settingsProblem(name, "", "is not a regular file; using the defaults"));
-        return reading;
-    }
-    std::string text;
-    std::string why;
-    const PlayerFileRead read = readPlayerFile(path_, maxPlayerFileBytes, text, why);
-    if (read == PlayerFileRead::TooLarge) {
-        tooLarge_ = true;
-        reading.problems.push_back(settingsProblem(
-            name, "",
-            "is " + std::string(playerFileTooLarge) +
-                "; using the defaults, and changes are not saved (the file is left as it is)"));
-        return reading;
-    }
-    if (read == PlayerFileRead::Failed) {
-        reading.problems.push_back(
-            settingsProblem(name, "", "cannot be read (" + why + "); using the defaults"));
-        return reading;
-    }
-    reading = readSettingsText(text, name);
-    faulty_ = !reading.problems.empty();
     return reading;
 }
 

@@ -3,11 +3,11 @@
 #include <toml++/toml.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
 #include "settings/KeyBindings.h"
+#include "storage/FileLines.h"
 
 namespace dusk {
 
@@ -58,18 +58,6 @@ bool windowSide(const toml::node& node, std::optional<int>& into) {
     }
     into = static_cast<int>(value->get());
     return true;
-}
-
-// Shortest text that reads back as the same double, always with a point.
-std::string decimal(double value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    std::string text(buffer, result.ptr);
-    if (text.find('.') == std::string::npos) {
-        text += ".0";
-    }
-    return text;
 }
 
 std::string boolText(bool value) { return value ? "true" : "false"; }
@@ -339,23 +327,9 @@ void readTable(const toml::table& table, const std::string& fileName, SettingsRe
 
 }  // namespace
 
-std::string withoutControls(const std::string& text) {
-    std::string result;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
-            result += escape;
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 std::string settingsProblem(const std::string& fileName, const std::string& where,
                             const std::string& what) {
-    return withoutControls("Settings file \"" + fileName + "\"" + where + ": " + what);
+    return fileLine("Settings file", fileName, where, what);
 }
 
 SettingsReading readSettingsText(const std::string& text, const std::string& fileName) {

@@ -53,8 +53,4 @@ std::string settingsText(const UserSettings& values, bool withQuality = true);
 std::string settingsProblem(const std::string& fileName, const std::string& where,
                             const std::string& what);
 
-// The text with every control character written as an escape ("\x0a"), so
-// that a message stays on its one line.
-std::string withoutControls(const std::string& text);
-
 }  // namespace dusk

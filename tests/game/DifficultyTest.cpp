@@ -3,10 +3,10 @@
 // and the round is recorded at the level it was made with.
 #include "GameFixture.h"
 #include "app/DifficultyChoice.h"
-#include "app/StealthCues.h"
 #include "game/Rules.h"
 #include "records/RecordsStore.h"
 #include "settings/SettingsStore.h"
+#include "ui/StealthCues.h"
 
 namespace dusk::test {
 namespace {

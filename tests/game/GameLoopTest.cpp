@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "GameFixture.h"
+#include "app/FramePacing.h"
 #include "app/MainLoop.h"
 #include "support/GlTest.h"
 

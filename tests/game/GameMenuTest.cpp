@@ -176,10 +176,6 @@ TEST_F(GameMenuTest, F11GoesFullscreenOnThePrimaryMonitorAndBack) {
 }
 
 TEST_F(GameMenuTest, AFrameCapHoldsFramesBack) {
-    EXPECT_EQ(frameCapWait(10.0, 10.01, 0), 0.0) << "no cap, no wait";
-    EXPECT_NEAR(frameCapWait(10.0, 10.01, 50), 0.01, 1e-9);
-    EXPECT_EQ(frameCapWait(10.0, 10.05, 50), 0.0) << "a late frame waits not at all";
-
     // Small and cheap frames, so that the cap is what limits them.
     session->settings().graphicsQuality = GraphicsQuality::Low;
     session->renderer().resize(160, 120);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "GameFixture.h"
-#include "app/MainLoop.h"
+#include "app/FramePacing.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShadowTarget.h"

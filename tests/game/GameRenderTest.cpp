@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "GameFixture.h"
-#include "app/MainLoop.h"
+#include "app/FramePacing.h"
 #include "render/RenderTarget.h"
 
 namespace dusk::test {

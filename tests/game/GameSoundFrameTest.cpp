@@ -1,7 +1,7 @@
 // What the game tells its sound each frame, from a real Game: the listener is
 // the camera, a kid's sight and stride are the rules' own.
 #include "GameFixture.h"
-#include "app/GameSound.h"
+#include "audio/GameSound.h"
 
 namespace dusk::test {
 

@@ -6,10 +6,10 @@
 #include <thread>
 
 #include "GameFixture.h"
-#include "app/StealthCues.h"
 #include "game/Rules.h"
 #include "settings/SettingsStore.h"
 #include "support/Xdo.h"
+#include "ui/StealthCues.h"
 
 namespace dusk::test {
 namespace {

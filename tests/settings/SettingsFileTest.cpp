@@ -13,7 +13,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "settings/AtomicFile.h"
+#include "storage/AtomicFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsText.h"

@@ -1,4 +1,4 @@
-#include "records/KeptFile.h"
+#include "storage/KeptFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

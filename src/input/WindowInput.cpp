@@ -1,4 +1,4 @@
-#include "app/WindowInput.h"
+#include "input/WindowInput.h"
 
 #include <GLFW/glfw3.h>
 

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/WindowInput.h"
+#include "input/WindowInput.h"
 #include "scene/Camera.h"
 #include "scene/PhysicsWorld.h"
 #include "support/GlTest.h"

@@ -3,7 +3,7 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
-#include "app/ControlsHelp.h"
+#include "ui/ControlsHelp.h"
 
 namespace dusk {
 namespace {

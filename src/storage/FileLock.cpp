@@ -1,4 +1,4 @@
-#include "records/FileLock.h"
+#include "storage/FileLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Gamepad.h"
-#include "app/GamepadReader.h"
-#include "app/WindowInput.h"
+#include "input/Gamepad.h"
+#include "input/GamepadReader.h"
+#include "input/WindowInput.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "app/GameSound.h"
+#include "audio/GameSound.h"
 
 #include <cmath>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/StealthCues.h"
+#include "ui/StealthCues.h"
 
 #include "audio/GameAudio.h"
 #include "game/Round.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Gamepad.h"
-#include "app/GamepadReader.h"
+#include "input/Gamepad.h"
+#include "input/GamepadReader.h"
 #include "scene/PlayerControls.h"
 #include "settings/UserSettings.h"
 

@@ -1,20 +1,15 @@
-#include "app/FirstTips.h"
+#include "ui/FirstTips.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "app/ControlsHelp.h"
+#include "ui/ControlsHelp.h"
 
 namespace dusk {
 
 namespace {
-
-// "W", "W or Up", "no key".
-std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int)) {
-    return boundKeys(bindings, action, label, " or ");
-}
 
 // The first key of each walking action: "W A S D".
 std::string walkKeys(const KeyBindings& bindings, std::string (*label)(int)) {
@@ -47,13 +42,14 @@ std::string tipText(ui::TipStep step, const KeyBindings& keys, std::string (*lab
             return "Walk with " + walkKeys(keys, label) +
                    " and look with the mouse (pad: the two sticks)";
         case ui::TipStep::Scream:
-            return "Get behind a kid and press " + keysOf(keys, Action::Scream, label) +
+            return "Get behind a kid and press " + keysOf(keys, Action::Scream, label, " or ") +
                    " to scream (pad: right trigger)";
         case ui::TipStep::Sight:
             return "A kid sees only ahead of it, up to " + unitsText(rules.sight.distance) +
                    " m: come from behind";
         case ui::TipStep::Help:
-            return "F2 shows every control, " + keysOf(keys, Action::Menu, label) + " the settings";
+            return "F2 shows every control, " + keysOf(keys, Action::Menu, label, " or ") +
+                   " the settings";
         default:
             return "";
     }

@@ -3,7 +3,7 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
-#include "app/FirstTips.h"
+#include "ui/FirstTips.h"
 
 namespace dusk {
 namespace {

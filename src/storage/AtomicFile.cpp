@@ -1,4 +1,4 @@
-#include "settings/AtomicFile.h"
+#include "storage/AtomicFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

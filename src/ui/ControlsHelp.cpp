@@ -1,4 +1,4 @@
-#include "app/ControlsHelp.h"
+#include "ui/ControlsHelp.h"
 
 #include <cstdio>
 
@@ -16,21 +16,10 @@ std::string screamLine(float reach) {
 
 }  // namespace
 
-std::string boundKeys(const KeyBindings& bindings, Action action, std::string (*label)(int key),
-                      const std::string& separator) {
-    std::string text;
-    for (const int key : bindings.keysFor(action)) {
-        if (key != KeyBindings::noKey) {
-            text += (text.empty() ? "" : separator) + label(key);
-        }
-    }
-    return text.empty() ? "no key" : text;
-}
-
 std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*label)(int),
                                        float screamReach) {
     const auto line = [&](const std::string& what, Action action, const char* pad) {
-        std::string text = what + ": " + boundKeys(keys, action, label, ", ");
+        std::string text = what + ": " + keysOf(keys, action, label, ", ");
         if (pad[0] != '\0') {
             text += std::string(" / pad: ") + pad;
         }
@@ -57,6 +46,17 @@ std::vector<ui::HelpLine> controlsHelp(const KeyBindings& keys, std::string (*la
         {"F2 help and frame time, F3 wireframe, F4 texture sampling,", false},
         {"F5 mipmaps, F8 objects drawn, F9 transparency", false},
     };
+}
+
+std::string keysOf(const KeyBindings& bindings, Action action, std::string (*label)(int),
+                   const char* separator) {
+    std::string text;
+    for (const int key : bindings.keysFor(action)) {
+        if (key != KeyBindings::noKey) {
+            text += (text.empty() ? "" : separator) + label(key);
+        }
+    }
+    return text.empty() ? "no key" : text;
 }
 
 }  // namespace dusk

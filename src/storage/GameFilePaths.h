@@ -44,4 +44,19 @@ enum class PlayerFileRead { Read, TooLarge, Failed };
 PlayerFileRead readPlayerFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
                               std::string& text, std::string& error);
 
+// A settings or records file as the game finds it.
+struct PlayerFileText {
+    enum class Outcome { Missing, Read, TooLarge, Fault };
+    Outcome outcome = Outcome::Missing;
+    std::string text;      // Read: the whole file
+    std::string fault;     // Fault: "is a folder, not a file", "cannot be read (<reason>)", ...
+    bool regular = false;  // a regular file stands at the path (a copy of it can be kept)
+};
+
+// Looks at path and reads it whole when it is a regular file of at most
+// maxPlayerFileBytes: nothing there, a folder, a pipe or device (which could
+// block or never end), a path that cannot be searched, a file too large or
+// unreadable are told apart.
+PlayerFileText readPlayerFileText(const std::filesystem::path& path);
+
 }  // namespace dusk

@@ -1,4 +1,4 @@
-#include "settings/GameFilePaths.h"
+#include "storage/GameFilePaths.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "settings/AtomicFile.h"
+#include "storage/AtomicFile.h"
 
 namespace fs = std::filesystem;
 
@@ -97,6 +97,38 @@ PlayerFileRead readPlayerFile(const fs::path& path, std::uintmax_t maxBytes, std
         text.clear();
     }
     return result;
+}
+
+PlayerFileText readPlayerFileText(const fs::path& path) {
+    PlayerFileText file;
+    std::error_code status;
+    const fs::file_status kind = fs::status(path, status);
+    if (kind.type() == fs::file_type::not_found) {
+        return file;
+    }
+    file.outcome = PlayerFileText::Outcome::Fault;
+    if (status) {  // a folder on the way that may not be searched, a loop of links, ...
+        file.fault = "cannot be read (" + status.message() + ")";
+    } else if (kind.type() == fs::file_type::directory) {
+        file.fault = "is a folder, not a file";
+    } else if (kind.type() != fs::file_type::regular) {
+        file.fault = "is not a regular file";
+    } else {
+        file.regular = true;
+        std::string error;
+        switch (readPlayerFile(path, maxPlayerFileBytes, file.text, error)) {
+            case PlayerFileRead::Read:
+                file.outcome = PlayerFileText::Outcome::Read;
+                break;
+            case PlayerFileRead::TooLarge:
+                file.outcome = PlayerFileText::Outcome::TooLarge;
+                break;
+            case PlayerFileRead::Failed:
+                file.fault = "cannot be read (" + error + ")";
+                break;
+        }
+    }
+    return file;
 }
 
 }  // namespace dusk

@@ -1,11 +1,11 @@
-#include "app/GamepadReader.h"
+#include "input/GamepadReader.h"
 
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
-#include "settings/SettingsText.h"
+#include "storage/FileLines.h"
 
 namespace fs = std::filesystem;
 
@@ -18,7 +18,7 @@ constexpr std::uintmax_t maxMappingBytes = 16u << 20;
 
 std::string mappingsProblem(const fs::path& file, const std::string& where,
                             const std::string& what) {
-    return withoutControls("Gamepad mappings \"" + file.string() + "\"" + where + ": " + what);
+    return fileLine("Gamepad mappings", file.string(), where, what);
 }
 
 // The file's text, or the reason it cannot be had.

@@ -1,4 +1,4 @@
-#include "app/Gamepad.h"
+#include "input/Gamepad.h"
 
 #include <algorithm>
 #include <cmath>
