@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -241,8 +242,61 @@ std::string elementText(const std::string& doc, const std::string& name, size_t 
     return doc.substr(tag.end, closing(doc, name, tag.end) - tag.end);
 }
 
-// A skin's bind matrices (16 values for every joint) and the weight index of
-// every influence in <v>.
+// Whether every offset-th of each stride values of list lies in 0 .. count - 1.
+bool indicesBelow(const std::vector<int64_t>& list, uint64_t offset, uint64_t stride,
+                  uint64_t count) {
+    for (size_t i = offset; i < list.size(); i += stride) {
+        if (list[i] < 0 || uint64_t(list[i]) >= count) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The position count of the geometry with this id; nullopt when it or its
+// positions cannot be found.
+std::optional<uint64_t> positionCount(const std::string& doc, const std::string& geometryId,
+                                      const std::map<std::string, Accessor>& sources) {
+    Tag geometry;
+    for (size_t at = 0; findTag(doc, "geometry", at, doc.size(), geometry); at = geometry.end) {
+        if (geometry.empty || geometry.attributes["id"] != geometryId) {
+            continue;
+        }
+        const size_t end = closing(doc, "geometry", geometry.end);
+        Tag vertices;
+        if (!findTag(doc, "vertices", geometry.end, end, vertices) || vertices.empty) {
+            return std::nullopt;
+        }
+        const auto list = inputs(doc, vertices.end, closing(doc, "vertices", vertices.end));
+        const Input* position = withSemantic(list, "POSITION");
+        if (position == nullptr || sources.count(position->source) == 0) {
+            return std::nullopt;
+        }
+        return sources.at(position->source).count;
+    }
+    return std::nullopt;
+}
+
+// Assimp finds a vertex's weights by its position index among the skin's
+// <vertex_weights count>: every position of the skinned geometry needs one.
+bool weightsCoverVertices(const std::string& doc, const std::map<std::string, Accessor>& sources) {
+    Tag skin;
+    for (size_t at = 0; findTag(doc, "skin", at, doc.size(), skin); at = skin.end) {
+        const auto positions = positionCount(doc, reference(skin, "source"), sources);
+        Tag weights;
+        if (skin.empty || !positions ||
+            !findTag(doc, "vertex_weights", skin.end, closing(doc, "skin", skin.end), weights)) {
+            continue;
+        }
+        if (attribute(weights, "count", 0) < *positions) {  // a negative count reads as 0
+            return false;
+        }
+    }
+    return true;
+}
+
+// A skin's bind matrices (16 values for every joint), the weight and joint
+// index of every influence in <v>, and a weight entry for every vertex.
 bool skinFits(const std::string& doc, const std::map<std::string, Accessor>& sources,
               const std::map<std::string, uint64_t>& arrayCounts) {
     Tag tag;
@@ -268,14 +322,16 @@ bool skinFits(const std::string& doc, const std::map<std::string, Accessor>& sou
             stride = std::max(stride, input.offset + 1);
         }
         const auto v = integers(elementText(doc, "v", tag.end, end));
-        const uint64_t weights = sources.at(weight->source).count;
-        for (size_t i = weight->offset; i < v.size(); i += stride) {
-            if (v[i] < 0 || uint64_t(v[i]) >= weights) {
-                return false;
-            }
+        if (!indicesBelow(v, weight->offset, stride, sources.at(weight->source).count)) {
+            return false;
+        }
+        const Input* joint = withSemantic(list, "JOINT");
+        if (joint != nullptr && sources.count(joint->source) != 0 &&
+            !indicesBelow(v, joint->offset, stride, sources.at(joint->source).count)) {
+            return false;
         }
     }
-    return true;
+    return weightsCoverVertices(doc, sources);
 }
 
 bool isColladaDocument(const std::string& bytes) {

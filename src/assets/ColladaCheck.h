@@ -19,9 +19,10 @@ std::string colladaProblem(const std::string& document);
 bool runawayIndexList(const std::string& document);
 
 // Assimp reads the n-th element of an accessor at offset + n x stride in its
-// array and asserts that it lies inside. True when some accessor, a skin's
-// bind matrices or a skin's weight indices reach past the values that are
-// there.
+// array and asserts that it lies inside, and it trusts a skin's indices. True
+// when some accessor, a skin's bind matrices, a skin's weight or joint indices
+// reach past the values that are there, or a skin has fewer weight entries
+// than its geometry has positions.
 bool readsPastAnArray(const std::string& document);
 
 }  // namespace dusk

@@ -3,6 +3,8 @@
 // Assimp into an endless loop or into one of its aborting assertions is
 // refused before Assimp sees it.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "AssetTestSupport.h"
 #include "assets/ColladaCheck.h"
@@ -112,6 +114,7 @@ TEST(ColladaCheck, AccessorsBindMatricesAndWeightIndicesStayInsideTheirArrays) {
     EXPECT_TRUE(readsPastAnArray(skin(1, "0 0 1 1"))) << "a bind matrix for every joint";
     EXPECT_TRUE(readsPastAnArray(skin(2, "0 0 1 2"))) << "weight index 2 of 2";
     EXPECT_TRUE(readsPastAnArray(skin(2, "0 -1 1 1")));
+    EXPECT_TRUE(readsPastAnArray(skin(2, "0 0 2 1"))) << "joint index 2 of 2";
 }
 
 TEST(ColladaCheck, OnlyCharactersTheImporterStepsOverMayFillAnIndexList) {
@@ -141,6 +144,37 @@ TEST_F(FileGuardTest, ADocumentTheImporterWouldNotSurviveFailsWithTheReason) {
     printedLines([&] { EXPECT_TRUE(good.load("good.dae", "none.png")); });
     ASSERT_EQ(good.subMeshes.size(), 1u);
     EXPECT_EQ(good.subMeshes[0].indexCount, 3u);
+}
+
+// Assimp looks a vertex's weights up by its position index: the game's own
+// kid with fewer weight entries than positions crashed it.
+TEST_F(FileGuardTest, ASkinWithFewerWeightEntriesThanPositionsFailsInBothLoaders) {
+    std::ifstream file(DUSK_RUN_DIR "/Model/Object/animTest2.dae");
+    std::string kid((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string counted = "<vertex_weights count=\"";
+    const size_t at = kid.find(counted);
+    ASSERT_NE(at, std::string::npos);
+    run.write("whole.dae", kid);
+    const size_t digits = at + counted.size();
+    const int entries = std::stoi(kid.substr(digits));
+    ASSERT_GT(entries, 1);
+    run.write("short.dae",
+              kid.replace(digits, std::to_string(entries).size(), std::to_string(entries / 2)));
+    const std::string line =
+        "Error parsing 'short.dae': 'a COLLADA accessor or skin reaches "
+        "past the values of its array'";
+    StaticModel whole, shortStatic;
+    bool loaded = false;
+    printedLines([&] { loaded = whole.load("whole.dae", "none.png"); });
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(printedLines([&] { loaded = shortStatic.load("short.dae", "none.png"); }),
+              std::vector<std::string>({line}));
+    EXPECT_FALSE(loaded);
+    SkinnedModel shortSkinned;
+    const auto said = printedLines([&] { shortSkinned.load("short.dae"); });
+    EXPECT_EQ(shortSkinned.scene, nullptr);
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said[0], line);
 }
 
 }  // namespace
