@@ -114,7 +114,8 @@ public:
     // instead of the player's, which waits, paused, when fromMenu. Space
     // pauses, Right / Left change the speed, R restarts, Esc leaves: back to
     // the menu and the player's round when fromMenu, else the window closes.
-    // The watched round goes into no records and no replay.
+    // The watched round goes into no records and no replay, and makes no
+    // sound; the console says when it starts, each key's change and its end.
     void watch(Replay replay, bool fromMenu);
     bool watching() const { return watch_ != nullptr; }
     // The replays kept of this player's rounds.

@@ -90,12 +90,15 @@ void Session::handleWatchKeys(const InputFrame& frame) {
         switch (key) {
             case GLFW_KEY_SPACE:
                 watch_->paused = !watch_->paused;
+                printLine(watch_->paused ? "Replay paused" : "Replay playing");
                 break;
             case GLFW_KEY_RIGHT:
                 watch_->speed.faster();
+                printLine("Replay speed " + watch_->speed.label());
                 break;
             case GLFW_KEY_LEFT:
                 watch_->speed.slower();
+                printLine("Replay speed " + watch_->speed.label());
                 break;
             case GLFW_KEY_R:
                 restartReplay();
