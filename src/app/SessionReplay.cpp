@@ -165,7 +165,7 @@ std::string Session::replayBanner() const {
     const Replay& shown = watch_->player.replay();
     return "Replay \xE2\x80\x94 forest " + std::to_string(shown.seed) + ", " + shown.difficulty +
            " \xE2\x80\x94 " + (watch_->paused ? "paused" : watch_->speed.label()) +
-           " (Space pause, \xE2\x86\x90/\xE2\x86\x92 speed, R restart, Esc leave)";
+           " (Space pause, Left/Right speed, R restart, Esc leave)";
 }
 
 }  // namespace dusk
