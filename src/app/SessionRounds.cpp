@@ -144,9 +144,10 @@ void Session::endScreenFrame() {
         same = same || key == GLFW_KEY_R;
     }
     if (watch_) {
-        if (quit) {
+        handleWatchKeys(frame);  // R restarts, Esc leaves, the speed keys
+        if (watch_ && ended && quit) {
             leaveReplay();
-        } else if (again) {
+        } else if (watch_ && ended && again) {
             restartReplay();
         }
     } else if (quit) {
