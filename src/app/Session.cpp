@@ -167,7 +167,7 @@ void Session::playFrame(double now, float dt) {
 }
 
 void Session::advanceRound(const InputFrame& frame, float dt) {
-    if (paused || ended) {
+    if (paused || ended || watch_) {
         return;
     }
     const double clock = glfwGetTime();

@@ -92,7 +92,7 @@ public:
     void runFrame();
     // The round's part of a frame on its own, with the input of this moment:
     // the update, the sound, the events (the end of the round included).
-    // Nothing is drawn. Does nothing while paused or at the end screen.
+    // Nothing is drawn. Does nothing while paused, at the end screen or watching.
     void step(float dt);
     // The throttled key block's keys on their own: Esc and F2-F9 as they are
     // held or were tapped.
