@@ -20,6 +20,18 @@ std::string seedProblem(const std::string& text) {
     return "";
 }
 
+// FILE as given, made absolute from the directory the game was started in.
+std::filesystem::path fromStartDirectory(const std::string& file) {
+    std::error_code noCurrentDirectory;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, noCurrentDirectory);
+    return noCurrentDirectory ? std::filesystem::path(file) : absolute;
+}
+
+CLI::Validator notEmpty() {
+    return CLI::Validator(
+        [](const std::string& text) { return text.empty() ? "FILE must not be empty" : ""; }, "");
+}
+
 std::string difficultyProblem(const std::string& text) {
     return difficultyLevelNamed(text) ? "" : "NAME must be Relaxed, Standard or Hard, not " + text;
 }
@@ -39,9 +51,7 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
                    "Read and write the settings in FILE instead of "
                    "$XDG_CONFIG_HOME/duskhollow/settings.toml")
         ->type_name("FILE")
-        ->check(CLI::Validator(
-            [](const std::string& text) { return text.empty() ? "FILE must not be empty" : ""; },
-            ""));
+        ->check(notEmpty());
     std::string seed;
     app.add_option("--seed", seed, "Place trees and kids from the random sequence N")
         ->type_name("N")
@@ -60,6 +70,18 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
         ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
     app.add_flag("--records", options_.listRecords,
                  "Print your best times and results per forest, and end");
+    std::string replayFile;
+    app.add_option("--replay", replayFile,
+                   "Watch the replay in FILE: Space pauses, Left/Right change the speed, R "
+                   "restarts, Esc leaves")
+        ->type_name("FILE")
+        ->check(notEmpty());
+    std::string checkReplayFile;
+    app.add_option("--check-replay", checkReplayFile,
+                   "Play the replay in FILE again without a window and say whether it ends as "
+                   "recorded (status 0 when it does, 1 when not, 2 for a file that cannot be read)")
+        ->type_name("FILE")
+        ->check(notEmpty());
     app.failure_message(CLI::FailureMessage::help);
 
     try {
@@ -69,6 +91,9 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
             throw CLI::ValidationError("--daily",
                                        "today's forest has its own seed; give --seed "
                                        "or --daily, not both");
+        }
+        if (!replayFile.empty() && !checkReplayFile.empty()) {
+            throw CLI::ValidationError("--replay", "give --replay or --check-replay, not both");
         }
     } catch (const CLI::ParseError& error) {
         std::ostringstream out;
@@ -81,11 +106,13 @@ CommandLine::CommandLine(int argc, const char* const argv[]) {
         return;
     }
     if (!settingsFile.empty()) {
-        std::error_code noCurrentDirectory;
-        options_.settingsFile = std::filesystem::absolute(settingsFile, noCurrentDirectory);
-        if (noCurrentDirectory) {
-            options_.settingsFile = settingsFile;
-        }
+        options_.settingsFile = fromStartDirectory(settingsFile);
+    }
+    if (!replayFile.empty()) {
+        options_.replayFile = fromStartDirectory(replayFile);
+    }
+    if (!checkReplayFile.empty()) {
+        options_.checkReplayFile = fromStartDirectory(checkReplayFile);
     }
     if (!seed.empty()) {
         options_.seed = static_cast<std::uint32_t>(std::stoull(seed));

@@ -2,7 +2,7 @@
 // The game's command line:
 //   duskhollow [--help] [--version] [--fullscreen] [--vsync] [--no-console]
 //              [--settings FILE] [--seed N | --daily] [--difficulty NAME] [--data-dir DIR]
-//              [--records]
+//              [--records] [--replay FILE | --check-replay FILE]
 // No arguments start the game as always. Parsing prints nothing itself: the
 // texts for standard output and standard error wait in the result.
 #include <cstdint>
@@ -32,6 +32,11 @@ struct StartOptions {
     std::optional<DifficultyLevel> difficulty;
     // The game changes into it before it reads anything.
     std::optional<std::filesystem::path> dataDir;
+    // --replay FILE: watch the replay in the window instead of playing;
+    // --check-replay FILE: play it again without a window and say whether it
+    // ends as recorded. Absolute, as the settings file.
+    std::optional<std::filesystem::path> replayFile;
+    std::optional<std::filesystem::path> checkReplayFile;
 };
 
 class CommandLine {

@@ -43,6 +43,7 @@ Session::Session(GLFWwindow* window, const SessionOptions& options, PlayerFiles 
       models(loadWorldModels(renderer_.boneCapacity())),
       roundLevel(settings().difficulty),
       round_(newRound(options.seed)),
+      recorder_(std::make_unique<ReplayRecorder>(*round_)),
       input(window, screenCentre(), settings()),
       hud_(window),
       menu(records().records()),
@@ -64,6 +65,12 @@ Session::Session(GLFWwindow* window, const SessionOptions& options, PlayerFiles 
         fileLines.push_back(*padFault);
     }
     toastFileLines(fileLines);
+    menu.setReplayKept([this](std::uint32_t seed, const std::string& difficulty) {
+        return this->files.replays.hasBest(seed, difficulty);
+    });
+    if (options.replay) {
+        watch(*options.replay, false);
+    }
 }
 
 // A player started from a desktop menu sees no console: what was said about
@@ -110,6 +117,10 @@ void Session::runFrame() {
     const double now = glfwGetTime();
     const auto dt = static_cast<float>(now - previousFrame);
     previousFrame = now;
+    if (watch_ && !ended) {
+        watchFrame(now);
+        return;
+    }
     if (ended) {
         endScreenFrame();
         return;
@@ -132,8 +143,10 @@ void Session::playFrame(double now, float dt) {
     // The open menu says enough: no pause banner over it.
     ui::HudState state = hudState();
     state.paused = paused && !menu.isOpen();
-    hud_.draw(state, glfwGetTime(), [this] {
+    std::optional<ui::WatchRequest> watchAsked;
+    hud_.draw(state, glfwGetTime(), [this, &watchAsked] {
         const ui::MenuChange change = menu.build(settings());
+        watchAsked = change.watch;
         if (change.tipsAgain) {
             showTipsAgain();
         }
@@ -148,13 +161,17 @@ void Session::playFrame(double now, float dt) {
         setMenuOpen(false);  // closed by its own button
     }
     finishFrame(now);
+    if (watchAsked) {
+        watchBest(*watchAsked);
+    }
 }
 
 void Session::advanceRound(const InputFrame& frame, float dt) {
-    if (paused || ended) {
+    if (paused || ended || watch_) {
         return;
     }
     const double clock = glfwGetTime();
+    recorder_->record(frame.controls, dt, clock);
     const std::vector<RoundEvent> events = round_->update(frame.controls, dt, clock);
     sound_.update(soundFrameOf(*round_, dt, frame.controls.scream, clock));
     handleRoundEvents(events);

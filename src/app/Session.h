@@ -13,6 +13,10 @@
 #include "input/WindowInput.h"
 #include "records/RecordsStore.h"
 #include "render/Renderer.h"
+#include "replay/ReplayPlayer.h"
+#include "replay/ReplayRecorder.h"
+#include "replay/ReplayShelf.h"
+#include "replay/ReplaySpeed.h"
 #include "scene/World.h"
 #include "settings/KeyBindings.h"
 #include "settings/SettingsStore.h"
@@ -40,6 +44,8 @@ struct SessionOptions {
     bool machineQuality = false;
     // The window's size when it is not fullscreen.
     WindowConfig windowSize{1280, 720};
+    // A replay to watch instead of playing (the window closes when it is left).
+    std::optional<Replay> replay;
 };
 
 // The player's settings and records as start-up read them; the session owns
@@ -47,6 +53,21 @@ struct SessionOptions {
 struct PlayerFiles {
     std::unique_ptr<SettingsStore> settings = std::make_unique<SettingsStore>();
     std::unique_ptr<RecordsStore> records = std::make_unique<RecordsStore>();
+    // Where the rounds' replays are kept: nowhere unless start-up says so.
+    ReplayShelf replays{std::filesystem::path()};
+};
+
+// A replay watched in the session's window, and the player's round kept aside
+// meanwhile when it was started from the menu.
+struct ReplayWatch {
+    ReplayWatch(Replay replay, bool fromMenu) : player(std::move(replay)), fromMenu(fromMenu) {}
+
+    ReplayPlayer player;
+    ReplaySpeed speed;
+    bool paused = false;
+    bool fromMenu = false;
+    std::unique_ptr<Round> heldRound;
+    std::unique_ptr<ReplayRecorder> heldRecorder;
 };
 
 // One run of the game in its window: the renderer, the models, the sound,
@@ -71,7 +92,7 @@ public:
     void runFrame();
     // The round's part of a frame on its own, with the input of this moment:
     // the update, the sound, the events (the end of the round included).
-    // Nothing is drawn. Does nothing while paused or at the end screen.
+    // Nothing is drawn. Does nothing while paused, at the end screen or watching.
     void step(float dt);
     // The throttled key block's keys on their own: Esc and F2-F9 as they are
     // held or were tapped.
@@ -87,6 +108,18 @@ public:
     // A new round in this window: the next forest, or this one again. It
     // starts with no toast but its own "New round (seed N)".
     void playAgain(bool sameForest);
+
+    // Watches the replay in this window, from its first frame: its round is
+    // shown (camera as recorded, HUD on, a banner saying whose forest it is)
+    // instead of the player's, which waits, paused, when fromMenu. Space
+    // pauses, Right / Left change the speed, R restarts, Esc leaves: back to
+    // the menu and the player's round when fromMenu, else the window closes.
+    // The watched round goes into no records and no replay, and makes no
+    // sound; the console says when it starts, each key's change and its end.
+    void watch(Replay replay, bool fromMenu);
+    bool watching() const { return watch_ != nullptr; }
+    // The replays kept of this player's rounds.
+    const ReplayShelf& replayShelf() const { return files.replays; }
 
     bool isPaused() const { return paused; }
     void setPaused(bool pause);
@@ -154,6 +187,20 @@ private:
     void advanceTips(const InputFrame& frame, const std::vector<RoundEvent>& events, float dt);
     bool tipsShown() const;
     void describeLoss();
+    // The ended (or left) round's replay goes to the shelf: always the last,
+    // and the forest's best when newBest.
+    void keepReplay(bool newBest);
+    void reportReplayFault(const std::string& line);
+    void watchFrame(double now);
+    void handleWatchKeys(const InputFrame& frame);
+    void playReplayFrames();
+    void handleReplayEvents(const std::vector<RoundEvent>& events);
+    std::string replayBanner() const;
+    void restartReplay();
+    // Ends the watch: the player's round back (and the menu) or the window closes.
+    void leaveReplay();
+    // The Records tab's Watch: the forest's best replay, or its fault line.
+    void watchBest(const ui::WatchRequest& request);
 
     GLFWwindow* window_;
     SessionOptions options;
@@ -166,8 +213,11 @@ private:
     // changed since); before round_, which is made with it.
     DifficultyLevel roundLevel;
     std::unique_ptr<Round> round_;
-    audio::GameAudio sound_;  // silent without an audio device
-    WindowInput input;        // before the HUD: ImGui chains to its callbacks
+    std::unique_ptr<ReplayRecorder> recorder_;  // of round_ (unless watching)
+    std::unique_ptr<ReplayWatch> watch_;        // while a replay is watched
+    std::string lastReplayFault;                // printed once a run
+    audio::GameAudio sound_;                    // silent without an audio device
+    WindowInput input;                          // before the HUD: ImGui chains to its callbacks
     ui::Hud hud_;
     ui::SettingsMenu menu;
     StealthCues cues_;

@@ -66,6 +66,7 @@ void Session::recordRound(bool won) {
     summary.best = outcome.bestAfter.value_or(0.0);
     summary.newBest = outcome.newBest;
     summary.difficulty = round_->difficulty().name;
+    keepReplay(outcome.newBest);
     if (!won) {
         describeLoss();
     }
@@ -85,11 +86,36 @@ void Session::describeLoss() {
 }
 
 void Session::leaveRound() {
+    if (watch_) {
+        if (!watch_->heldRound) {
+            return;  // --replay: no round of the player's
+        }
+        leaveReplay();
+    }
     if (ended || round_->seconds() <= 0.0) {
         return;
     }
     records().recordLeftRound(round_->seed(), roundLevel, round_->seconds(),
                               round_->kidsFrightened(), CalendarDate::todayLocal());
+    keepReplay(false);
+}
+
+void Session::keepReplay(bool newBest) {
+    if (recorder_->full()) {
+        reportReplayFault("Replay not kept: the round was longer than a replay holds");
+        return;
+    }
+    for (const std::string& line : files.replays.keep(recorder_->finish(*round_), newBest)) {
+        reportReplayFault(line);
+    }
+}
+
+// A replay folder that cannot be written says so once a run, not at every round.
+void Session::reportReplayFault(const std::string& line) {
+    if (line != lastReplayFault) {
+        printLine(line);
+        lastReplayFault = line;
+    }
 }
 
 void Session::endScreenFrame() {
@@ -98,7 +124,7 @@ void Session::endScreenFrame() {
         renderer_.drawEndPicture(lost, round_->healthFraction(), toggles_.transparencyFlag());
     const ui::EndChoice clicked = hud_.drawEndScreen(*ended, !picture, summary);
     glfwSwapBuffers(window_);
-    if (options.readConsole && pollConsoleInput() != ConsoleInput::Nothing) {
+    if (options.readConsole && !watch_ && pollConsoleInput() != ConsoleInput::Nothing) {
         glfwSetWindowShouldClose(window_, GLFW_TRUE);
         return;
     }
@@ -117,7 +143,14 @@ void Session::endScreenFrame() {
     for (const int key : frame.shiftedPresses) {
         same = same || key == GLFW_KEY_R;
     }
-    if (quit) {
+    if (watch_) {
+        handleWatchKeys(frame);  // R restarts, Esc leaves, the speed keys
+        if (watch_ && ended && quit) {
+            leaveReplay();
+        } else if (watch_ && ended && again) {
+            restartReplay();
+        }
+    } else if (quit) {
         glfwSetWindowShouldClose(window_, GLFW_TRUE);
     } else if (again && !finished()) {
         playAgain(same);
@@ -139,6 +172,7 @@ void Session::playAgain(bool sameForest) {
     round_.reset();                      // the old forest's bodies go before the new ones come
     roundLevel = settings().difficulty;  // the choice made now holds for the whole round
     round_ = newRound(seed);
+    recorder_ = std::make_unique<ReplayRecorder>(*round_);
     sound_.newRound();
     cues_.clear();
     hud_.toasts.clear();  // the last round's news is old

@@ -11,6 +11,7 @@
 #include "base/Console.h"
 #include "records/RecordsTable.h"
 #include "render/SoftwareRasterizer.h"
+#include "replay/ReplayFile.h"
 
 namespace dusk {
 
@@ -57,6 +58,7 @@ PlayerFiles readPlayerFiles(const StartOptions& options) {
     files.settings->load(options.settingsFile.value_or(SettingsFile::defaultPath()));
     files.settings->force({options.fullscreen, options.vsync, options.difficulty});
     files.records->load(RecordsFile::defaultPath());
+    files.replays = ReplayShelf(ReplayShelf::defaultFolder());
     return files;
 }
 
@@ -91,6 +93,15 @@ void setUpWindow(GLFWwindow* window) {
 
 int runApplication(const StartOptions& options) {
     PlayerFiles files = readPlayerFiles(options);
+    std::optional<Replay> replay;
+    if (options.replayFile) {
+        ReplayReading reading = ReplayFile(*options.replayFile).read();
+        if (!reading.replay) {
+            printLine(reading.fault);
+            return 2;
+        }
+        replay = std::move(reading.replay);
+    }
     const UserSettings& chosen = files.settings->current();
     SessionOptions session;
     session.windowSize =
@@ -103,6 +114,7 @@ int runApplication(const StartOptions& options) {
         session.daily = options.daily;
         session.readConsole = !options.windowOnly;
         session.machineQuality = takeSoftwareRasterizerQuality(*files.settings);
+        session.replay = std::move(replay);
         Session game(window, session, std::move(files));
         runMainLoop(game);
     }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/ReplayCheckCommand.h"
 #include "app/Startup.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     }
     if (commandLine.options().listRecords) {
         return dusk::printRecords();
+    }
+    if (commandLine.options().checkReplayFile) {
+        return dusk::runReplayCheck(commandLine.options());
     }
     return dusk::runApplication(commandLine.options());
 }

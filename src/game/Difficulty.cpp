@@ -31,4 +31,13 @@ Difficulty Difficulty::hard() {
     return level("Hard", {18.0f, 6.0f}, 1.5f, 0.05, 4.0f, 30.0f, 0.05, 0.0);
 }
 
+std::optional<Difficulty> Difficulty::named(const std::string& name) {
+    for (Difficulty d : {relaxed(), standard(), hard()}) {
+        if (d.name == name) {
+            return d;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace dusk

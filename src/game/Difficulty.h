@@ -1,6 +1,7 @@
 #pragma once
 // The numbers the rules play by, one table per difficulty. "Standard" is the
 // game as it has always been; the others bend the same rules.
+#include <optional>
 #include <string>
 
 namespace dusk {
@@ -33,6 +34,9 @@ struct Difficulty {
     // Exactly the game's own numbers (a default-constructed Difficulty).
     static Difficulty standard();
     static Difficulty hard();
+    // The table of that name ("Relaxed", "Standard", "Hard"); none for
+    // another name.
+    static std::optional<Difficulty> named(const std::string& name);
 };
 
 }  // namespace dusk

@@ -39,6 +39,8 @@ RecordsRow rowOf(const ForestRecord& forest) {
     row.losses = std::to_string(forest.losses);
     row.left = std::to_string(forest.left);
     row.mostKids = std::to_string(forest.mostKidsFrightened);
+    row.seedNumber = forest.seed;
+    row.timed = timed;
     return row;
 }
 

@@ -8,6 +8,7 @@
 //   1         Standard            -  -              0       2     0          7
 //   Totals: 15 rounds, 5 wins, 9 losses, 1 left, 83 kids frightened, 12 forests
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct RecordsRow {
     std::string losses;
     std::string left;
     std::string mostKids;
+    // The entry's forest as a number, and whether it has a best time.
+    std::uint32_t seedNumber = 0;
+    bool timed = false;
 };
 
 // The column titles as a row.

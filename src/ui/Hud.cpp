@@ -199,6 +199,9 @@ void Hud::draw(const HudState& state, double now, const std::function<void()>& m
     if (state.paused) {
         drawPauseBanner(list);
     }
+    if (!state.banner.empty()) {
+        drawTopBanner(list, state.banner);
+    }
     if (more) {
         more();
     }
@@ -295,7 +298,8 @@ void Hud::drawCaptions(ImDrawList* list, const std::vector<Toasts::Visible>& cap
                             ImVec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f),
                             IM_COL32(14, 12, 24, 200));
         list->AddText(font, font->FontSize, ImVec2(left, y), kGold, tip.c_str());
-        take(vec2(left - 10.0f, y - 4.0f), vec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f));
+        take(vec2(left - 10.0f, y - 4.0f),
+             vec2(left + textWidth + 10.0f, y + font->FontSize + 4.0f));
         y -= font->FontSize + 14.0f;
     }
     for (auto line = captions.rbegin(); line != captions.rend(); ++line) {
@@ -339,6 +343,14 @@ void Hud::drawPauseBanner(ImDrawList* list) {
                         ImVec2(display.x, y + imgui.titleFont->FontSize + 20.0f),
                         IM_COL32(10, 8, 20, 150));
     centredText(list, imgui.titleFont, y, kText, "Paused \xE2\x80\x94 P to resume");
+}
+
+void Hud::drawTopBanner(ImDrawList* list, const std::string& text) {
+    const float y = kMargin + 48.0f;
+    list->AddRectFilled(ImVec2(0.0f, y - 6.0f),
+                        ImVec2(ImGui::GetIO().DisplaySize.x, y + imgui.textFont->FontSize + 6.0f),
+                        IM_COL32(10, 8, 20, 150));
+    centredText(list, imgui.textFont, y, kText, text.c_str());
 }
 
 void Hud::drawTimer(ImDrawList* list, const HudState& state) {

@@ -37,6 +37,9 @@ struct HudState {
     std::vector<MarkerPlace> inReach;
     // The first-time player's tip, at the bottom of the view (empty: none).
     std::string tip;
+    // A line across the top of the view, shown even with the HUD hidden
+    // (a replay says so there); empty: none.
+    std::string banner;
 };
 
 // What an end screen says of the round beside its title.
@@ -116,6 +119,7 @@ private:
                       const std::string& tip);
     void drawHelp(ImDrawList* list);
     void drawPauseBanner(ImDrawList* list);
+    void drawTopBanner(ImDrawList* list, const std::string& text);
     // The two buttons of the end screens, from height y down.
     EndChoice endButtons(float y);
     // Notes a rectangle the HUD's bars or text take in this frame.

@@ -130,7 +130,7 @@ MenuChange SettingsMenu::build(UserSettings& settings) {
             ImGui::EndTabItem();
         }
         if (ImGui::BeginTabItem("Records")) {
-            buildRecordsTab();
+            buildRecordsTab(change);
             ImGui::EndTabItem();
         }
         ImGui::EndTabBar();
@@ -216,19 +216,20 @@ void SettingsMenu::buildControlsTab(UserSettings& settings, MenuChange& change) 
     ImGui::PopItemWidth();
 }
 
-void SettingsMenu::buildRecordsTab() {
+void SettingsMenu::buildRecordsTab(MenuChange& change) {
     const std::vector<RecordsRow> rows = recordsRows(records, 20);
     if (rows.empty()) {
         ImGui::TextUnformatted("No records yet: finish a round.");
         return;
     }
-    if (ImGui::BeginTable("records", 8, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
+    if (ImGui::BeginTable("records", 9, ImGuiTableFlags_SizingFixedFit | ImGuiTableFlags_RowBg)) {
         const RecordsRow header = recordsHeader();
         for (const std::string* title :
              {&header.seed, &header.difficulty, &header.bestTime, &header.date, &header.wins,
               &header.losses, &header.left, &header.mostKids}) {
             ImGui::TableSetupColumn(title->c_str());
         }
+        ImGui::TableSetupColumn("Replay");
         ImGui::TableHeadersRow();
         for (const RecordsRow& row : rows) {
             ImGui::TableNextRow();
@@ -236,6 +237,14 @@ void SettingsMenu::buildRecordsTab() {
                                             &row.wins, &row.losses, &row.left, &row.mostKids}) {
                 ImGui::TableNextColumn();
                 ImGui::TextUnformatted(cell->c_str());
+            }
+            ImGui::TableNextColumn();
+            if (row.timed && replayKept && replayKept(row.seedNumber, row.difficulty)) {
+                ImGui::PushID((row.seed + row.difficulty).c_str());
+                if (ImGui::SmallButton("Watch")) {
+                    change.watch = WatchRequest{row.seedNumber, row.difficulty};
+                }
+                ImGui::PopID();
             }
         }
         ImGui::EndTable();

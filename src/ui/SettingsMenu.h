@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "settings/UserSettings.h"
@@ -22,6 +24,11 @@ public:
     // records: what the Records tab shows; it outlives the menu.
     explicit SettingsMenu(const Records& records) : records(records) {}
 
+    // Whether a best replay of the forest at the difficulty (its name) is
+    // kept: the Records tab shows a "Watch" button beside such a best.
+    using ReplayKept = std::function<bool(std::uint32_t seed, const std::string& difficulty)>;
+    void setReplayKept(ReplayKept kept) { replayKept = std::move(kept); }
+
     bool isOpen() const { return open; }
     // Closing also ends a wait for a key.
     void setOpen(bool shown);
@@ -40,9 +47,10 @@ public:
 private:
     void buildGameTab(UserSettings& settings, MenuChange& change);
     void buildControlsTab(UserSettings& settings, MenuChange& change);
-    void buildRecordsTab();
+    void buildRecordsTab(MenuChange& change);
 
     const Records& records;
+    ReplayKept replayKept;
     bool open = false;
     bool capturing = false;
     int captureAction = 0;
