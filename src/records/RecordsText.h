@@ -26,6 +26,7 @@
 #include <string>
 
 #include "records/Records.h"
+#include "records/RecordsProblem.h"
 
 namespace dusk {
 
@@ -65,10 +66,5 @@ RecordsReading readRecordsText(const std::string& text, const std::string& fileN
 // without its difficulty; the keys this version does not know follow the
 // ones it knows, top-level ones first of all.
 std::string recordsText(const Records& records);
-
-// "Records file "<fileName>"<where>: <what>" on one line: control characters
-// in any part are written as escapes.
-std::string recordsProblem(const std::string& fileName, const std::string& where,
-                           const std::string& what);
 
 }  // namespace dusk

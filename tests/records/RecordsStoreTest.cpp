@@ -11,7 +11,7 @@
 #include <toml++/toml.h>
 #include <unistd.h>
 
-#include "RecordsTestSupport.h"
+#include "support/TempFolder.h"
 #include "records/RecordsStore.h"
 #include "records/RecordsText.h"
 

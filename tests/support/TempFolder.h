@@ -1,5 +1,6 @@
 #pragma once
-// Scratch folders and whole-file reads and writes for the records tests.
+// Scratch folders and whole-file reads and writes for the tests of the
+// player's files.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "duskhollow-records-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "duskhollow-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) != nullptr) {
             path = pattern;
         }
