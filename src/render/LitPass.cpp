@@ -105,7 +105,8 @@ void LitPass::drawKids(const scene::World& world, const ViewFrustum& frustum,
 // nearest first would spare more, but where two trees cross, a few pixels
 // of equal depth would change.) Surfaces no lantern reaches are drawn with
 // the lantern-free program, which is sent what the basic program is sent;
-// the others get only the lanterns that reach them.
+// the others get only the lanterns that reach them. Only the ground's draws
+// of a frame with sight areas use the programs that can tint.
 // A tree is tested with a ball around its own model, far tighter than the
 // 50-unit one the trees-in-view count uses.
 void LitPass::drawFast(const scene::World& world, const ViewFrustum& frustum, const mat4& biasVP,
@@ -129,23 +130,23 @@ void LitPass::drawFast(const scene::World& world, const ViewFrustum& frustum, co
         }
     }
     tintGround(areas, true);
-    drawGroundLit(world.ground, reach);
+    drawGroundLit(world.ground, reach, areas.count() > 0);
     tintGround(areas, false);
     drawModel(*programs.sky, gpu(world.sky), world.sky.modelMatrix);
 }
 
 void LitPass::drawTreeLit(const scene::Tree& tree, const LanternReach& reach) {
     const uint32_t mask = reach.reaching(tree.model->bounds.placedBy(tree.modelMatrix));
-    drawModel(litProgram(mask, reach), gpu(tree), tree.modelMatrix);
+    drawModel(litProgram(mask, reach, false), gpu(tree), tree.modelMatrix);
 }
 
-const ShaderProgram& LitPass::litProgram(uint32_t mask, const LanternReach& reach) {
+const ShaderProgram& LitPass::litProgram(uint32_t mask, const LanternReach& reach, bool tinted) {
     if (mask == 0) {
         ++lanternFreeDraws_;
-        return *programs.lanternFree;
+        return tinted ? *programs.lanternFree : *programs.lanternFreeUntinted;
     }
     ++lanternLitDraws_;
-    const ShaderProgram& basic = *programs.basic;
+    const ShaderProgram& basic = tinted ? *programs.basic : *programs.basicUntinted;
     const std::vector<vec3> lanterns = reach.selected(mask);
     const int count = static_cast<int>(lanterns.size());
     lanternsSent_ += count;
@@ -159,10 +160,10 @@ const ShaderProgram& LitPass::litProgram(uint32_t mask, const LanternReach& reac
 // them. No two triangles of a flat ground cover one pixel, so their order
 // does not show. Any other ground, and one of several meshes, is drawn
 // whole with every lantern, as Exact does.
-void LitPass::drawGroundLit(const scene::Object& ground, const LanternReach& reach) {
+void LitPass::drawGroundLit(const scene::Object& ground, const LanternReach& reach, bool tinted) {
     const StaticModel& model = *ground.model;
     if (model.subMeshes.size() != 1 || !model.level) {
-        drawModel(litProgram(reach.everyLantern(), reach), gpu(ground), ground.modelMatrix);
+        drawModel(litProgram(reach.everyLantern(), reach, tinted), gpu(ground), ground.modelMatrix);
         return;
     }
     const std::vector<LanternReach::Group> groups =
@@ -178,7 +179,7 @@ void LitPass::drawGroundLit(const scene::Object& ground, const LanternReach& rea
     glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
     size_t first = 0;
     for (const LanternReach::Group& group : groups) {
-        drawGroundPart(litProgram(group.mask, reach), ground, first, group.indices.size());
+        drawGroundPart(litProgram(group.mask, reach, tinted), ground, first, group.indices.size());
         first += group.indices.size();
     }
 }

@@ -54,10 +54,11 @@ private:
     void drawKids(const scene::World& world, const ViewFrustum& frustum, GraphicsQuality quality);
     void tintGround(const SightAreas& areas, bool ground) const;
     void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
-    // The lanterns of the mask into the basic program, which is then the one
-    // to draw with; with none, the lantern-free program.
-    const ShaderProgram& litProgram(uint32_t mask, const LanternReach& reach);
-    void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
+    // The lanterns of the mask into the program with the lantern loop, which
+    // is then the one to draw with; with none, the lantern-free program. Both
+    // with the sight areas' tint when tinted, both without it otherwise.
+    const ShaderProgram& litProgram(uint32_t mask, const LanternReach& reach, bool tinted);
+    void drawGroundLit(const scene::Object& ground, const LanternReach& reach, bool tinted);
     void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
                         size_t count);
     // The object's model on the GPU, uploaded the first time it is drawn.

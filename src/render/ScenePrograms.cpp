@@ -25,6 +25,9 @@ ScenePrograms ScenePrograms::build() {
     // basic.frag built without the lantern loop: where no lantern reaches,
     // Fast and Low draw the same picture with it for much less work.
     programs.lanternFree = makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n");
+    programs.basicUntinted = makeProgram("basic.vert", "basic.frag", "#define NO_SIGHT_AREAS\n");
+    programs.lanternFreeUntinted =
+        makeProgram("basic.vert", "basic.frag", "#define NO_LANTERNS\n#define NO_SIGHT_AREAS\n");
     // basic.frag serves the skinning program too: its shadow sampler must not
     // share unit 0 with the kid's colour texture (two sampler types on one unit
     // make every draw an invalid operation), so it points at the shadow unit.
@@ -44,9 +47,13 @@ void ScenePrograms::sendFrame(const scene::World& world, const mat4& viewProj,
         setUniform(u.lanternCount, lanternCount);
         setUniform(u.lightDir, world.light.direction);
     }
-    glUseProgram(lanternFree->id());
-    setUniform(lanternFree->uniforms().viewProj, viewProj);
-    setUniform(lanternFree->uniforms().lightDir, world.light.direction);
+    // The other lit programs: their lanterns come with each draw.
+    for (const ShaderProgram* program :
+         {lanternFree.get(), basicUntinted.get(), lanternFreeUntinted.get()}) {
+        glUseProgram(program->id());
+        setUniform(program->uniforms().viewProj, viewProj);
+        setUniform(program->uniforms().lightDir, world.light.direction);
+    }
     // A skeleton larger than the shader's array would write past its end.
     const int bones = std::min(static_cast<int>(world.kidPose.size()), boneCapacity);
     if (bones > 0) {

@@ -20,6 +20,10 @@ struct ScenePrograms {
     std::unique_ptr<ShaderProgram> lensFlare;    // the screen pass
     std::unique_ptr<ShaderProgram> upscale;      // a smaller scene onto the window
     std::unique_ptr<ShaderProgram> lanternFree;  // basic without the lantern loop
+    // basic and lanternFree without the sight areas' tint, for Fast's and
+    // Low's draws that are never tinted.
+    std::unique_ptr<ShaderProgram> basicUntinted;
+    std::unique_ptr<ShaderProgram> lanternFreeUntinted;
 
     // Every program above built from the shader directory (a broken one ends
     // the process with its message); the skinning program's shadow sampler
@@ -31,9 +35,9 @@ struct ScenePrograms {
     std::array<const ShaderProgram*, 5> cameraUsers() const {
         return {basic.get(), skinning.get(), sky.get(), depth.get(), lensFlare.get()};
     }
-    // The two programs of the lit static draws, which are sent alike.
-    std::array<const ShaderProgram*, 2> litStatic() const {
-        return {basic.get(), lanternFree.get()};
+    // The programs of the lit static draws, which are sent alike.
+    std::array<const ShaderProgram*, 4> litStatic() const {
+        return {basic.get(), lanternFree.get(), basicUntinted.get(), lanternFreeUntinted.get()};
     }
 
     // What the camera, the sun, the lanterns and the kids' walk look like
