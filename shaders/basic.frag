@@ -97,6 +97,10 @@ vec3 sightTint(float fog) {
     return mix(2.0 * shade, vec3(1.0), fog);
 }
 
+// Built with NO_SIGHT_AREAS for draws that are never tinted: the code above
+// is skipped at a count of 0 anyway, but a software rasteriser pays for it
+// whether it runs or not.
+
 // Model textures have no mip levels: where one pixel covers several texels
 // the texture shimmers. Squeeze its brightness toward a mid tone there.
 vec3 calmMinified(vec3 albedo) {
@@ -123,8 +127,10 @@ void main() {
     float depth = (1.0 / gl_FragCoord.w) * FOG_DENSITY;
     float fog = 1.0 - exp(-depth * depth);
     vec3 fogged = mix(color, FOG_COLOR, fog);
+#ifndef NO_SIGHT_AREAS
     if (sightAreaCount > 0) {
         fogged *= sightTint(fog);
     }
+#endif
     fragColor = vec4(fogged, 1.0);
 }

@@ -2,12 +2,12 @@
 #include <GL/glew.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "math/Math.h"
 #include "render/GlHandle.h"
 #include "render/GpuModels.h"
+#include "render/LitPass.h"
 #include "render/PassScheduler.h"
 #include "render/RenderTarget.h"
 #include "render/ScenePrograms.h"
@@ -17,14 +17,11 @@
 
 namespace dusk {
 
-class LanternReach;
 class ScreenOverlay;
 class ShadowTarget;
 
 namespace scene {
 class Camera;
-class Object;
-class Tree;
 class World;
 }  // namespace scene
 
@@ -84,48 +81,33 @@ public:
     const ScreenOverlay& overlay() const { return *overlay_; }
     ScreenOverlay& overlay() { return *overlay_; }
 
-    // What the last frame drew: the trees whose 50-unit culling sphere was in
-    // view; the kids and (Fast and Low) trees drawn, those out of view left
-    // out; and (Fast and Low) the lit draws with and without the lantern loop
-    // (the lit draws get only the lanterns that reach them).
-    int treesInView() const { return treesInView_; }
-    int kidsDrawn() const { return kidsDrawn_; }
-    int treesDrawn() const { return treesDrawn_; }
-    int lanternLitDraws() const { return lanternLitDraws_; }
-    int lanternFreeDraws() const { return lanternFreeDraws_; }
-    // (Fast and Low) the lanterns the lit draws were given, all together.
-    int lanternsSent() const { return lanternsSent_; }
+    // What the last frame's lit pass drew (LitPass).
+    int treesInView() const { return litPass_.treesInView(); }
+    int kidsDrawn() const { return litPass_.kidsDrawn(); }
+    int treesDrawn() const { return litPass_.treesDrawn(); }
+    int lanternLitDraws() const { return litPass_.lanternLitDraws(); }
+    int lanternFreeDraws() const { return litPass_.lanternFreeDraws(); }
+    int lanternsSent() const { return litPass_.lanternsSent(); }
 
 private:
-    void createPrograms();
     // The scene target at scale of the window, made anew when its size differs.
     void fitSceneTarget(float scale);
     void replaceSceneTarget(RenderTarget::Size size);
     void setSceneState(bool wireframe) const;
-    void uploadFrameUniforms(const scene::World& world, const mat4& viewProj);
     void renderShadowPass(const scene::World& world, const mat4& depthVP,
                           const FrameOptions& options);
     void renderMainPass(const scene::World& world, const mat4& biasVP, GraphicsQuality quality,
                         const SightAreas& areas);
     void renderScreenPass(float healthFraction, const FrameOptions& options);
     void drawScaledUp(float healthFraction, bool shortcut);
-    void drawKids(const scene::World& world, GraphicsQuality quality);
-    void drawLitFast(const scene::World& world, const mat4& biasVP, const SightAreas& areas);
-    void tintGround(const SightAreas& areas, bool ground) const;
-    void drawTreeLit(const scene::Tree& tree, const LanternReach& reach);
-    const ShaderProgram& litProgram(uint32_t mask, const LanternReach& reach);
-    void drawGroundLit(const scene::Object& ground, const LanternReach& reach);
-    void drawGroundPart(const ShaderProgram& program, const scene::Object& ground, size_t first,
-                        size_t count);
-    // The object's model on the GPU, uploaded the first time it is drawn.
-    const GpuStaticModel& gpu(const scene::Object& object);
-    void countTreesInView(const scene::World& world);
 
     int width_;
     int height_;
     float renderScale_ = 1.0f;
     ScenePrograms programs_;
     GpuModels models_;
+    int boneCapacity_ = 0;
+    LitPass litPass_;
     ViewFrustum frustum;
     std::unique_ptr<RenderTarget> sceneTarget_;
     // Below scale 1: the screen pass's picture at the scene's size, which the
@@ -133,24 +115,8 @@ private:
     std::unique_ptr<RenderTarget> gradedTarget_;
     std::unique_ptr<ScreenOverlay> overlay_;
     std::unique_ptr<ShadowTarget> shadowMap_;
-    GlBuffer groundElements;  // Fast and Low: the ground's triangles of the frame
-    int boneCapacity_ = 0;
     PassScheduler passes;
     ShadowMapInputs shadowInputs;  // rebuilt every frame, kept to spare allocations
-    int treesInView_ = 0;
-    int kidsDrawn_ = 0;
-    int treesDrawn_ = 0;
-    int lanternLitDraws_ = 0;
-    int lanternFreeDraws_ = 0;
-    int lanternsSent_ = 0;
 };
-
-// Draws one static model with the program at the matrix ("model",
-// "color_texture" on unit 0).
-void drawModel(const ShaderProgram& program, const GpuStaticModel& model, const mat4& modelMatrix);
-
-// The declared size of a uniform array that is active in the program (GL
-// names it "name[0]"); 1 for an active plain uniform; 0 when not active.
-int activeUniformArraySize(GLuint program, const std::string& name);
 
 }  // namespace dusk

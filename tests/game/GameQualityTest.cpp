@@ -1,6 +1,7 @@
 // Graphics quality in the real game: Fast draws the very picture of Exact
 // frame by frame (sight areas on), also across a wireframe toggle and mipmap
-// changes made with the real keys; Low draws with a quarter of the shadow map's side at
+// changes made with the real keys, where two trees cross and with every
+// lantern in view; Low draws with a quarter of the shadow map's side at
 // half the window's size, and a render scale fills the whole window.
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,8 @@
 
 #include "GameFixture.h"
 #include "app/FramePacing.h"
+#include "assets/StaticModel.h"
+#include "math/Sphere.h"
 #include "render/RenderTarget.h"
 #include "render/ScreenOverlay.h"
 #include "render/ShadowTarget.h"
@@ -24,14 +27,67 @@ protected:
     int fewestKidsDrawn = scene::World::kidCount;
     int treesLeftOut = 0;  // of those in the 50-unit culling spheres' view
 
-    // One frame from a fixed pose, without an update: nothing moves between
-    // the runs that are compared.
-    std::vector<unsigned char> frameFrom(int pose, bool paintWindowFirst = false) {
+    struct View {
+        vec3 eye;
+        vec3 target;
+    };
+
+    // Two trees of the forest that cross the deepest, seen across the line
+    // between them: where their surfaces meet, pixels of equal depth.
+    View crossingTrees() {
+        Sphere best[2];
+        float deepest = -1e9f;
+        const auto& trees = world().trees;
+        for (size_t i = 0; i < trees.size(); ++i) {
+            for (size_t j = i + 1; j < trees.size(); ++j) {
+                const Sphere a = trees[i]->model->bounds.placedBy(trees[i]->modelMatrix);
+                const Sphere b = trees[j]->model->bounds.placedBy(trees[j]->modelMatrix);
+                const float depth = a.radius + b.radius - glm::length(a.centre - b.centre);
+                if (depth > deepest) {  // the pair in one order, whatever the trees'
+                    deepest = depth;
+                    best[0] = a.centre.x < b.centre.x ? a : b;
+                    best[1] = a.centre.x < b.centre.x ? b : a;
+                }
+            }
+        }
+        const vec3 middle = 0.5f * (best[0].centre + best[1].centre);
+        const vec3 across =
+            glm::normalize(glm::cross(best[1].centre - best[0].centre, vec3(0.0f, 1.0f, 0.0f)));
+        return {middle + across * (best[0].radius + best[1].radius), middle};
+    }
+
+    // Above and behind the lanterns' middle, far enough to see all of them.
+    View everyLantern() {
+        vec3 middle(0.0f);
+        for (const vec3& lantern : world().lanterns) {
+            middle += lantern / static_cast<float>(world().lanterns.size());
+        }
+        float spread = 0.0f;
+        for (const vec3& lantern : world().lanterns) {
+            spread = std::max(spread, glm::length(lantern - middle));
+        }
+        return {middle + glm::normalize(vec3(-0.4f, 0.9f, -1.0f)) * (2.2f * spread + 4.0f), middle};
+    }
+
+    View view(int pose) {
+        if (pose == 3) {
+            return crossingTrees();
+        }
+        if (pose == 4) {
+            return everyLantern();
+        }
         const vec3 eyes[] = {{-7.0f, 2.5f, 1.0f}, {10.0f, 4.0f, -12.0f}, {-20.0f, 3.0f, 15.0f}};
         const float headings[] = {2.0f, -0.7f, 3.6f};
         const vec3 eye = eyes[pose];
-        const vec3 ahead(std::sin(headings[pose]), -0.2f, std::cos(headings[pose]));
-        world().camera.viewMatrix = lookAt(eye, eye + ahead, vec3(0.0f, 1.0f, 0.0f));
+        return {eye, eye + vec3(std::sin(headings[pose]), -0.2f, std::cos(headings[pose]))};
+    }
+
+    // One frame from a fixed pose, without an update: nothing moves between
+    // the runs that are compared. Poses 0-2 look over the forest, 3 at two
+    // trees crossing, 4 at every lantern.
+    std::vector<unsigned char> frameFrom(int pose, bool paintWindowFirst = false) {
+        const View seen = view(pose);
+        world().camera.viewMatrix = lookAt(seen.eye, seen.target, vec3(0.0f, 1.0f, 0.0f));
         if (paintWindowFirst) {  // magenta wherever the frame leaves a pixel alone
             glBindFramebuffer(GL_FRAMEBUFFER, 0);
             glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
@@ -68,6 +124,7 @@ protected:
             {nullptr, 0, 0},        {nullptr, 0, 1}, {"F3", GLFW_KEY_F3, 1}, {nullptr, 0, 2},
             {"F3", GLFW_KEY_F3, 2}, {nullptr, 0, 0}, {"F5", GLFW_KEY_F5, 0}, {nullptr, 0, 1},
             {"F5", GLFW_KEY_F5, 2}, {nullptr, 0, 0}, {"F5", GLFW_KEY_F5, 1}, {nullptr, 0, 2},
+            {nullptr, 0, 3},        {nullptr, 0, 4},
         };
         std::vector<std::vector<unsigned char>> frames;
         for (const auto& step : steps) {
@@ -149,8 +206,15 @@ protected:
 
 TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges) {
     session->settings().sightAreas = true;  // the areas on the ground draw alike too
-    session->step(1.0f / 60.0f);            // the kids' lanterns where they stand
-    frameFrom(0);  // the scene texture's own filter gives way to the game's
+    // The kids in a crowd whose lanterns' pools overlap, four units apart.
+    for (int i = 0; i < scene::World::kidCount; ++i) {
+        const int row = i < 4 ? 0 : i < 7 ? 1 : 2;
+        const int column = i < 4 ? i : i < 7 ? i - 4 : i - 7;
+        placeKid(i, 4.0f * static_cast<float>(column) - (row == 0 ? 6.0f : 4.0f),
+                 4.0f * static_cast<float>(row) - 4.0f, 0.7f * static_cast<float>(i));
+    }
+    session->step(1.0f / 60.0f);  // the kids' lanterns where they stand
+    frameFrom(0);                 // the scene texture's own filter gives way to the game's
     const auto exact = playScript(GraphicsQuality::Exact);
     ASSERT_EQ(session->toggles().value(DebugToggles::Mipmap), -1);
     ASSERT_FALSE(session->toggles().on(DebugToggles::Wireframe));
@@ -165,6 +229,20 @@ TEST_F(GameQualityTest, FastDrawsTheExactPictureThroughWireframeAndMipmapChanges
         EXPECT_EQ(differingPixels(exact[i], fast[i]), 0u) << "frame " << i;
     }
     EXPECT_NE(differingPixels(exact[1], exact[3]), 0u) << "the script shows different frames";
+    EXPECT_EQ(session->renderer().kidsDrawn(), scene::World::kidCount) << "pose 4 shows every kid";
+    ASSERT_EQ(world().lanterns.size(), size_t{scene::World::kidCount});
+    const mat4 viewProj = session->renderer().viewProjection(world().camera, 1.0471975803375244f);
+    for (const vec3& lantern : world().lanterns) {
+        const vec4 clip = viewProj * vec4(lantern, 1.0f);
+        EXPECT_LT(std::max(std::abs(clip.x), std::abs(clip.y)), 0.9f * clip.w) << "in view";
+    }
+    // At pose 3 the trees drawn in the other order change pixels: there are
+    // ties of equal depth there, which the order of the draws decides.
+    session->settings().graphicsQuality = GraphicsQuality::Exact;
+    std::reverse(world().trees.begin(), world().trees.end());
+    const size_t ties = differingPixels(exact[12], frameFrom(3));
+    std::reverse(world().trees.begin(), world().trees.end());
+    EXPECT_GT(ties, 0u);
     ASSERT_NE(session->renderer().overlay().fullHealthProgram, nullptr)
         << "full health: the cheaper screen pass";
     // Both lit programs drew: some trees and ground near a lantern, some not.

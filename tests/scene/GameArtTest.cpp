@@ -5,6 +5,7 @@
 #include "assets/SkinnedModel.h"
 #include "assets/StaticModel.h"
 #include "render/GpuStaticModel.h"
+#include "render/ModelDraw.h"
 #include "render/Renderer.h"
 #include "render/Uniforms.h"
 #include "scene/AnimatedObject.h"
