@@ -419,6 +419,24 @@ struct PassTime {
     double cpu;
 };
 
+// One pair of frames, with and without what is measured, run in alternating
+// order from call to call (turn counts the calls). The iteration's time is
+// what "with" adds in wall time; the counters give both frames and the CPU
+// time added, every thread's (the rasteriser's too): the work added without
+// the waits for a core on a loaded machine.
+template <typename Frame>
+void timePair(benchmark::State& state, int& turn, Frame frame) {
+    const bool withFirst = (turn++ % 2) == 0;
+    const PassTime first = frame(withFirst);
+    const PassTime second = frame(!withFirst);
+    const PassTime& with = withFirst ? first : second;
+    const PassTime& without = withFirst ? second : first;
+    state.SetIterationTime(std::max(with.wall - without.wall, 0.0));
+    state.counters["with_ms"] = with.wall * 1e3;
+    state.counters["without_ms"] = without.wall * 1e3;
+    state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
+}
+
 // The same pairs with only the HUD pass timed (the state, ImGui's frame and
 // its draw, up to the finish): the shared update and three passes, whose
 // spread swamps a fraction of a millisecond on a loaded machine, are left out.
@@ -448,15 +466,7 @@ void BM_StealthCuesHudPass(benchmark::State& state) {
              {"[your heartbeat]", "[footsteps, left]", "[a kid shrieks, behind you]"}) {
             session->cues().captions.add(line);
         }
-        const bool cuesFirst = (turn++ % 2) == 0;
-        const PassTime first = cuesHudPass(cuesFirst);
-        const PassTime second = cuesHudPass(!cuesFirst);
-        const PassTime with = cuesFirst ? first : second;
-        const PassTime without = cuesFirst ? second : first;
-        state.SetIterationTime(std::max(with.wall - without.wall, 0.0));
-        state.counters["with_ms"] = with.wall * 1e3;
-        state.counters["without_ms"] = without.wall * 1e3;
-        state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
+        timePair(state, turn, cuesHudPass);
     }
     session->settings() = dusk::UserSettings();
 }
@@ -527,17 +537,9 @@ void teachingCost(benchmark::State& state, bool areasOnly) {
     session->showTipsAgain();
     static int turn = 0;
     for (auto _ : state) {
-        const bool aidsFirst = (turn++ % 2) == 0;
-        const PassTime first = teachingPairFrame(aidsFirst, 1.0f / 30.0f, areasOnly);
-        const PassTime second = teachingPairFrame(!aidsFirst, 1.0f / 30.0f, areasOnly);
-        const PassTime with = aidsFirst ? first : second;
-        const PassTime without = aidsFirst ? second : first;
-        state.SetIterationTime(std::max(with.wall - without.wall, 0.0));
-        state.counters["with_ms"] = with.wall * 1e3;
-        state.counters["without_ms"] = without.wall * 1e3;
-        // Every thread's CPU time (the rasteriser's too): the work added,
-        // without the waits for a core on a loaded machine.
-        state.counters["cpu_added_ms"] = (with.cpu - without.cpu) * 1e3;
+        timePair(state, turn, [areasOnly](bool withAids) {
+            return teachingPairFrame(withAids, 1.0f / 30.0f, areasOnly);
+        });
         state.counters["in_reach"] = static_cast<double>(cuesInReach);
     }
     session->settings() = dusk::UserSettings();
