@@ -37,9 +37,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/Session.h"
@@ -60,10 +63,45 @@ double seconds(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();
 }
 
-// The frame's three passes, as the session draws them after its update.
-void render() {
+// The frame's three passes, as the session draws them after its update;
+// with another renderer, as that one draws them.
+void render(dusk::Renderer* with = nullptr) {
     dusk::Round& round = session->round();
-    session->renderer().render(round.world(), round.healthFraction(), session->frameOptions());
+    dusk::Renderer& renderer = with != nullptr ? *with : session->renderer();
+    renderer.render(round.world(), round.healthFraction(), session->frameOptions());
+}
+
+// A renderer like the session's whose fragment shaders named in blanked
+// write one constant colour: the same draws, vertex work, passes and
+// targets, without the shading. It is built in a directory of its own that
+// links to the run directory's files but for a copy of the shaders, removed
+// once built.
+std::unique_ptr<dusk::Renderer> blankedRenderer(const std::vector<std::string>& blanked) {
+    namespace fs = std::filesystem;
+    std::string pattern = (fs::temp_directory_path() / "dusk-unshaded-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        return nullptr;
+    }
+    const fs::path copy = pattern;
+    const fs::path runDir = fs::current_path();
+    for (const fs::directory_entry& entry : fs::directory_iterator(runDir)) {
+        if (entry.path().filename() != "Duskhollow") {
+            fs::create_symlink(entry.path(), copy / entry.path().filename());
+        }
+    }
+    const fs::path shaders = fs::path("Duskhollow") / "Shader";
+    fs::create_directories(copy / shaders);
+    fs::copy(shaders, copy / shaders);
+    for (const std::string& name : blanked) {
+        std::ofstream(copy / shaders / name, std::ios::trunc)
+            << "#version 330 core\nlayout(location = 0) out vec4 fragColor;\n"
+               "void main() { fragColor = vec4(0.3, 0.4, 0.5, 1.0); }\n";
+    }
+    fs::current_path(copy);
+    auto renderer = std::make_unique<dusk::Renderer>(1280, 720, dusk::GraphicsQuality::Fast);
+    fs::current_path(runDir);
+    fs::remove_all(copy);
+    return renderer;
 }
 
 // The player stays unseen-proof here: a loss would end the round.
@@ -116,9 +154,11 @@ double p95(const std::vector<double>& values) {
 }
 
 // renderScale: the player's render scale; none for the quality's own.
+// with: another renderer than the session's.
 void frameBenchmark(benchmark::State& state, int part,
                     dusk::GraphicsQuality quality = dusk::GraphicsQuality::Exact,
-                    dusk::ui::Hud* hud = nullptr, std::optional<double> renderScale = {}) {
+                    dusk::ui::Hud* hud = nullptr, std::optional<double> renderScale = {},
+                    dusk::Renderer* with = nullptr) {
     session->settings().graphicsQuality = quality;
     session->settings().renderScale = renderScale;
     float dt = 1.0f / 60.0f;
@@ -128,7 +168,7 @@ void frameBenchmark(benchmark::State& state, int part,
         updateUnseen(dt);
         const double update = seconds(updateStart);
         const auto renderStart = Clock::now();
-        render();
+        render(with);
         if (hud != nullptr) {
             hud->draw(session->hudState(), glfwGetTime());
         }
@@ -557,15 +597,40 @@ int repetitions() {
     return frames != nullptr && std::atoi(frames) > 0 ? std::atoi(frames) : 300;
 }
 
+void statistics(benchmark::internal::Benchmark* b) {
+    b->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(repetitions())
+        ->ComputeStatistics("p95", p95)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
+}
+
+// Where a Fast or Low frame's time goes, beside BM_Frame and BM_FillFloor
+// of the same run: "unlit" has the lit pass's fragment shader write a
+// constant colour (the sky and the screen pass as they are), "unshaded"
+// the sky's and the screen pass's too. Between the floor and unshaded lies
+// the real geometry's rasterisation; above unshaded, the shading.
+void registerUnshadedFrames() {
+    static std::unique_ptr<dusk::Renderer> unlit = blankedRenderer({"basic.frag"});
+    static std::unique_ptr<dusk::Renderer> unshaded =
+        blankedRenderer({"basic.frag", "sky.frag", "lensFlare.frag"});
+    using dusk::GraphicsQuality;
+    for (const auto& [name, quality, renderer] :
+         {std::tuple{"BM_Frame/Fast/unlit", GraphicsQuality::Fast, unlit.get()},
+          std::tuple{"BM_Frame/Fast/unshaded", GraphicsQuality::Fast, unshaded.get()},
+          std::tuple{"BM_Frame/Low/unshaded", GraphicsQuality::Low, unshaded.get()}}) {
+        if (renderer != nullptr) {
+            statistics(benchmark::RegisterBenchmark(
+                name, [quality = quality, renderer = renderer](benchmark::State& state) {
+                    frameBenchmark(state, 2, quality, nullptr, std::nullopt, renderer);
+                }));
+        }
+    }
+}
+
 void registerFrameBenchmarks() {
-    const auto stat = [](auto* b) {
-        b->UseManualTime()
-            ->Iterations(1)
-            ->Repetitions(repetitions())
-            ->ComputeStatistics("p95", p95)
-            ->ReportAggregatesOnly(true)
-            ->Unit(benchmark::kMillisecond);
-    };
+    const auto stat = statistics;
     stat(benchmark::RegisterBenchmark("BM_Update", BM_Update));
     stat(benchmark::RegisterBenchmark("BM_Render", BM_Render));
     using dusk::GraphicsQuality;
@@ -591,6 +656,7 @@ void registerFrameBenchmarks() {
     stat(benchmark::RegisterBenchmark(
         "BM_FillFloor/Fast/render_scale:0.75",
         [](benchmark::State& state) { fillFloor(state, false, 0.75f); }));
+    registerUnshadedFrames();
     // The whole frame as the game plays it, with the HUD as it is most of the
     // time, beside BM_Frame/Fast of the same run.
     stat(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
