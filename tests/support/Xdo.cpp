@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -102,7 +103,10 @@ void Xdo::mouseMoveInWindow(unsigned long id, int x, int y) {
         std::to_string(y));
 }
 
-void Xdo::focusWindow(unsigned long id) { mouseMoveInWindow(id, 10, 10); }
+void Xdo::focusWindow(unsigned long id) {
+    const WindowSize size = windowSize(id);
+    mouseMoveInWindow(id, std::max(size.width / 2, 10), std::max(size.height / 2, 10));
+}
 
 unsigned long Xdo::findWindow(const std::string& nameRegex, double timeoutSeconds, pid_t pid) {
     // --all: without it xdotool matches windows that meet any one condition.

@@ -7,7 +7,7 @@
 //
 //   unsigned long id = Xdo::findWindow("^Duskhollow$", 10.0, game.pid());
 //   ASSERT_NE(id, 0u);
-//   Xdo::focusWindow(id);           // pointer to (10, 10) inside the window
+//   Xdo::focusWindow(id);           // pointer to the window's centre
 //   Xdo::holdKey("F3");             // keydown, ~0.15 s, keyup
 //   Xdo::keyDown("w"); ...; Xdo::keyUp("w");
 //   Xdo::WindowSize size = Xdo::windowSize(id);
@@ -41,7 +41,10 @@ public:
     static void mouseMove(int x, int y);
     // Moves the pointer to (x, y) relative to the window's top-left corner.
     static void mouseMoveInWindow(unsigned long id, int x, int y);
-    // Puts the pointer over the window so that it receives the keyboard.
+    // Puts the pointer over the window so that it receives the keyboard, at
+    // its centre: for the game's window, the size of this 1280 x 720 screen,
+    // that is where the game keeps its hidden cursor, so focusing turns no
+    // view (from a corner, the move turned it whenever the game read it).
     static void focusWindow(unsigned long id);
 
     // Polls until a window whose name matches the regular expression exists
