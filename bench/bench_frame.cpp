@@ -606,60 +606,76 @@ void statistics(benchmark::internal::Benchmark* b) {
         ->Unit(benchmark::kMillisecond);
 }
 
+// The renderers without shading, each built the first time a benchmark asks
+// for it (not for runs that leave those out) and released while the window
+// still holds the GL context.
+std::unique_ptr<dusk::Renderer> unlitRenderer;
+std::unique_ptr<dusk::Renderer> unshadedRenderer;
+
+dusk::Renderer* blankedOnce(std::unique_ptr<dusk::Renderer>& kept,
+                            const std::vector<std::string>& blanked) {
+    if (kept == nullptr) {
+        kept = blankedRenderer(blanked);
+    }
+    return kept.get();
+}
+
 // Where a Fast or Low frame's time goes, beside BM_Frame and BM_FillFloor
 // of the same run: "unlit" has the lit pass's fragment shader write a
 // constant colour (the sky and the screen pass as they are), "unshaded"
 // the sky's and the screen pass's too. Between the floor and unshaded lies
 // the real geometry's rasterisation; above unshaded, the shading.
 void registerUnshadedFrames() {
-    static std::unique_ptr<dusk::Renderer> unlit = blankedRenderer({"basic.frag"});
-    static std::unique_ptr<dusk::Renderer> unshaded =
-        blankedRenderer({"basic.frag", "sky.frag", "lensFlare.frag"});
     using dusk::GraphicsQuality;
-    for (const auto& [name, quality, renderer] :
-         {std::tuple{"BM_Frame/Fast/unlit", GraphicsQuality::Fast, unlit.get()},
-          std::tuple{"BM_Frame/Fast/unshaded", GraphicsQuality::Fast, unshaded.get()},
-          std::tuple{"BM_Frame/Low/unshaded", GraphicsQuality::Low, unshaded.get()}}) {
-        if (renderer != nullptr) {
-            statistics(benchmark::RegisterBenchmark(
-                name, [quality = quality, renderer = renderer](benchmark::State& state) {
-                    frameBenchmark(state, 2, quality, nullptr, std::nullopt, renderer);
-                }));
-        }
+    for (const auto& [name, quality, litOnly] :
+         {std::tuple{"BM_Frame/Fast/unlit", GraphicsQuality::Fast, true},
+          std::tuple{"BM_Frame/Fast/unshaded", GraphicsQuality::Fast, false},
+          std::tuple{"BM_Frame/Low/unshaded", GraphicsQuality::Low, false}}) {
+        statistics(benchmark::RegisterBenchmark(name, [quality = quality,
+                                                       litOnly = litOnly](benchmark::State& state) {
+            dusk::Renderer* renderer =
+                litOnly
+                    ? blankedOnce(unlitRenderer, {"basic.frag"})
+                    : blankedOnce(unshadedRenderer, {"basic.frag", "sky.frag", "lensFlare.frag"});
+            if (renderer == nullptr) {
+                state.SkipWithError("no temporary directory for the blanked shaders");
+                return;
+            }
+            frameBenchmark(state, 2, quality, nullptr, std::nullopt, renderer);
+        }));
     }
 }
 
 void registerFrameBenchmarks() {
-    const auto stat = statistics;
-    stat(benchmark::RegisterBenchmark("BM_Update", BM_Update));
-    stat(benchmark::RegisterBenchmark("BM_Render", BM_Render));
+    statistics(benchmark::RegisterBenchmark("BM_Update", BM_Update));
+    statistics(benchmark::RegisterBenchmark("BM_Render", BM_Render));
     using dusk::GraphicsQuality;
     for (GraphicsQuality quality :
          {GraphicsQuality::Exact, GraphicsQuality::Fast, GraphicsQuality::Low}) {
         const std::string name = dusk::graphicsQualityName(quality);
-        stat(benchmark::RegisterBenchmark(
+        statistics(benchmark::RegisterBenchmark(
             ("BM_Frame/" + name).c_str(),
             [quality](benchmark::State& state) { frameBenchmark(state, 2, quality); }));
         const bool shadowPass = quality == GraphicsQuality::Exact;
         dusk::UserSettings chosen;
         chosen.graphicsQuality = quality;
         const float scale = chosen.renderScaleInUse();
-        stat(benchmark::RegisterBenchmark(
+        statistics(benchmark::RegisterBenchmark(
             ("BM_FillFloor/" + name).c_str(),
             [shadowPass, scale](benchmark::State& state) { fillFloor(state, shadowPass, scale); }));
     }
     // Target: at most 0.75 x BM_Frame/Fast of the same run.
-    stat(benchmark::RegisterBenchmark(
+    statistics(benchmark::RegisterBenchmark(
         "BM_Frame/Fast/render_scale:0.75", [](benchmark::State& state) {
             frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, nullptr, 0.75);
         }));
-    stat(benchmark::RegisterBenchmark(
+    statistics(benchmark::RegisterBenchmark(
         "BM_FillFloor/Fast/render_scale:0.75",
         [](benchmark::State& state) { fillFloor(state, false, 0.75f); }));
     registerUnshadedFrames();
     // The whole frame as the game plays it, with the HUD as it is most of the
     // time, beside BM_Frame/Fast of the same run.
-    stat(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
+    statistics(benchmark::RegisterBenchmark("BM_FrameWithHud/Fast", [](benchmark::State& state) {
         frameBenchmark(state, 2, dusk::GraphicsQuality::Fast, &sharedHud());
     }));
     const Look fast{GraphicsQuality::Fast, std::nullopt};
@@ -670,15 +686,15 @@ void registerFrameBenchmarks() {
             pairedBlocks(state, fast, other);
         })->Iterations(std::max(2, repetitions() / 10));
     }
-    stat(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
-    stat(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
-    stat(benchmark::RegisterBenchmark("BM_StealthCuesCost", BM_StealthCuesCost));
-    stat(benchmark::RegisterBenchmark("BM_StealthCuesHudPass", BM_StealthCuesHudPass));
+    statistics(benchmark::RegisterBenchmark("BM_HudCost", BM_HudCost));
+    statistics(benchmark::RegisterBenchmark("BM_HudCostBusy", BM_HudCostBusy));
+    statistics(benchmark::RegisterBenchmark("BM_StealthCuesCost", BM_StealthCuesCost));
+    statistics(benchmark::RegisterBenchmark("BM_StealthCuesHudPass", BM_StealthCuesHudPass));
     // Target: at most 0.5 ms.
-    stat(benchmark::RegisterBenchmark("BM_TeachingCost", BM_TeachingCost));
-    stat(benchmark::RegisterBenchmark("BM_SightAreasCost", BM_SightAreasCost));
+    statistics(benchmark::RegisterBenchmark("BM_TeachingCost", BM_TeachingCost));
+    statistics(benchmark::RegisterBenchmark("BM_SightAreasCost", BM_SightAreasCost));
     auto* cuesUpdate = benchmark::RegisterBenchmark("BM_StealthCuesUpdate", BM_StealthCuesUpdate);
-    stat(cuesUpdate);
+    statistics(cuesUpdate);
     cuesUpdate->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_PlayAgain", BM_PlayAgain)
         ->UseManualTime()
@@ -703,6 +719,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    unlitRenderer.reset();
+    unshadedRenderer.reset();
     session.reset();
     glfwTerminate();
     return 0;
